@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Shared plumbing of hexstead-cli: every subcommand lives in its own file and
+// registers itself with REGISTER_CLI_COMMAND; main() strips the common options
+// and dispatches by name.
+
+struct CliContext {
+  std::string dataDir = "data";  // --data DIR: where the databases live
+  std::ostream* out = nullptr;   // events and results
+  std::ostream* err = nullptr;   // one-line errors
+};
+
+// A subcommand returns the process exit status (0 success, 1 failure).
+using CliHandler = std::function<int(CliContext&, const std::vector<std::string>& args)>;
+
+struct CliCommand {
+  std::string name;
+  std::string usage;  // one line shown by `hexstead-cli help`
+  CliHandler run;
+};
+
+// Registers a subcommand; returns true so it can initialise a static.
+bool RegisterCliCommand(CliCommand command);
+const std::vector<CliCommand>& CliCommands();
+
+// Prints a message box the way every subcommand reports one:
+// "message: CAPTION: TEXT".
+void PrintMessage(CliContext& context, const std::string& caption, const std::string& text);
+
+#define H3D_CLI_CONCAT2(a, b) a##b
+#define H3D_CLI_CONCAT(a, b) H3D_CLI_CONCAT2(a, b)
+#define REGISTER_CLI_COMMAND(...) \
+  static const bool H3D_CLI_CONCAT(cliCommandRegistered, __LINE__) = RegisterCliCommand(CliCommand{__VA_ARGS__})
