@@ -1,0 +1,33 @@
+#include "bit_output.h"
+
+namespace {
+constexpr size_t kBufferSize = 1 << 16;
+}  // namespace
+
+BitOutput::BitOutput(ByteSink& sink) : sink_(sink), buffer_(kBufferSize) {}
+
+void BitOutput::EmitWord() {
+  if (used_ + 4 > buffer_.size()) FlushBuffer();
+  uint8_t* out = buffer_.data() + used_;
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(bits_ >> (8 * i));
+  used_ += 4;
+  bits_ >>= 32;
+  count_ -= 32;
+}
+
+void BitOutput::FlushBuffer() {
+  if (used_ > 0 && !failed_ && !sink_.Write(buffer_.data(), used_)) failed_ = true;
+  used_ = 0;
+}
+
+bool BitOutput::Close() {
+  while (count_ > 0) {
+    if (used_ == buffer_.size()) FlushBuffer();
+    buffer_[used_++] = static_cast<uint8_t>(bits_);
+    bits_ >>= 8;
+    count_ = count_ > 8 ? count_ - 8 : 0;
+  }
+  bits_ = 0;
+  FlushBuffer();
+  return !failed_;
+}

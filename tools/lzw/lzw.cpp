@@ -1,0 +1,48 @@
+#include "lzw.h"
+
+#include "bit_input.h"
+#include "bit_output.h"
+#include "encoder.h"
+
+namespace {
+constexpr size_t kBlockSize = 1 << 16;
+}  // namespace
+
+bool LzwPackStream(ByteSource& source, ByteSink& sink) {
+  BitOutput out(sink);
+  Encoder encoder(out);
+  std::vector<uint8_t> block(kBlockSize);
+  while (const size_t count = source.Read(block.data(), block.size())) {
+    encoder.Put(block.data(), count);
+  }
+  const bool written = encoder.Finish();
+  return written && !source.Failed();
+}
+
+LzwUnpackResult LzwUnpackStream(ByteSource& source, ByteSink& sink) {
+  BitInput in(source);
+  Decoder decoder(in);
+  std::vector<uint8_t> block(kBlockSize);
+  LzwUnpackResult result;
+  while (const size_t count = decoder.Read(block.data(), block.size())) {
+    if (!result.writeFailed && !sink.Write(block.data(), count)) result.writeFailed = true;
+  }
+  result.status = decoder.Status();
+  return result;
+}
+
+std::vector<uint8_t> LzwPack(std::span<const uint8_t> bytes) {
+  std::vector<uint8_t> stream;
+  MemorySource source(bytes);
+  VectorSink sink(stream);
+  LzwPackStream(source, sink);
+  return stream;
+}
+
+LzwUnpacked LzwUnpack(std::span<const uint8_t> stream) {
+  LzwUnpacked result;
+  MemorySource source(stream);
+  VectorSink sink(result.bytes);
+  result.status = LzwUnpackStream(source, sink).status;
+  return result;
+}
