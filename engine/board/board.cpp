@@ -1,0 +1,106 @@
+#include "engine/board/board.h"
+
+#include <stdexcept>
+
+namespace {
+
+void RequireSiteIndex(int k) {
+  if (k < 0 || k >= kDirections) throw std::out_of_range("corner or side index outside 0..5");
+}
+
+}  // namespace
+
+CBoard::CBoard() : constants_(&ConstantsOf(BoardKind::Standard)) {}
+
+CBoard::CBoard(BoardKind kind, CBoardRandom& random) : CBoard() { Reset(kind, random); }
+
+void CBoard::Reset(BoardKind kind, CBoardRandom& random) {
+  constants_ = &ConstantsOf(kind);
+  pieces_.clear();
+  pieces_.reserve(TileCount());
+  for (int position = 0; position < TileCount(); ++position) {
+    pieces_.emplace_back(position, random);
+  }
+  entryCursor_ = 0;
+  awaitingFirstChip_ = true;
+  firstChip_ = -1;
+  secondChip_ = -1;
+  harbourIndex_ = {};
+  robberTile = -1;
+  robberPlacer = -1;
+  longestRoadLength = 0;
+  longestRoadPath.clear();
+}
+
+bool CBoard::IsFrameSide(int position, int side) const {
+  // A missing neighbour counts as sea: no land touches the side either way.
+  const int neighbour = TableNeighbor(position, side);
+  return position >= LandCount() && !IsLandPosition(neighbour);
+}
+
+std::vector<PieceCorner> CBoard::CornerFormsOnBoard(int position, int corner) const {
+  std::vector<PieceCorner> forms;
+  if (!OnBoard(position)) return forms;
+  for (const PieceCorner& form : CornerForms(position, corner)) {
+    if (OnBoard(form.position)) forms.push_back(form);
+  }
+  return forms;
+}
+
+std::vector<PieceSide> CBoard::SideFormsOnBoard(int position, int side) const {
+  std::vector<PieceSide> forms;
+  if (!OnBoard(position)) return forms;
+  forms.push_back({position, Wrap6(side)});
+  const PieceSide other = OtherSideForm(position, side);
+  if (OnBoard(other.position)) forms.push_back(other);
+  return forms;
+}
+
+void CBoard::SetBuilding(PieceCorner c, BuildingCode code) {
+  static_cast<void>(Piece(c.position));  // throws for a position off the board
+  RequireSiteIndex(c.corner);
+  for (const PieceCorner& form : CornerFormsOnBoard(c.position, c.corner)) {
+    MutablePiece(form.position).building[form.corner] = code;
+  }
+}
+
+void CBoard::UpgradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) + 10); }
+
+void CBoard::DowngradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) - 10); }
+
+void CBoard::SetRoad(PieceSide s, int player) {
+  static_cast<void>(Piece(s.position));  // throws for a position off the board
+  RequireSiteIndex(s.side);
+  for (const PieceSide& form : SideFormsOnBoard(s.position, s.side)) {
+    MutablePiece(form.position).roadOwner[form.side] = player;
+  }
+}
+
+void CBoard::SetEdgeMark(PieceSide s, std::int32_t mark) {
+  static_cast<void>(Piece(s.position));  // throws for a position off the board
+  RequireSiteIndex(s.side);
+  for (const PieceSide& form : SideFormsOnBoard(s.position, s.side)) {
+    MutablePiece(form.position).edgeMark[form.side] = mark;
+  }
+}
+
+void CBoard::ClearEdgeMarks() {
+  for (CBoardPiece& piece : pieces_) piece.edgeMark.fill(0);
+}
+
+bool CBoard::IsConsistent() const {
+  for (int p = 0; p < PieceCount(); ++p) {
+    if (pieces_[p].position != p) return false;
+    for (int k = 0; k < kDirections; ++k) {
+      const BuildingCode code = pieces_[p].building[k];
+      for (const PieceCorner& form : CornerFormsOnBoard(p, k)) {
+        if (Building(form) != code) return false;
+      }
+      const PieceSide side{p, k};
+      for (const PieceSide& form : SideFormsOnBoard(p, k)) {
+        if (RoadOwner(form) != RoadOwner(side) || EdgeMark(form) != EdgeMark(side)) return false;
+      }
+    }
+  }
+  return true;
+}
