@@ -22,6 +22,18 @@ class BitInput {
     return true;
   }
 
+  // Looks at the next `width` bits without taking them; false when fewer
+  // are left. Skip then takes them.
+  bool Peek(int width, uint32_t& code) {
+    if (count_ < width && !Fill(width)) return false;
+    code = static_cast<uint32_t>(bits_) & ((1u << width) - 1);
+    return true;
+  }
+  void Skip(int width) {
+    bits_ >>= width;
+    count_ -= width;
+  }
+
   int PendingBitCount() const { return count_; }
   uint32_t PendingBits() const { return static_cast<uint32_t>(bits_); }
   // True when the source reported a read error rather than its end.

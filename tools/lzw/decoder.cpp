@@ -38,11 +38,12 @@ size_t Decoder::Read(uint8_t* out, size_t capacity) {
       continue;
     }
     uint32_t code = 0;
-    if (!NextStringCode(code)) break;
+    if (!ReadStringCode(code)) break;
     const size_t length = length_[code];
     if (capacity - count >= length) {
       WriteString(code, out + count + length);
       count += length;
+      count += DecodeRun(out + count, capacity - count);
     } else {
       stackTop_ = kMaxCodes - length;
       WriteString(code, stack_.data() + kMaxCodes);
@@ -51,9 +52,51 @@ size_t Decoder::Read(uint8_t* out, size_t capacity) {
   return count;
 }
 
+// The common case in a tight loop: string codes in the middle of a stream
+// whose strings fit the buffer. The state lives in locals here because every
+// byte stored through `out` could otherwise alias the members. Stops at
+// anything unusual and leaves it to ReadStringCode.
+size_t Decoder::DecodeRun(uint8_t* out, size_t capacity) {
+  if (!addEntries_ || status_ != DecodeStatus::Running) return 0;
+  uint32_t next = nextCode_;
+  uint32_t previous = previousCode_;
+  int width = width_;
+  uint16_t* const prefix = prefix_.data();
+  uint8_t* const suffix = suffix_.data();
+  uint8_t* const first = first_.data();
+  uint16_t* const length = length_.data();
+  size_t count = 0;
+  while (next < kMaxCodes) {
+    uint32_t code = 0;
+    if (!in_.Peek(width, code)) break;
+    if (code >= next || code == kClearCode || code == kEndCode) break;
+    const size_t size = length[code];
+    if (capacity - count < size) break;
+    in_.Skip(width);
+    prefix[next] = static_cast<uint16_t>(previous);
+    suffix[next] = first[code];
+    first[next] = first[previous];
+    length[next] = static_cast<uint16_t>(length[previous] + 1);
+    ++next;
+    if ((1u << width) <= next) width = std::min(width + 1, kMaxWidth);
+    previous = code;
+    uint8_t* end = out + count + size;
+    count += size;
+    while (code >= 256) {
+      *--end = suffix[code];
+      code = prefix[code];
+    }
+    *--end = static_cast<uint8_t>(code);
+  }
+  nextCode_ = next;
+  previousCode_ = previous;
+  width_ = width;
+  return count;
+}
+
 // Reads codes until one names a string to output (adding the dictionary
 // entry it completes); false once the stream has ended.
-bool Decoder::NextStringCode(uint32_t& code) {
+bool Decoder::ReadStringCode(uint32_t& code) {
   while (status_ == DecodeStatus::Running) {
     if (!in_.Read(width_, code)) {
       status_ = StatusAtEndOfInput();

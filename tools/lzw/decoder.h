@@ -33,7 +33,8 @@ class Decoder {
 
  private:
   void Reset();
-  bool NextStringCode(uint32_t& code);
+  bool ReadStringCode(uint32_t& code);
+  size_t DecodeRun(uint8_t* out, size_t capacity);
   void AddEntry(uint8_t lastByte);
   void WriteString(uint32_t code, uint8_t* end) const;
   DecodeStatus StatusAtEndOfInput() const;
