@@ -40,28 +40,21 @@ bool CBoard::IsFrameSide(int position, int side) const {
 
 std::vector<PieceCorner> CBoard::CornerFormsOnBoard(int position, int corner) const {
   std::vector<PieceCorner> forms;
-  if (!OnBoard(position)) return forms;
-  for (const PieceCorner& form : CornerForms(position, corner)) {
-    if (OnBoard(form.position)) forms.push_back(form);
-  }
+  ForEachCornerForm(position, corner, [&](PieceCorner form) { forms.push_back(form); });
   return forms;
 }
 
 std::vector<PieceSide> CBoard::SideFormsOnBoard(int position, int side) const {
   std::vector<PieceSide> forms;
-  if (!OnBoard(position)) return forms;
-  forms.push_back({position, Wrap6(side)});
-  const PieceSide other = OtherSideForm(position, side);
-  if (OnBoard(other.position)) forms.push_back(other);
+  ForEachSideForm(position, side, [&](PieceSide form) { forms.push_back(form); });
   return forms;
 }
 
 void CBoard::SetBuilding(PieceCorner c, BuildingCode code) {
   static_cast<void>(Piece(c.position));  // throws for a position off the board
   RequireSiteIndex(c.corner);
-  for (const PieceCorner& form : CornerFormsOnBoard(c.position, c.corner)) {
-    MutablePiece(form.position).building[form.corner] = code;
-  }
+  ForEachCornerForm(c.position, c.corner,
+                    [&](PieceCorner form) { pieces_[form.position].building[form.corner] = code; });
 }
 
 void CBoard::UpgradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) + 10); }
@@ -71,17 +64,15 @@ void CBoard::DowngradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) - 10)
 void CBoard::SetRoad(PieceSide s, int player) {
   static_cast<void>(Piece(s.position));  // throws for a position off the board
   RequireSiteIndex(s.side);
-  for (const PieceSide& form : SideFormsOnBoard(s.position, s.side)) {
-    MutablePiece(form.position).roadOwner[form.side] = player;
-  }
+  ForEachSideForm(s.position, s.side,
+                  [&](PieceSide form) { pieces_[form.position].roadOwner[form.side] = player; });
 }
 
 void CBoard::SetEdgeMark(PieceSide s, std::int32_t mark) {
   static_cast<void>(Piece(s.position));  // throws for a position off the board
   RequireSiteIndex(s.side);
-  for (const PieceSide& form : SideFormsOnBoard(s.position, s.side)) {
-    MutablePiece(form.position).edgeMark[form.side] = mark;
-  }
+  ForEachSideForm(s.position, s.side,
+                  [&](PieceSide form) { pieces_[form.position].edgeMark[form.side] = mark; });
 }
 
 void CBoard::ClearEdgeMarks() {
@@ -92,14 +83,17 @@ bool CBoard::IsConsistent() const {
   for (int p = 0; p < PieceCount(); ++p) {
     if (pieces_[p].position != p) return false;
     for (int k = 0; k < kDirections; ++k) {
-      const BuildingCode code = pieces_[p].building[k];
-      for (const PieceCorner& form : CornerFormsOnBoard(p, k)) {
-        if (Building(form) != code) return false;
-      }
-      const PieceSide side{p, k};
-      for (const PieceSide& form : SideFormsOnBoard(p, k)) {
-        if (RoadOwner(form) != RoadOwner(side) || EdgeMark(form) != EdgeMark(side)) return false;
-      }
+      const CBoardPiece& piece = pieces_[p];
+      bool equal = true;
+      ForEachCornerForm(p, k, [&](PieceCorner form) {
+        equal = equal && pieces_[form.position].building[form.corner] == piece.building[k];
+      });
+      ForEachSideForm(p, k, [&](PieceSide form) {
+        const CBoardPiece& other = pieces_[form.position];
+        equal = equal && other.roadOwner[form.side] == piece.roadOwner[k] &&
+                other.edgeMark[form.side] == piece.edgeMark[k];
+      });
+      if (!equal) return false;
     }
   }
   return true;

@@ -147,6 +147,21 @@ class CBoard {
   static PieceCorner ToCorner(CornerId id) { return {IdPosition(id), IdIndex(id)}; }
   static PieceSide ToSide(EdgeId id) { return {IdPosition(id), IdIndex(id)}; }
   CBoardPiece& MutablePiece(int position) { return pieces_.at(position); }
+  // Calls fn for each form of a corner or side whose piece is on this board.
+  template <typename Fn>
+  void ForEachCornerForm(int position, int corner, Fn fn) const {
+    if (!OnBoard(position)) return;
+    for (const PieceCorner& form : CornerForms(position, corner)) {
+      if (OnBoard(form.position)) fn(form);
+    }
+  }
+  template <typename Fn>
+  void ForEachSideForm(int position, int side, Fn fn) const {
+    if (!OnBoard(position)) return;
+    fn(PieceSide{position, Wrap6(side)});
+    const PieceSide other = OtherSideForm(position, side);
+    if (OnBoard(other.position)) fn(other);
+  }
   void FillFrameOcean(int firstOffset);
   void LayRing(const ChipRing& ring, int start, int step, int& k);
 
