@@ -36,6 +36,7 @@ class CArchiveException : public std::runtime_error {
 // The archive works over an open FILE (not owned; the owner opens, positions
 // and closes it) or over memory: a byte span to load from, or a byte vector
 // that a storing archive appends to. Both backings behave the same way.
+// The archive must be destroyed before its file is closed.
 class CArchive {
  public:
   enum Mode { store, load };

@@ -73,17 +73,24 @@ double OleDaysFromTime(double secondsSince1970) {
 
 int64_t TimeFromOleDays(double days) {
   const double dayPart = std::trunc(days);
-  const double fraction = std::fabs(days - dayPart);
-  const int64_t secondOfDay = std::llround(fraction * kSecondsPerDay);
-  const auto day = static_cast<int64_t>(dayPart);
+  int64_t secondOfDay = std::llround(std::fabs(days - dayPart) * kSecondsPerDay);
+  auto day = static_cast<int64_t>(dayPart);
+  if (secondOfDay >= 86400) {  // rounded up to the next midnight
+    secondOfDay -= 86400;
+    day += days < 0 ? -1 : 1;
+  }
   int64_t y = 0;
   unsigned m = 0, d = 0;
   CivilFromDays(day - kOleDaysAt1970, y, m, d);
+  // Every field set, so that mktime judges daylight saving for this very
+  // wall-clock time rather than for midnight.
   std::tm local{};
   local.tm_year = static_cast<int>(y - 1900);
   local.tm_mon = static_cast<int>(m) - 1;
   local.tm_mday = static_cast<int>(d);
-  local.tm_sec = static_cast<int>(secondOfDay);  // mktime normalises 86400 to the next day
+  local.tm_hour = static_cast<int>(secondOfDay / 3600);
+  local.tm_min = static_cast<int>(secondOfDay / 60 % 60);
+  local.tm_sec = static_cast<int>(secondOfDay % 60);
   local.tm_isdst = -1;
   return static_cast<int64_t>(std::mktime(&local));
 }

@@ -1,0 +1,32 @@
+#include "records/game.h"
+
+#include <utility>
+
+#include "records/clock.h"
+#include "records/record_fields.h"
+
+CGame::CGame() : startTime(CClock::Now()), gameId(CClock::NowSeconds()) {}
+
+void CGame::Serialize(CArchive& ar) {
+  SerializeField(ar, startTime);
+  SerializeField(ar, endTime);
+  SerializeField(ar, gameId);
+  SerializeField(ar, trackTrades);
+  SerializeField(ar, boardGenerated);
+  if (ar.IsStoring()) {
+    ar << static_cast<int32_t>(players.size());
+    for (CPlayerGame& seat : players) seat.Serialize(ar);
+  } else {
+    // Seats are read into a fresh list so that the count only ever grows
+    // with seats actually present in the data.
+    std::size_t count = ar.ReadCount(CPlayerGame::kMinStoredSize);
+    std::vector<CPlayerGame> loaded;
+    for (std::size_t i = 0; i < count; ++i) {
+      loaded.emplace_back();
+      loaded.back().Serialize(ar);
+    }
+    players = std::move(loaded);
+  }
+  SerializeField(ar, rolls);
+  SerializeField(ar, rollCounts);
+}
