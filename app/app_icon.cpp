@@ -1,0 +1,57 @@
+#include "app_icon.h"
+
+#include <wx/dcmemory.h>
+#include <wx/graphics.h>
+#include <wx/icon.h>
+
+#include <cmath>
+#include <memory>
+
+wxBitmap AppIcon(int size) {
+  wxImage canvas(size, size);
+  canvas.InitAlpha();
+  std::fill_n(canvas.GetAlpha(), size * size, 0);
+  wxBitmap bitmap(canvas);
+  {
+    wxMemoryDC dc(bitmap);
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+    if (!gc) return bitmap;
+    const double c = size / 2.0;
+    const double r = size * 0.48;
+    wxGraphicsPath hexagon = gc->CreatePath();
+    for (int k = 0; k < 6; ++k) {
+      const double angle = M_PI / 3.0 * k;
+      const double x = c + r * std::cos(angle);
+      const double y = c + r * std::sin(angle);
+      if (k == 0) hexagon.MoveToPoint(x, y); else hexagon.AddLineToPoint(x, y);
+    }
+    hexagon.CloseSubpath();
+    gc->SetBrush(gc->CreateLinearGradientBrush(0, 0, 0, size, wxColour(157, 193, 109), wxColour(61, 104, 55)));
+    gc->SetPen(wxPen(wxColour(40, 60, 35), std::max(1, size / 24)));
+    gc->DrawPath(hexagon);
+
+    // A settlement in the middle: a house front with a pointed roof.
+    const double w = size * 0.30;
+    wxGraphicsPath house = gc->CreatePath();
+    house.MoveToPoint(c - w / 2, c + w * 0.6);
+    house.AddLineToPoint(c + w / 2, c + w * 0.6);
+    house.AddLineToPoint(c + w / 2, c);
+    house.AddLineToPoint(c, c - w * 0.55);
+    house.AddLineToPoint(c - w / 2, c);
+    house.CloseSubpath();
+    gc->SetBrush(wxBrush(wxColour(223, 32, 32)));
+    gc->SetPen(wxPen(wxColour(90, 10, 10), std::max(1, size / 32)));
+    gc->DrawPath(house);
+  }
+  return bitmap;
+}
+
+wxIconBundle AppIcons() {
+  wxIconBundle icons;
+  for (int size : {16, 32, 48}) {
+    wxIcon icon;
+    icon.CopyFromBitmap(AppIcon(size));
+    icons.AddIcon(icon);
+  }
+  return icons;
+}

@@ -1,0 +1,136 @@
+#include "board_view.h"
+
+#include <memory>
+
+#include <wx/dcclient.h>
+#include <wx/msgdlg.h>
+
+#include "gl_settings.h"
+#include "render/drawing_pass.h"
+
+namespace {
+
+// One context for every game window: textures and lists made in one are
+// usable in all, and a window only has to make it current before drawing.
+std::unique_ptr<wxGLContext>& SharedContext() {
+  static std::unique_ptr<wxGLContext> context;
+  return context;
+}
+
+const int kCanvasAttributes[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, 0};
+
+}  // namespace
+
+void CBoardView::ReleaseSharedContext() { SharedContext().reset(); }
+
+CBoardView::CBoardView(wxWindow* parent, BoardKind kind, IBoardViewClient& client)
+    : wxGLCanvas(parent, wxID_ANY, kCanvasAttributes, wxDefaultPosition, parent->GetClientSize(),
+                 wxFULL_REPAINT_ON_RESIZE | wxCLIP_CHILDREN | wxWANTS_CHARS),
+      kind_(kind),
+      client_(client) {
+  SetBackgroundStyle(wxBG_STYLE_PAINT);  // GL paints every pixel
+  Bind(wxEVT_PAINT, &CBoardView::OnPaint, this);
+  Bind(wxEVT_SIZE, &CBoardView::OnSize, this);
+  Bind(wxEVT_LEFT_DOWN, &CBoardView::OnLeftDown, this);
+  Bind(wxEVT_MOTION, &CBoardView::OnMotion, this);
+  Bind(wxEVT_LEFT_UP, &CBoardView::OnLeftUp, this);
+  Bind(wxEVT_MOUSE_CAPTURE_LOST, &CBoardView::OnCaptureLost, this);
+}
+
+CBoardView::~CBoardView() {
+  if (scene_.IsCreated() && MakeCurrent()) scene_.Destroy();
+}
+
+bool CBoardView::MakeCurrent() {
+  if (!IsShownOnScreen()) return false;
+  if (!SharedContext()) SharedContext() = std::make_unique<wxGLContext>(this);
+  return SetCurrent(*SharedContext());
+}
+
+bool CBoardView::InitGL() {
+  if (scene_.IsCreated()) return true;
+  if (!MakeCurrent()) return false;
+  CBoardTextures& textures = scene_.Textures();
+  textures.SetDataDirectory("data");
+  textures.SetMessageSink([this](const std::string& text) {
+    wxMessageBox(wxString::FromUTF8(text), "Hexstead3D", wxOK, wxGetTopLevelParent(this));
+  });
+  const wxSize size = GetClientSize();
+  scene_.Create(kind_, size.x, size.y);
+  const GLSettings settings = LoadGLSettings();
+  if (settings.textureSize != textures.TextureSize()) textures.SetTextureSize(settings.textureSize);
+  if (settings.mipmapping != textures.Mipmapping()) textures.SetMipmapping(settings.mipmapping);
+  Refresh(false);
+  return true;
+}
+
+int CBoardView::TextureSize() {
+  return scene_.IsCreated() ? scene_.Textures().TextureSize() : LoadGLSettings().textureSize;
+}
+
+bool CBoardView::Mipmapping() {
+  return scene_.IsCreated() ? scene_.Textures().Mipmapping() : LoadGLSettings().mipmapping;
+}
+
+void CBoardView::SetTextureSize(int size) {
+  GLSettings settings = LoadGLSettings();
+  settings.textureSize = size;
+  SaveGLSettings(settings);
+  if (scene_.IsCreated() && MakeCurrent()) scene_.Textures().SetTextureSize(size);
+  Refresh(false);
+}
+
+void CBoardView::SetMipmapping(bool on) {
+  GLSettings settings = LoadGLSettings();
+  settings.mipmapping = on;
+  SaveGLSettings(settings);
+  if (scene_.IsCreated() && MakeCurrent()) scene_.Textures().SetMipmapping(on);
+  Refresh(false);
+}
+
+std::optional<wxPoint> CBoardView::ProjectToClient(double x, double y, double z) {
+  if (!scene_.IsCreated() || !MakeCurrent()) return std::nullopt;
+  const std::optional<WindowPoint> point = scene_.ProjectToWindow(x, y, z);
+  if (!point) return std::nullopt;
+  return wxPoint(static_cast<int>(point->x + 0.5), static_cast<int>(point->y + 0.5));
+}
+
+void CBoardView::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  if (!scene_.IsCreated() || !MakeCurrent()) return;
+  CDrawingPass pass;
+  if (!pass.Started()) return;
+  scene_.DrawScene(client_.SceneInput());
+  SwapBuffers();
+}
+
+void CBoardView::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  if (!scene_.IsCreated() || !MakeCurrent()) return;
+  const wxSize size = GetClientSize();
+  scene_.Resize(size.x, size.y);
+  Refresh(false);
+}
+
+void CBoardView::OnLeftDown(wxMouseEvent& event) {
+  event.Skip();
+  if (!scene_.IsCreated() || !MakeCurrent()) return;
+  // Remember where a drag starts, so the first move turns by its own distance.
+  scene_.MouseMove(event.GetX(), event.GetY(), false, false);
+  const std::optional<PickCode> code = scene_.Pick(client_.SceneInput(), event.GetX(), event.GetY());
+  if (code) client_.OnBoardPick(static_cast<int>(*code) - 1);
+}
+
+void CBoardView::OnMotion(wxMouseEvent& event) {
+  event.Skip();
+  const bool dragging = event.LeftIsDown();
+  if (dragging && !HasCapture()) CaptureMouse();
+  if (scene_.MouseMove(event.GetX(), event.GetY(), dragging, event.ControlDown())) Refresh(false);
+}
+
+void CBoardView::OnLeftUp(wxMouseEvent& event) {
+  event.Skip();
+  if (HasCapture()) ReleaseMouse();
+}
+
+void CBoardView::OnCaptureLost(wxMouseCaptureLostEvent&) {}

@@ -1,0 +1,29 @@
+#include "child_frame.h"
+
+#include <wx/msgdlg.h>
+
+#include "app_icon.h"
+#include "menus.h"
+
+bool AskQuitGame(wxWindow* owner) {
+  wxMessageDialog ask(owner, "Do you really want to quit?", "Quit game?", wxYES_NO | wxICON_QUESTION);
+  if (owner == nullptr) ask.Raise();
+  return ask.ShowModal() == wxID_YES;
+}
+
+CChildFrame::CChildFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent)
+    : wxDocMDIChildFrame(doc, view, parent, wxID_ANY, doc->GetUserReadableName(), wxDefaultPosition,
+                         wxDefaultSize, wxCAPTION | wxRESIZE_BORDER | wxCLOSE_BOX) {
+  SetIcons(AppIcons());
+  SetMenuBar(CreateMenu129());
+  Bind(wxEVT_CLOSE_WINDOW, &CChildFrame::OnClose, this);
+}
+
+void CChildFrame::OnClose(wxCloseEvent& event) {
+  if (event.CanVeto() && !AskQuitGame(nullptr)) {
+    event.Veto();
+    return;
+  }
+  // The document/view machinery closes the view, which discards the game.
+  event.Skip();
+}

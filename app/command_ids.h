@@ -1,0 +1,72 @@
+#pragma once
+
+// Command and control ids of the main program. The numbers are the program's
+// own command ids (they also name the toolbar buttons and the menu items), so
+// tests and the status-bar prompts can refer to them directly.
+enum CommandId : int {
+  // Menu 128 / 129 and toolbar 128.
+  ID_FILE_NEW = 57600,
+  ID_FILE_OPEN = 57601,
+  ID_FILE_CLOSE = 57602,
+  ID_FILE_SAVE = 57603,
+  ID_FILE_PRINT = 57607,
+  ID_EDIT_CUT = 57635,
+  ID_EDIT_COPY = 57634,
+  ID_EDIT_PASTE = 57637,
+  ID_EDIT_UNDO = 57643,
+  ID_WINDOW_NEW = 57648,
+  ID_WINDOW_ARRANGE = 57649,
+  ID_WINDOW_CASCADE = 57650,
+  ID_WINDOW_TILE_HORZ = 57651,
+  ID_APP_ABOUT = 57664,
+  ID_APP_EXIT = 57665,
+  ID_VIEW_TOOLBAR = 59392,
+  ID_VIEW_STATUS_BAR = 59393,
+  ID_POPUPS_GLSETTINGS = 32771,
+  ID_POPUPS_HISTORY = 32772,
+  ID_POPUPS_STATS = 32773,
+  ID_DATABASES_PLAYER = 32774,
+  ID_DATABASES_GAME = 32775,
+  ID_DATABASES_STATISTICS = 32776,
+
+  // Child windows of the game view.
+  IDC_BOARD_SETUP_PANEL = 1001,
+  IDC_CHIP_PANEL = 1002,
+  IDC_TURN_PANEL = 1003,
+  IDC_PANEL_TEXT = 2000,
+  IDC_PALETTE_PICTURE = 2001,
+  IDC_PALETTE_CAPTION = 2002,
+  IDC_PALETTE_REMAINING = 2003,
+  IDC_UNDO_BUTTON = 2004,
+  IDC_PALETTE_FIRST = 2005,  // + tile type: 2005 Timber .. 2017 Sheep Port
+  IDC_STATUS_ROW_FIRST = 2018,
+  IDC_BUILD_BUTTON = 2024,
+
+  // "What do you want to do?"
+  IDC_MODE_TRACK = 1046,
+  IDC_MODE_HOTSEAT = 1047,
+  IDC_MODE_NETWORK = 1048,
+
+  // "Game Options"
+  IDC_PLAYERS_34 = 1047,
+  IDC_PLAYERS_56 = 1048,
+  IDC_LAYOUT_SPIRAL = 1049,
+  IDC_LAYOUT_LINES = 1050,
+  IDC_TRACK_TRADES = 1061,
+  IDC_GENERATE_BOARD = 1062,
+
+  // "OpenGL Settings"
+  IDC_TEXTURE_TINY = 1000,
+  IDC_TEXTURE_SMALL = 1001,
+  IDC_TEXTURE_MEDIUM = 1002,
+  IDC_TEXTURE_LARGE = 1003,
+  IDC_MIPMAPPING = 1005,
+  IDC_TEXTURE_HELP = 1006,
+  IDC_MIPMAP_HELP = 1007,
+
+  // "About Hexstead3D"
+  IDC_ABOUT_VERSION = 1155,
+
+  // "Select the players in your Hexstead game"
+  IDC_PLAYER_LIST = 1029,
+};

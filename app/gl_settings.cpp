@@ -1,0 +1,28 @@
+#include "gl_settings.h"
+
+#include <wx/config.h>
+
+namespace {
+
+const char* const kTextureSizeKey = "/Settings/TextureSize";
+const char* const kMipmappingKey = "/Settings/Mipmapping";
+
+}  // namespace
+
+GLSettings LoadGLSettings() {
+  GLSettings settings;
+  wxConfigBase* config = wxConfigBase::Get();
+  long size = settings.textureSize;
+  config->Read(kTextureSizeKey, &size, settings.textureSize);
+  // Any stored value above Small selects the tiny set, as the loader does.
+  settings.textureSize = size < 0 ? 1 : (size > 3 ? 3 : static_cast<int>(size));
+  config->Read(kMipmappingKey, &settings.mipmapping, settings.mipmapping);
+  return settings;
+}
+
+void SaveGLSettings(const GLSettings& settings) {
+  wxConfigBase* config = wxConfigBase::Get();
+  config->Write(kTextureSizeKey, static_cast<long>(settings.textureSize));
+  config->Write(kMipmappingKey, settings.mipmapping);
+  config->Flush();
+}

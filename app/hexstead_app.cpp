@@ -1,0 +1,100 @@
+#include "hexstead_app.h"
+
+#include <IL/il.h>
+#include <wx/config.h>
+#include <wx/docview.h>
+#include <wx/utils.h>
+
+#include "about_dialog.h"
+#include "child_frame.h"
+#include "command_ids.h"
+#include "game_mode_dialog.h"
+#include "game_options_dialog.h"
+#include "hexstead_doc.h"
+#include "hexstead_view.h"
+#include "main_frame.h"
+
+CHexsteadApp& TheApp() { return *static_cast<CHexsteadApp*>(wxApp::GetInstance()); }
+
+bool CHexsteadApp::OnInit() {
+  if (!wxApp::OnInit()) return false;
+  SetAppName("Hexstead3D");
+  SetAppDisplayName("Hexstead3D");
+  // The profile settings (OpenGL Settings among them) live under "Hexstead3D".
+  wxConfigBase::Set(new wxConfig("Hexstead3D"));
+
+  docManager_ = new wxDocManager;
+  new wxDocTemplate(docManager_, "Hexst", "*.h3d", "", "h3d", "Hexstead3D.Document", "Hexstead3D Import File",
+                    CLASSINFO(CHexsteadDoc), CLASSINFO(CHexsteadView));
+
+  mainFrame_ = new CMainFrame(docManager_);
+  SetTopWindow(mainFrame_);
+  mainFrame_->Show();
+
+  ilInit();
+
+  Bind(wxEVT_MENU, &CHexsteadApp::OnFileNew, this, ID_FILE_NEW);
+  Bind(wxEVT_MENU, &CHexsteadApp::OnAbout, this, ID_APP_ABOUT);
+  Bind(wxEVT_UPDATE_UI, &CHexsteadApp::OnUpdateDatabases, this, ID_DATABASES_PLAYER, ID_DATABASES_STATISTICS);
+  return true;
+}
+
+int CHexsteadApp::OnExit() {
+  openView_ = nullptr;
+  currentGame_.reset();
+  delete docManager_;
+  docManager_ = nullptr;
+  delete wxConfigBase::Set(nullptr);
+  return wxApp::OnExit();
+}
+
+void CHexsteadApp::ForgetGame() {
+  currentGame_.reset();
+  openView_ = nullptr;
+}
+
+void CHexsteadApp::CloseAllGames() {
+  if (docManager_ != nullptr) docManager_->CloseDocuments(true);
+  ForgetGame();
+}
+
+bool CHexsteadApp::NewGame() {
+  CloseAllGames();
+  currentGame_ = std::make_unique<CGame>();
+  if (!RunWizard()) return false;
+  OpenGameWindow();
+  return openView_ != nullptr;
+}
+
+bool CHexsteadApp::RunWizard() {
+  CGameModeDialog mode(mainFrame_);
+  if (mode.ShowModal() != wxID_OK) return false;
+  CGameOptionsDialog options(mainFrame_);
+  if (options.ShowModal() != wxID_OK) return false;
+  newGameChoice_.players = options.FiveOrSixPlayers() ? 5 : 3;
+  newGameChoice_.trackTrades = options.TrackTrades();
+  newGameChoice_.generateBoard = options.GenerateBoard();
+  // The seat list is sized by the board kind; the session fills the seats.
+  currentGame_->players.resize(newGameChoice_.players);
+  currentGame_->trackTrades = newGameChoice_.trackTrades ? 1 : 0;
+  currentGame_->boardGenerated = newGameChoice_.generateBoard ? 1 : 0;
+  return true;
+}
+
+void CHexsteadApp::OpenGameWindow() {
+  wxBusyCursor wait;
+  // The view creates its child frame, shows it maximised and sets itself up.
+  docManager_->CreateDocument(wxEmptyString, wxDOC_NEW | wxDOC_SILENT);
+}
+
+void CHexsteadApp::OnFileNew(wxCommandEvent&) { NewGame(); }
+
+void CHexsteadApp::OnAbout(wxCommandEvent&) {
+  CAboutDialog about(mainFrame_);
+  about.ShowModal();
+}
+
+void CHexsteadApp::OnUpdateDatabases(wxUpdateUIEvent& event) {
+  // The database dialogs are not part of this program yet.
+  event.Enable(false);
+}

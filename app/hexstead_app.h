@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+
+#include <wx/app.h>
+
+#include "records/game.h"
+
+class CHexsteadView;
+class CMainFrame;
+class wxDocManager;
+
+// The application object: the main frame, the document manager with the one
+// game template, and the current game record, which lives from File > New
+// until the game is forgotten. Every window reaches the game through here.
+class CHexsteadApp : public wxApp {
+ public:
+  bool OnInit() override;
+  int OnExit() override;
+
+  // --- the current game ----------------------------------------------------
+  CGame* CurrentGame() { return currentGame_.get(); }
+  CHexsteadView* OpenView() const { return openView_; }
+  void SetOpenView(CHexsteadView* view) { openView_ = view; }
+  // Deletes the current game record and clears both references.
+  void ForgetGame();
+
+  // The wizard's answers for the game being created (read by the new view).
+  struct NewGameChoice {
+    int players = 3;  // 3 for "3 or 4", 5 for "5 or 6"
+    bool trackTrades = false;
+    bool generateBoard = false;
+  };
+  const NewGameChoice& LastNewGameChoice() const { return newGameChoice_; }
+
+  // --- commands --------------------------------------------------------------
+  // File > New: closes any game, runs both wizard dialogs and opens the game
+  // window. Returns whether a game window was opened.
+  bool NewGame();
+  // Closes every game window without saving and forgets the game.
+  void CloseAllGames();
+
+  CMainFrame* MainFrame() const { return mainFrame_; }
+  wxDocManager* DocManager() const { return docManager_; }
+
+ private:
+  void OnFileNew(wxCommandEvent& event);
+  void OnAbout(wxCommandEvent& event);
+  void OnUpdateDatabases(wxUpdateUIEvent& event);
+  bool RunWizard();
+  void OpenGameWindow();
+
+  wxDocManager* docManager_ = nullptr;
+  CMainFrame* mainFrame_ = nullptr;
+  std::unique_ptr<CGame> currentGame_;
+  CHexsteadView* openView_ = nullptr;
+  NewGameChoice newGameChoice_;
+};
+
+// The running application object.
+CHexsteadApp& TheApp();

@@ -1,0 +1,381 @@
+#include "hexstead_view.h"
+
+#include <algorithm>
+
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+
+#include "board_setup_panel.h"
+#include "build_button.h"
+#include "child_frame.h"
+#include "chip_panel.h"
+#include "command_ids.h"
+#include "gl_settings_dialog.h"
+#include "hexstead_app.h"
+#include "main_frame.h"
+#include "player_select_dialog.h"
+#include "render/interface_slots.h"
+#include "session_prompts.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CHexsteadView, wxView);
+
+namespace {
+
+// Build buttons left to right with their offsets from the right edge and
+// their piece-icon groups in tiny.tex.
+struct BuildButtonPlace {
+  PurchaseKind kind;
+  int offsetFromRight;
+  int iconGroup;
+};
+constexpr BuildButtonPlace kBuildButtons[3] = {
+    {PurchaseRoad, 321, kTinyRoadSlot},
+    {PurchaseSettlement, 264, kTinySettlementSlot},
+    {PurchaseCity, 207, kTinyCitySlot},
+};
+constexpr int kBuildButtonTop = 5;
+
+// Player colours in the order of the colour-dependent picture sets: white,
+// blue, green, orange, red, brown (as 0x00BBGGRR values).
+constexpr ColorRef kPictureSetColours[6] = {
+    MakeColorRef(235, 235, 235), MakeColorRef(32, 32, 223), MakeColorRef(0, 128, 0),
+    MakeColorRef(255, 131, 6),   MakeColorRef(223, 32, 32), MakeColorRef(100, 50, 0),
+};
+
+int PictureSetIndex(ColorRef colour) {
+  const auto* found = std::find(std::begin(kPictureSetColours), std::end(kPictureSetColours), colour);
+  return found == std::end(kPictureSetColours) ? -1 : static_cast<int>(found - std::begin(kPictureSetColours));
+}
+
+// Room of the turn panel's status line (prompts are one or two lines).
+constexpr int kTurnPanelTextHeight = 44;
+constexpr int kTurnPanelHeight = 4 + kTurnPanelTextHeight + 4;
+constexpr int kStatusRowHeight = 72;
+
+}  // namespace
+
+CHexsteadView::~CHexsteadView() {
+  if (TheApp().OpenView() == this) TheApp().SetOpenView(nullptr);
+}
+
+bool CHexsteadView::OnCreate(wxDocument* doc, long flags) {
+  if (!wxView::OnCreate(doc, flags)) return false;
+  CGame* game = TheApp().CurrentGame();
+  if (game == nullptr) return false;
+
+  auto* frame = new CChildFrame(doc, this, TheApp().MainFrame());
+  SetFrame(frame);
+  const BoardKind kind = game->players.size() < 5 ? BoardKind::Standard : BoardKind::Large;
+  board_ = new CBoardView(frame, kind, *this);
+  BindCommands();
+
+  // GL can only be made current on a shown window.
+  frame->Hide();
+  frame->Maximize();
+  frame->Show();
+  InitialUpdate();
+  return true;
+}
+
+void CHexsteadView::InitialUpdate() {
+  CHexsteadApp& app = TheApp();
+  app.SetOpenView(this);
+  board_->InitGL();
+  images_.Load("data", [this](const std::string& text) { ShowMessage("Hexstead3D", text); });
+
+  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this);
+  CreateChildWindows();
+  const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
+  session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
+  LayoutChildren();
+  SyncWithSession();
+  ready_ = true;
+  board_->Refresh(false);
+}
+
+void CHexsteadView::CreateChildWindows() {
+  for (size_t i = 0; i < buildButtons_.size(); ++i) {
+    buildButtons_[i] = new CBuildButton(board_, kBuildButtons[i].kind, [this](PurchaseKind kind) { OnBuild(kind); });
+  }
+  auto undo = [this] { UndoLast(); };
+  palette_ = new CBoardSetupPanel(board_, images_, undo, [this](int type) { OnChooseTile(type); });
+  chipPanel_ = new CChipPanel(board_, images_, undo);
+  chipPanel_->Hide();
+  turnPanel_ = new CSidePanel(board_, IDC_TURN_PANEL, kTurnPanelHeight, kTurnPanelTextHeight, images_, undo);
+  turnPanel_->Hide();
+  current_ = palette_;
+
+  wxWindow* main = TheApp().MainFrame();
+  glSettings_ = new CGLSettingsDialog(main, *board_);
+  playerSelect_ = new CPlayerSelectDialog(main, [this] { UndoLast(); });
+  playerSelect_->Centre();
+}
+
+void CHexsteadView::BindCommands() {
+  wxWindow* frame = GetFrame();
+  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) {
+    if (AskQuitGame(nullptr)) TheApp().CloseAllGames();
+  }, ID_FILE_CLOSE);
+  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExitCommand(); }, ID_APP_EXIT);
+  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { UndoLast(); }, ID_EDIT_UNDO);
+  frame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+    event.Enable(current_ != nullptr && current_->IsShown() && current_->IsUndoEnabled());
+  }, ID_EDIT_UNDO);
+  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { TogglePopup(glSettings_); }, ID_POPUPS_GLSETTINGS);
+  frame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+    event.Check(glSettings_ != nullptr && glSettings_->IsShown());
+  }, ID_POPUPS_GLSETTINGS);
+  // The history and statistics windows are not part of the game view yet.
+  frame->Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
+    event.Enable(false);
+    event.Check(false);
+  }, ID_POPUPS_HISTORY, ID_POPUPS_STATS);
+  // One view per game: a second window on the same game is not offered, and
+  // the tabbed game windows need no arranging.
+  frame->Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, ID_WINDOW_NEW,
+              ID_WINDOW_TILE_HORZ);
+  board_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    LayoutChildren();
+  });
+}
+
+bool CHexsteadView::OnClose(bool deleteWindow) {
+  if (!wxView::OnClose(deleteWindow)) return false;
+  Activate(false);
+  ready_ = false;
+  // The session refers to the game record: it goes first, then the game.
+  session_.reset();
+  if (glSettings_ != nullptr) glSettings_->Destroy();
+  if (playerSelect_ != nullptr) playerSelect_->Destroy();
+  glSettings_ = nullptr;
+  playerSelect_ = nullptr;
+  if (TheApp().OpenView() == this) TheApp().ForgetGame();
+  if (deleteWindow && GetFrame() != nullptr) {
+    GetFrame()->Destroy();
+    SetFrame(nullptr);
+  }
+  return true;
+}
+
+CBuildButton& CHexsteadView::BuildButton(PurchaseKind kind) {
+  for (CBuildButton* button : buildButtons_) {
+    if (button->Kind() == kind) return *button;
+  }
+  return *buildButtons_[0];
+}
+
+// --- layout and side panels ---------------------------------------------------
+
+void CHexsteadView::LayoutChildren() {
+  if (palette_ == nullptr) return;
+  const int width = board_->GetClientSize().x;
+  for (size_t i = 0; i < buildButtons_.size(); ++i) {
+    buildButtons_[i]->Move(width - kBuildButtons[i].offsetFromRight, kBuildButtonTop);
+    buildButtons_[i]->Refresh();
+  }
+  for (CSidePanel* panel : {static_cast<CSidePanel*>(palette_), static_cast<CSidePanel*>(chipPanel_), turnPanel_}) {
+    panel->PlaceAtRightEdge(width);
+  }
+}
+
+int CHexsteadView::SidePanelsMinimumHeight() const {
+  int height = current_ != nullptr ? current_->GetSize().y : 0;
+  if (turnPanel_ != nullptr && turnPanel_->IsShown() && session_) {
+    const CGame& game = session_->Game();
+    const int rows = static_cast<int>(game.players.size()) + (game.trackTrades ? 1 : 0);
+    height = std::max(height, kStatusRowHeight * rows);
+  }
+  return height;
+}
+
+void CHexsteadView::ShowSidePanel(int id) {
+  CSidePanel* next = id == IDC_CHIP_PANEL ? static_cast<CSidePanel*>(chipPanel_)
+                     : id == IDC_TURN_PANEL ? turnPanel_
+                                            : static_cast<CSidePanel*>(palette_);
+  if (next != current_ && current_ != nullptr) current_->Hide();
+  current_ = next;
+  current_->PlaceAtRightEdge(board_->GetClientSize().x);
+  current_->Show();
+  current_->Layout();
+  if (CMainFrame* main = TheApp().MainFrame()) main->ApplyMinimumSize();
+}
+
+// --- keeping the windows in step with the session -----------------------------
+
+void CHexsteadView::SyncWithSession() {
+  if (!session_ || palette_ == nullptr) return;
+  SyncSidePanel();
+  SyncBuildButtons();
+  SyncPlayerDialogs();
+  board_->Refresh(false);
+}
+
+void CHexsteadView::SyncSidePanel() {
+  if (!session_ || palette_ == nullptr) return;
+  const CSessionFields& fields = session_->Fields();
+  static constexpr int kPanelIds[] = {IDC_BOARD_SETUP_PANEL, IDC_CHIP_PANEL, IDC_TURN_PANEL};
+  const int id = kPanelIds[static_cast<int>(fields.sidePanel)];
+  palette_->ShowPalette(session_->Palette());
+  chipPanel_->SetText(wxString::FromUTF8(session_->ChipPanelText()));
+  turnPanel_->SetText(wxString::FromUTF8(session_->Prompt()));
+  if (current_ == nullptr || current_->GetId() != id || !current_->IsShown()) ShowSidePanel(id);
+  current_->EnableUndo(fields.undoButtonEnabled);
+  // While the player selection of a generated board is open there is no step
+  // to go back to, and the panel gives the dialog its place.
+  if (fields.playerSelectionShown && session_->Game().boardGenerated != 0) current_->Hide();
+}
+
+void CHexsteadView::SyncBuildButtons() {
+  if (!session_ || buildButtons_[0] == nullptr) return;
+  const CSessionFields& fields = session_->Fields();
+  const CGame& game = session_->Game();
+  int colourIndex = -1;
+  if (fields.currentPlayer >= 0 && static_cast<size_t>(fields.currentPlayer) < game.players.size()) {
+    colourIndex = PictureSetIndex(static_cast<ColorRef>(game.players[fields.currentPlayer].color));
+  }
+  for (size_t i = 0; i < buildButtons_.size(); ++i) {
+    // The session lists its buttons as settlement, city, road.
+    const int shownIndex = kBuildButtons[i].kind - PurchaseSettlement;
+    const bool shown = fields.buildButtons[shownIndex];
+    if (shown) {
+      buildButtons_[i]->SetIcon(colourIndex < 0 ? wxNullBitmap
+                                                : images_.Bitmap(InterfaceArchive::Tiny,
+                                                                 kBuildButtons[i].iconGroup + colourIndex));
+    }
+    buildButtons_[i]->Show(shown);
+  }
+}
+
+void CHexsteadView::SyncPlayerDialogs() {
+  if (!session_ || playerSelect_ == nullptr) return;
+  const CSessionFields& fields = session_->Fields();
+  playerSelect_->AllowCancel(session_->Game().boardGenerated == 0);
+  if (fields.playerSelectionShown != playerSelect_->IsShown()) playerSelect_->Show(fields.playerSelectionShown);
+}
+
+// --- input ----------------------------------------------------------------------
+
+void CHexsteadView::OnChooseTile(int tileType) {
+  if (!session_) return;
+  session_->ChooseTile(tileType);
+  SyncWithSession();
+}
+
+void CHexsteadView::OnBoardPick(int location) {
+  if (!session_ || location < 0) return;
+  session_->Pick(location);
+  SyncWithSession();
+}
+
+void CHexsteadView::OnBuild(PurchaseKind kind) {
+  if (!session_) return;
+  session_->OnBuild(kind);
+  SyncWithSession();
+}
+
+void CHexsteadView::UndoLast() {
+  if (!session_) return;
+  session_->UndoLast();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnExitCommand() {
+  if (AskQuitGame(nullptr)) TheApp().MainFrame()->Close(true);
+}
+
+void CHexsteadView::TogglePopup(wxWindow* dialog) {
+  if (dialog != nullptr) dialog->Show(!dialog->IsShown());
+}
+
+wxWindow* CHexsteadView::Owner() const {
+  return TheApp().MainFrame();
+}
+
+// --- the board window's questions -------------------------------------------------
+
+CSceneInput CHexsteadView::SceneInput() const {
+  CSceneInput in;
+  if (!session_) return in;
+  const CBoard& board = session_->Board();
+  const CSessionFields& fields = session_->Fields();
+  const CGame& game = session_->Game();
+  in.tiles = board.Pieces();
+  in.landCount = board.LandCount();
+  in.boardKind = board.Kind();
+  in.gameState = fields.gameState;
+  in.pickEnabled = fields.pickEnabled;
+  in.currentPlayer = fields.currentPlayer;
+  for (size_t p = 0; p < game.players.size() && p < in.playerColors.size(); ++p) {
+    in.playerColors[p] = static_cast<ColorRef>(game.players[p].color);
+  }
+  in.robberTile = board.robberTile;
+  in.tilesSetUp = board.EntryCursor();
+  in.placingFirstChip = board.AwaitingFirstChip();
+  in.firstChipTile = board.FirstChipPosition();
+  in.firstChipCandidates = board.FirstChipCandidates();
+  in.productionTiles = fields.producingTiles;
+  in.roadSites = fields.roadOptions;
+  cityTiles_.clear();
+  for (CitySiteCode code : fields.cityOptions) {
+    const CitySite site = DecodeCitySiteCode(code);
+    cityTiles_.insert(cityTiles_.end(), {site.position, site.cornerNeighbor, site.previousNeighbor});
+  }
+  in.cityTiles = cityTiles_;
+  in.settlementSites = fields.settlementOptions;
+  in.longestRoadLength = board.longestRoadLength;
+  in.longestRoadPath = board.longestRoadPath;
+  in.placingSettlement = fields.placingSettlement;
+  pickable_.clear();
+  if (fields.gameState == InitialPlacement && fields.placingSettlement) pickable_ = session_->PickableIds();
+  in.initialSettlementSites = pickable_;
+  in.initialSettlementCorner = fields.initialSettlementCorner;
+  return in;
+}
+
+// --- ISessionUi ---------------------------------------------------------------------
+
+void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
+  wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK, Owner());
+}
+
+bool CHexsteadView::AskYesNo(const std::string& caption, const std::string& text) {
+  return wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxYES_NO, Owner()) == wxYES;
+}
+
+int32_t CHexsteadView::ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) {
+  return AskBankTradeResource(Owner(), wanted, tradeable);
+}
+
+std::optional<SeatMatrix> CHexsteadView::ChooseDiscards(const DiscardOffer&) {
+  // The discard dialog comes with the turn panel; until then a 7 that needs
+  // discards is dropped, exactly as when the user cancels the dialog.
+  return std::nullopt;
+}
+
+std::optional<StealChoice> CHexsteadView::ChooseSteal(const StealOffer&) {
+  // The steal dialog comes with the turn panel; until then the robber move
+  // is taken back, as when the user cancels the dialog.
+  return std::nullopt;
+}
+
+bool CHexsteadView::ConfirmWinner(int32_t winner) {
+  return AskWinnerConfirmed(Owner(), session_ ? session_->PlayerName(winner) : std::string());
+}
+
+int32_t CHexsteadView::AskHiddenPoints(int32_t player, int32_t maxPoints) {
+  return AskHiddenVictoryPoints(Owner(), session_ ? session_->PlayerName(player) : std::string(), maxPoints);
+}
+
+void CHexsteadView::PromptChanged(const std::string& prompt) {
+  if (turnPanel_ != nullptr) turnPanel_->SetText(wxString::FromUTF8(prompt));
+}
+
+void CHexsteadView::TurnPanelChanged() { SyncSidePanel(); }
+void CHexsteadView::BuildButtonsChanged() { SyncBuildButtons(); }
+void CHexsteadView::SidePanelChanged() { SyncSidePanel(); }
+void CHexsteadView::PlayerDialogsChanged() { SyncPlayerDialogs(); }
+
+void CHexsteadView::BoardChanged() {
+  if (board_ != nullptr) board_->Refresh(false);
+}

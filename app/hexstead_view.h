@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include <wx/docview.h>
+
+#include "board_view.h"
+#include "engine/session/session.h"
+#include "interface_images.h"
+
+class CBoardSetupPanel;
+class CBuildButton;
+class CChipPanel;
+class CGLSettingsDialog;
+class CPlayerSelectDialog;
+class CSidePanel;
+
+// The game view: it owns the session of the current game, the board window
+// and every window of the game (build buttons, side panels, modeless
+// dialogs). It forwards the user's input to the session and answers the
+// session's questions with dialogs; what the windows show comes from the
+// session's queries.
+class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient {
+ public:
+  CHexsteadView() = default;
+  ~CHexsteadView() override;
+
+  // --- wxView -----------------------------------------------------------------
+  bool OnCreate(wxDocument* doc, long flags) override;
+  bool OnClose(bool deleteWindow) override;
+  void OnDraw(wxDC*) override {}
+
+  // --- what other windows and tests reach -------------------------------------
+  CGameSession& Session() { return *session_; }
+  CBoardView& BoardView() { return *board_; }
+  CBoardSetupPanel& Palette() { return *palette_; }
+  CChipPanel& ChipPanel() { return *chipPanel_; }
+  CSidePanel& TurnPanel() { return *turnPanel_; }
+  CSidePanel& CurrentSidePanel() { return *current_; }
+  CGLSettingsDialog& GLSettings() { return *glSettings_; }
+  CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
+  CBuildButton& BuildButton(PurchaseKind kind);
+  bool IsReady() const { return ready_; }
+
+  // Height the windows beside the board need (the main frame's minimum).
+  int SidePanelsMinimumHeight() const;
+  // Switches to the palette (1001), the chip panel (1002) or the turn panel (1003).
+  void ShowSidePanel(int id);
+  // File > Exit while a game is open.
+  void OnExitCommand();
+  // The Undo button of the side panels and Edit > Undo.
+  void UndoLast();
+
+  // --- ISessionUi ---------------------------------------------------------------
+  void ShowMessage(const std::string& caption, const std::string& text) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
+  int32_t ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) override;
+  std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer& offer) override;
+  std::optional<StealChoice> ChooseSteal(const StealOffer& offer) override;
+  bool ConfirmWinner(int32_t winner) override;
+  int32_t AskHiddenPoints(int32_t player, int32_t maxPoints) override;
+  void PromptChanged(const std::string& prompt) override;
+  void TurnPanelChanged() override;
+  void BuildButtonsChanged() override;
+  void SidePanelChanged() override;
+  void PlayerDialogsChanged() override;
+  void BoardChanged() override;
+
+  // --- IBoardViewClient -----------------------------------------------------------
+  CSceneInput SceneInput() const override;
+  void OnBoardPick(int location) override;
+
+ private:
+  void InitialUpdate();
+  void CreateChildWindows();
+  void BindCommands();
+  void LayoutChildren();
+  void SyncWithSession();
+  void SyncSidePanel();
+  void SyncBuildButtons();
+  void SyncPlayerDialogs();
+  void OnBuild(PurchaseKind kind);
+  void OnChooseTile(int tileType);
+  void TogglePopup(wxWindow* dialog);
+  wxWindow* Owner() const;
+
+  CBoardView* board_ = nullptr;
+  std::unique_ptr<CGameSession> session_;
+  CInterfaceImages images_;
+  std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
+  CBoardSetupPanel* palette_ = nullptr;
+  CChipPanel* chipPanel_ = nullptr;
+  CSidePanel* turnPanel_ = nullptr;
+  CSidePanel* current_ = nullptr;
+  CGLSettingsDialog* glSettings_ = nullptr;
+  CPlayerSelectDialog* playerSelect_ = nullptr;
+  bool ready_ = false;
+  // Pickable ids of the current state, kept for the scene input's spans.
+  mutable std::vector<int32_t> pickable_;
+  mutable std::vector<int> cityTiles_;
+
+  wxDECLARE_DYNAMIC_CLASS(CHexsteadView);
+};
