@@ -22,16 +22,39 @@ class BitInput {
     return true;
   }
 
-  // Looks at the next `width` bits without taking them; false when fewer
-  // are left. Skip then takes them.
-  bool Peek(int width, uint32_t& code) {
-    if (count_ < width && !Fill(width)) return false;
-    code = static_cast<uint32_t>(bits_) & ((1u << width) - 1);
-    return true;
+  // The held bits and the buffered bytes not yet taken, for decode loops that
+  // keep them in locals. Take a cursor, work on it, and hand it back.
+  struct Cursor {
+    uint64_t bits;
+    int count;
+    const uint8_t* next;
+    const uint8_t* end;
+
+    // Makes at least `width` (up to 32) bits available from the buffered
+    // bytes alone; false when a refill from the source would be needed.
+    bool Hold(int width) {
+      if (count >= width) return true;
+      if (end - next < 4) return false;
+      const uint64_t word = static_cast<uint64_t>(next[0]) | static_cast<uint64_t>(next[1]) << 8 |
+                            static_cast<uint64_t>(next[2]) << 16 | static_cast<uint64_t>(next[3]) << 24;
+      bits |= word << count;
+      count += 32;
+      next += 4;
+      return true;
+    }
+    uint32_t Peek(int width) const { return static_cast<uint32_t>(bits) & ((1u << width) - 1); }
+    void Skip(int width) {
+      bits >>= width;
+      count -= width;
+    }
+  };
+  Cursor TakeCursor() const {
+    return {bits_, count_, buffer_.data() + position_, buffer_.data() + end_};
   }
-  void Skip(int width) {
-    bits_ >>= width;
-    count_ -= width;
+  void ReturnCursor(const Cursor& cursor) {
+    bits_ = cursor.bits;
+    count_ = cursor.count;
+    position_ = static_cast<size_t>(cursor.next - buffer_.data());
   }
 
   int PendingBitCount() const { return count_; }

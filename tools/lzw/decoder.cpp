@@ -28,6 +28,7 @@ std::optional<uint8_t> Decoder::GetByte() {
 }
 
 size_t Decoder::Read(uint8_t* out, size_t capacity) {
+  const uint64_t base = produced_;  // stream position of out[0]
   size_t count = 0;
   while (count < capacity) {
     if (stackTop_ < kMaxCodes) {
@@ -40,56 +41,78 @@ size_t Decoder::Read(uint8_t* out, size_t capacity) {
     uint32_t code = 0;
     if (!ReadStringCode(code)) break;
     const size_t length = length_[code];
+    previousAt_ = base + count;
     if (capacity - count >= length) {
       WriteString(code, out + count + length);
-      count += length;
-      count += DecodeRun(out + count, capacity - count);
+      count = DecodeRun(out, base, count + length, capacity);
     } else {
       stackTop_ = kMaxCodes - length;
       WriteString(code, stack_.data() + kMaxCodes);
     }
   }
+  produced_ = base + count;
   return count;
 }
 
 // The common case in a tight loop: string codes in the middle of a stream
-// whose strings fit the buffer. The state lives in locals here because every
-// byte stored through `out` could otherwise alias the members. Stops at
-// anything unusual and leaves it to ReadStringCode.
-size_t Decoder::DecodeRun(uint8_t* out, size_t capacity) {
-  if (!addEntries_ || status_ != DecodeStatus::Running) return 0;
+// whose strings fit the buffer. out[0] is at stream position `base` and
+// out[0..count) is decoded already. A string seen earlier in this buffer is
+// copied from there; older ones are rebuilt from the prefix chain. The state
+// lives in locals because every byte stored through `out` could otherwise
+// alias the members. Stops at anything unusual, leaving it to
+// ReadStringCode; returns the new count.
+size_t Decoder::DecodeRun(uint8_t* out, uint64_t base, size_t count, size_t capacity) {
+  if (!addEntries_ || status_ != DecodeStatus::Running) return count;
   uint32_t next = nextCode_;
   uint32_t previous = previousCode_;
+  uint64_t previousAt = previousAt_;
   int width = width_;
   uint16_t* const prefix = prefix_.data();
   uint8_t* const suffix = suffix_.data();
   uint8_t* const first = first_.data();
   uint16_t* const length = length_.data();
-  size_t count = 0;
-  while (next < kMaxCodes) {
-    uint32_t code = 0;
-    if (!in_.Peek(width, code)) break;
+  uint64_t* const seenAt = seenAt_.data();
+  BitInput::Cursor bits = in_.TakeCursor();
+  while (next < kMaxCodes && bits.Hold(width)) {
+    const uint32_t code = bits.Peek(width);
     if (code >= next || code == kClearCode || code == kEndCode) break;
     const size_t size = length[code];
     if (capacity - count < size) break;
-    in_.Skip(width);
+    bits.Skip(width);
+    // The previous string followed by this one's first byte: it starts where
+    // the previous string was written.
     prefix[next] = static_cast<uint16_t>(previous);
     suffix[next] = first[code];
     first[next] = first[previous];
     length[next] = static_cast<uint16_t>(length[previous] + 1);
+    seenAt[next] = previousAt;
     ++next;
     if ((1u << width) <= next) width = std::min(width + 1, kMaxWidth);
     previous = code;
-    uint8_t* end = out + count + size;
-    count += size;
-    while (code >= 256) {
-      *--end = suffix[code];
-      code = prefix[code];
+    previousAt = base + count;
+
+    uint8_t* const target = out + count;
+    if (code < 256) {
+      *target = static_cast<uint8_t>(code);
+    } else if (seenAt[code] >= base) {
+      const uint8_t* const source = out + (seenAt[code] - base);
+      const size_t distance = static_cast<size_t>(target - source);
+      if (size <= 16 && distance >= 16 && capacity - count >= 16) {
+        std::memcpy(target, source, 16);  // fixed size: a couple of moves
+      } else if (distance >= size) {
+        std::memcpy(target, source, size);
+      } else {
+        for (size_t i = 0; i < size; ++i) target[i] = source[i];  // overlaps itself
+      }
+    } else {
+      WriteString(code, target + size);
     }
-    *--end = static_cast<uint8_t>(code);
+    count += size;
   }
+  in_.ReturnCursor(bits);
   nextCode_ = next;
   previousCode_ = previous;
+  previousAt_ = previousAt;
   width_ = width;
   return count;
 }
@@ -134,6 +157,7 @@ bool Decoder::ReadStringCode(uint32_t& code) {
 void Decoder::AddEntry(uint8_t lastByte) {
   prefix_[nextCode_] = static_cast<uint16_t>(previousCode_);
   suffix_[nextCode_] = lastByte;
+  seenAt_[nextCode_] = previousAt_;
   first_[nextCode_] = first_[previousCode_];
   length_[nextCode_] = static_cast<uint16_t>(length_[previousCode_] + 1);
   ++nextCode_;

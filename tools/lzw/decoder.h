@@ -34,7 +34,7 @@ class Decoder {
  private:
   void Reset();
   bool ReadStringCode(uint32_t& code);
-  size_t DecodeRun(uint8_t* out, size_t capacity);
+  size_t DecodeRun(uint8_t* out, uint64_t base, size_t count, size_t capacity);
   void AddEntry(uint8_t lastByte);
   void WriteString(uint32_t code, uint8_t* end) const;
   DecodeStatus StatusAtEndOfInput() const;
@@ -47,6 +47,8 @@ class Decoder {
   std::array<uint8_t, lzw::kMaxCodes> suffix_{};
   std::array<uint8_t, lzw::kMaxCodes> first_{};
   std::array<uint16_t, lzw::kMaxCodes> length_{};
+  // Where in the output each string last appeared (a stream position).
+  std::array<uint64_t, lzw::kMaxCodes> seenAt_{};
   // A string that did not fit the caller's buffer, waiting at the top end.
   std::array<uint8_t, lzw::kMaxCodes> stack_{};
   size_t stackTop_ = lzw::kMaxCodes;  // kMaxCodes = empty
@@ -54,6 +56,8 @@ class Decoder {
   uint32_t nextCode_ = lzw::kFirstFreeCode;
   int width_ = lzw::kMinWidth;
   uint32_t previousCode_ = lzw::kClearCode;
+  uint64_t previousAt_ = 0;  // stream position of the previous string
+  uint64_t produced_ = 0;    // bytes handed out so far
   bool addEntries_ = false;  // false until a string follows the last reset
   DecodeStatus status_ = DecodeStatus::Running;
 };

@@ -1,14 +1,25 @@
 #include "encoder.h"
 
+#include <algorithm>
+
 using namespace lzw;
 
-Encoder::Encoder(BitOutput& out)
-    : out_(out), child_(kMaxCodes * 256, 0), prefix_(kMaxCodes, 0), suffix_(kMaxCodes, 0) {}
+namespace {
+
+constexpr int kTableBits = 14;
+constexpr uint32_t kTableMask = (1u << kTableBits) - 1;
+constexpr int kCodeBits = 12;
+constexpr uint32_t kCodeMask = (1u << kCodeBits) - 1;
+
+// Fibonacci hashing of the 20-bit key.
+uint32_t SlotOf(uint32_t key) { return (key * 2654435769u) >> (32 - kTableBits); }
+
+}  // namespace
+
+Encoder::Encoder(BitOutput& out) : out_(out), children_(size_t{1} << kTableBits, 0) {}
 
 void Encoder::Reset() {
-  for (uint32_t code = kFirstFreeCode; code < nextCode_; ++code) {
-    child_[static_cast<size_t>(prefix_[code]) << 8 | suffix_[code]] = 0;
-  }
+  std::fill(children_.begin(), children_.end(), 0);
   nextCode_ = kFirstFreeCode;
   width_ = kMinWidth;
 }
@@ -22,13 +33,15 @@ void Encoder::Put(const uint8_t* data, size_t size) {
     --size;
   }
   uint32_t current = currentCode_;
-  uint16_t* const child = child_.data();
+  uint32_t* const children = children_.data();
   for (size_t i = 0; i < size; ++i) {
     const uint32_t byte = data[i];
-    const size_t slot = static_cast<size_t>(current) << 8 | byte;
-    const uint32_t next = child[slot];
-    if (next != 0) {
-      current = next;
+    const uint32_t key = current << 8 | byte;
+    uint32_t slot = SlotOf(key);
+    uint32_t entry;
+    while ((entry = children[slot]) != 0 && entry >> kCodeBits != key) slot = (slot + 1) & kTableMask;
+    if (entry != 0) {
+      current = entry & kCodeMask;
       continue;
     }
     out_.Write(current, width_);
@@ -37,9 +50,7 @@ void Encoder::Put(const uint8_t* data, size_t size) {
       out_.Write(kClearCode, width_);
       Reset();
     } else {
-      child[slot] = static_cast<uint16_t>(nextCode_);
-      prefix_[nextCode_] = static_cast<uint16_t>(current);
-      suffix_[nextCode_] = static_cast<uint8_t>(byte);
+      children[slot] = key << kCodeBits | nextCode_;
       ++nextCode_;
       if (nextCode_ > (1u << width_)) ++width_;
     }

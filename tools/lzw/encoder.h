@@ -25,12 +25,12 @@ class Encoder {
   void Reset();
 
   BitOutput& out_;
-  // Child lookup as a flat table indexed by (code << 8 | byte); 0 means no
-  // child (no string ever gets code 0 as a child). A reset clears only the
-  // slots that were filled, found through prefix_ and suffix_.
-  std::vector<uint16_t> child_;
-  std::vector<uint16_t> prefix_;
-  std::vector<uint8_t> suffix_;
+  // Child lookup: an open-addressing hash table, linear probing, each slot
+  // one word holding the key (code << 8 | byte, 20 bits) above the child's
+  // code (12 bits); 0 marks an empty slot (no child ever has code 0). It has
+  // four times as many slots as the dictionary has entries, so probes stay
+  // short, and is small (64 KB) enough to stay in cache; a reset clears it.
+  std::vector<uint32_t> children_;
   uint32_t nextCode_ = lzw::kFirstFreeCode;
   int width_ = lzw::kMinWidth;
   uint32_t currentCode_ = lzw::kClearCode;  // the longest string matched so far

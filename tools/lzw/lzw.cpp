@@ -6,6 +6,8 @@
 
 namespace {
 constexpr size_t kBlockSize = 1 << 16;
+// Large output blocks let the decoder copy most strings from earlier output.
+constexpr size_t kDecodeBlockSize = 1 << 20;
 }  // namespace
 
 bool LzwPackStream(ByteSource& source, ByteSink& sink) {
@@ -22,7 +24,7 @@ bool LzwPackStream(ByteSource& source, ByteSink& sink) {
 LzwUnpackResult LzwUnpackStream(ByteSource& source, ByteSink& sink) {
   BitInput in(source);
   Decoder decoder(in);
-  std::vector<uint8_t> block(kBlockSize);
+  std::vector<uint8_t> block(kDecodeBlockSize);
   LzwUnpackResult result;
   while (const size_t count = decoder.Read(block.data(), block.size())) {
     if (!result.writeFailed && !sink.Write(block.data(), count)) result.writeFailed = true;
