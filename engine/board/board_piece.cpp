@@ -14,6 +14,26 @@ double RandomRotation(CBoardRandom& random) {
   return 60.0 * static_cast<int>(5.0 * random.Unit());
 }
 
+// One field in the archive's direction, so Serialize lists each field once.
+template <typename T>
+void Field(CArchive& ar, T& value) {
+  if (ar.IsStoring()) {
+    ar << value;
+  } else {
+    ar >> value;
+  }
+}
+
+// A raw block; a short read leaves the rest of the field as it was.
+template <typename T>
+void Block(CArchive& ar, std::span<T> values) {
+  if (ar.IsStoring()) {
+    ar.WriteBlock(std::span<const T>(values));
+  } else {
+    ar.ReadBlock(values);
+  }
+}
+
 }  // namespace
 
 CBoardPiece::CBoardPiece() {
@@ -34,29 +54,23 @@ CBoardPiece::CBoardPiece(int position_, CBoardRandom& random) : CBoardPiece() {
 CBoardPiece::CBoardPiece(int position_) : CBoardPiece(position_, CBoardRandom::Default()) {}
 
 void CBoardPiece::Serialize(CArchive& ar) {
+  std::int32_t storedType = Index(type);
   std::array<double, 3> centre{x, y, z};
-  if (ar.IsStoring()) {
-    ar << position << static_cast<std::int32_t>(type) << chip << chipOrder;
-    ar.WriteBlock(std::span<const std::int32_t>(neighbor));
-    ar << desertMark;
-    ar.WriteBlock(std::span<const double>(centre));
-    ar << rotation;
-    ar.WriteBlock(std::span<const std::int32_t>(roadOwner));
-    ar.WriteBlock(std::span<const std::int32_t>(edgeMark));
-    ar.WriteBlock(std::span<const std::int32_t>(building));
-    return;
+  Field(ar, position);
+  Field(ar, storedType);
+  Field(ar, chip);
+  Field(ar, chipOrder);
+  Block(ar, std::span<std::int32_t>(neighbor));
+  Field(ar, desertMark);
+  Block(ar, std::span<double>(centre));
+  Field(ar, rotation);
+  Block(ar, std::span<std::int32_t>(roadOwner));
+  Block(ar, std::span<std::int32_t>(edgeMark));
+  Block(ar, std::span<std::int32_t>(building));
+  if (ar.IsLoading()) {
+    type = static_cast<TileType>(storedType);
+    x = centre[0];
+    y = centre[1];
+    z = centre[2];
   }
-  std::int32_t storedType = 0;
-  ar >> position >> storedType >> chip >> chipOrder;
-  type = static_cast<TileType>(storedType);
-  ar.ReadBlock(std::span<std::int32_t>(neighbor));
-  ar >> desertMark;
-  ar.ReadBlock(std::span<double>(centre));
-  x = centre[0];
-  y = centre[1];
-  z = centre[2];
-  ar >> rotation;
-  ar.ReadBlock(std::span<std::int32_t>(roadOwner));
-  ar.ReadBlock(std::span<std::int32_t>(edgeMark));
-  ar.ReadBlock(std::span<std::int32_t>(building));
 }

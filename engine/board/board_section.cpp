@@ -1,5 +1,6 @@
 #include "engine/board/board_section.h"
 
+#include <utility>
 #include <vector>
 
 #include "engine/board/board.h"
@@ -66,16 +67,17 @@ void SerializeBoardSection(CArchive& ar, CBoard& board) {
   ar >> robberTile;
   if (robberTile < -1 || robberTile >= count) Corrupt();
 
-  // Everything read and checked: only now replace the board.
-  board.constants_ = &c;
-  board.pieces_ = std::move(pieces);
-  board.entryCursor_ = c.tileCount;
-  board.awaitingFirstChip_ = true;
-  board.firstChip_ = -1;
-  board.secondChip_ = -1;
-  board.robberTile = robberTile;
-  board.robberPlacer = -1;
-  board.longestRoadLength = longestRoadLength;
-  board.longestRoadPath = std::move(path);
-  board.RebuildHarbourIndex();
+  // Everything read: assemble the board aside, so a damaged section
+  // leaves the caller's board untouched.
+  CBoard loaded;
+  loaded.constants_ = &c;
+  loaded.pieces_ = std::move(pieces);
+  // Copies of a shared corner or side that disagree come from no real game.
+  if (!loaded.IsConsistent()) Corrupt();
+  loaded.entryCursor_ = c.tileCount;
+  loaded.robberTile = robberTile;
+  loaded.longestRoadLength = longestRoadLength;
+  loaded.longestRoadPath = std::move(path);
+  loaded.RebuildHarbourIndex();
+  board = std::move(loaded);
 }

@@ -7,6 +7,7 @@ class CBoard;
 // position order, landCount, longestRoadLength, int32 count and the
 // longestRoadPath, robberTile. Storing writes `board`; loading replaces it.
 // A stored piece count or landCount that fits no board kind, a piece out of
-// its place in the position table, or a value the board cannot hold raises
+// its place in the position table, a value the board cannot hold, or copies
+// of a shared corner or side that disagree raise
 // CArchiveException, and `board` is then left unchanged.
 void SerializeBoardSection(CArchive& ar, CBoard& board);

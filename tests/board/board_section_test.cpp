@@ -110,6 +110,7 @@ TEST(BoardSection, DamagedSectionsAreRejected) {
                   Patch{piece3 + 12, 28},       // chip face beyond the sequence
                   Patch{piece3 + 76, 6},        // road of a seventh player
                   Patch{piece3 + 124, 17},      // building code of no player
+                  Patch{4 + CBoardPiece::kStoredSize + 124 + 16, 0},  // one copy of a city lost
                   Patch{tail, 19},              // landCount of the other kind
                   Patch{tail + 8, 100000000}}) {  // path longer than the data
     std::vector<uint8_t> bad = good;
