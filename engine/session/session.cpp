@@ -1,0 +1,87 @@
+#include "engine/session/session.h"
+
+#include <algorithm>
+
+#include "engine/board/placement_rules.h"
+#include "records/clock.h"
+
+CGameSession::CGameSession(CGame& game, ISessionUi& ui) : game_(game), ui_(ui) {
+  board_.Reset(BoardKind::Standard);
+  ResetFields();
+  Refresh();
+}
+
+void CGameSession::ResetFields() {
+  f_ = CSessionFields{};
+  f_.bank.fill(board_.Constants().bankStock);
+  f_.playerCount = static_cast<int32_t>(game_.players.size());
+  undo_.clear();
+  history_.Clear();
+}
+
+void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard) {
+  int32_t seats = players >= 5 ? 5 : 3;
+  game_.players.assign(seats, CPlayerGame{});
+  game_.trackTrades = trackTrades ? 1 : 0;
+  game_.boardGenerated = generateBoard ? 1 : 0;
+  game_.gameOn = 1;
+  game_.rolls.clear();
+  game_.rollCounts = {};
+  BoardKind kind = BoardKindForPlayers(seats);
+  CBoardRandom& random = random_ != nullptr ? *random_ : CBoardRandom::Default();
+  board_.Reset(kind, random);
+  for (CPlayerGame& seat : game_.players) seat.SizePositions(board_.TileCount());
+  ResetFields();
+  if (generateBoard) {
+    board_.Generate(random);
+    board_.RebuildHarbourIndex();
+    f_.gameState = PlayerInformation;
+    f_.playerSelectionShown = true;
+  }
+  Refresh();
+  ui_.BoardChanged();
+  ui_.HistoryChanged();
+  ui_.StatisticsChanged(kAllReports);
+}
+
+bool CGameSession::Pick(int32_t id) {
+  if (!f_.pickEnabled || id < 0) return false;
+  bool accepted = false;
+  switch (f_.gameState) {
+    case ChipPlacement: accepted = PickChip(id); break;
+    case InitialPlacement:
+      if (f_.placingSettlement) {
+        accepted = PlaceInitialSettlement(id);
+      } else if (board_.OnBoard(IdPosition(id))) {
+        accepted = PlaceInitialRoad(EdgeIdFromRoadPick(id, board_.Piece(IdPosition(id)).rotation));
+      }
+      break;
+    case PlaceRoad:
+      if (board_.OnBoard(IdPosition(id)))
+        accepted = BuildRoadAt(EdgeIdFromRoadPick(id, board_.Piece(IdPosition(id)).rotation));
+      break;
+    case PlaceSettlement: accepted = BuildSettlementAt(id); break;
+    case PlaceCity: accepted = BuildCityAt(id); break;
+    case PlaceRobber: accepted = MoveRobberTo(id); break;
+    default: break;
+  }
+  if (accepted) f_.lastPick = id;
+  if (f_.gameState == Turn || f_.gameState == GameOver || f_.gameState == PlayerInformation) f_.lastPick = -1;
+  Refresh();
+  return accepted;
+}
+
+bool CGameSession::PickRoadSide(int32_t position, int32_t logicalSide) {
+  if (!board_.OnBoard(position) || logicalSide < 0 || logicalSide > 5) return false;
+  // The wedge drawn for logical side k: c = 1 - k + rotation / 60 (mod 6).
+  int turn = static_cast<int>(board_.Piece(position).rotation) / 60;
+  int drawn = Wrap6(1 - logicalSide + turn);
+  return Pick(MakeEdgeId(position, drawn));
+}
+
+double CGameSession::NowDays() const { return CClock::NowOleDays(); }
+
+std::string CGameSession::PlayerName(int32_t player) const {
+  if (player < 0 || player >= static_cast<int32_t>(game_.players.size())) return {};
+  return game_.players[player].player.DisplayName();
+}

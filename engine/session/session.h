@@ -1,0 +1,177 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/board/board.h"
+#include "engine/session/action_kind.h"
+#include "engine/session/game_history.h"
+#include "engine/session/ledger_kind.h"
+#include "engine/session/purchase.h"
+#include "engine/session/session_fields.h"
+#include "engine/session/session_ui.h"
+#include "engine/session/undo_node.h"
+#include "records/game.h"
+
+// A player chosen in the player selection dialog: its seat box (0..5, top to
+// bottom, which fixes the colour) and its player-database record.
+struct SeatChoice {
+  int32_t box = 0;
+  CPlayer player;
+};
+
+// Development card kinds, in the order of the Play a Development Card dialog.
+enum DevCardKind : int32_t {
+  VictoryPointCard = 0,
+  MonopolyCard = 1,
+  RoadBuildingCard = 2,
+  YearOfPlentyCard = 3,
+  SoldierCard = 4,
+};
+
+// What the Play a Development Card dialog offers.
+struct PlayCardOffer {
+  std::array<bool, 6> listed{};   // players holding cards
+  int32_t selected = -1;          // initially selected player, -1 none listed
+  std::array<bool, 5> kinds{};    // kinds enabled for `player` (the one asked about)
+};
+
+// One game from the first tile to the winner: the board, the session fields,
+// the live game record, the undo stack and the history. Every input goes
+// through here; dialogs and refreshes go through ISessionUi.
+class CGameSession {
+ public:
+  // --- set-up -----------------------------------------------------------------
+  // `game` is the application's current game record, live for the whole game.
+  CGameSession(CGame& game, ISessionUi& ui);
+  CGameSession(const CGameSession&) = delete;
+  CGameSession& operator=(const CGameSession&) = delete;
+  // The wizard answers: players 3 ("3 or 4") or 5 ("5 or 6"), "Keep track of
+  // trades", "Have Hexstead3D generate a game board". Starts a fresh game.
+  void NewGame(int32_t players, bool trackTrades, bool generateBoard);
+  // Where finished games are stored (game.db, keys.db); "data" by default.
+  void SetDataDirectory(std::string dir) { dataDir_ = std::move(dir); }
+  // Board generation draws from here (the program's own generator by default).
+  void SetBoardRandom(CBoardRandom* random) { random_ = random; }
+
+  // --- inputs (each returns false when the state does not take it) ----------
+  bool ChooseTile(int32_t tileType);           // board set-up palette
+  bool Pick(int32_t locationId);               // board click: PickCode - 1
+  bool PickRoadSide(int32_t position, int32_t logicalSide);  // the wedge showing side k
+  bool SelectPlayers(const std::vector<SeatChoice>& seats);  // selection dialog OK
+  bool SortPlayers(const std::vector<int32_t>& order);       // order dialog OK (seat indices)
+  bool CancelPlayerOrder();                                  // order dialog Cancel
+  bool OnRoll(int32_t total);
+  bool OnContinue();
+  bool OnBuild(PurchaseKind kind);  // settlement, city or road button
+  bool OnEndTurn();
+  bool OnBuyCard();
+  bool PlayVictoryPoint(int32_t player);
+  bool PlayMonopoly(int32_t resource);
+  bool PlayRoadBuilding();
+  bool PlayYearOfPlenty(const ResourceCounts& counts);  // two cards in all when tracked
+  bool PlaySoldier();
+  bool TradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get);
+  bool TradeWithBank(int32_t give, int32_t wanted);  // a card dragged onto a bank picture
+  bool UndoLast();  // Edit / Undo; nothing on an empty stack
+
+  // --- queries: state ---------------------------------------------------------
+  const CSessionFields& Fields() const { return f_; }
+  int32_t GameStateNow() const { return f_.gameState; }
+  int32_t CurrentPlayer() const { return f_.currentPlayer; }
+  const std::string& Prompt() const { return f_.prompt; }
+  const ResourceCounts& Bank() const { return f_.bank; }
+  const CBoard& Board() const { return board_; }
+  const CGame& Game() const { return game_; }
+  const CGameHistory& History() const { return history_; }
+  std::size_t UndoDepth() const { return undo_.size(); }
+  bool CanUndo() const;
+  std::string PlayerName(int32_t player) const;  // "First Last"
+
+  // --- queries: panels and dialogs ------------------------------------------
+  const CTurnPanelState& TurnPanel() const { return f_.turn; }
+  const CPaletteState& Palette() const { return f_.palette; }
+  std::string ChipPanelText() const;
+  // The ids the board offers for clicking in the current state.
+  std::vector<int32_t> PickableIds() const;
+  PlayCardOffer PlayCardOfferFor(int32_t player) const;
+  DiscardOffer DiscardRequirements() const;
+  StealOffer StealCandidates() const;
+  std::array<bool, 5> YearOfPlentyChoices() const;  // bank resources above 0
+  std::array<bool, 5> BankDraggable() const;        // cards that can go onto the bank
+  int32_t TradeRatio(int32_t player, int32_t resource) const;
+  bool CanAfford(PurchaseKind kind) const;  // directly or with bank trades
+
+  // --- self-check -------------------------------------------------------------
+  // Hands + bank = card totals, pieces left match the board, shared corner and
+  // side copies equal, per-position counters match the buildings. On failure
+  // `why` says what is wrong.
+  bool IsConsistent(std::string* why = nullptr) const;
+
+ private:
+  // The ledger: the only ways a hand, the bank or a score changes.
+  int32_t GainResources(LedgerKind kind, int32_t player, int32_t resource, int32_t count, int32_t other);
+  void LoseResources(LedgerKind kind, int32_t player, int32_t resource, int32_t count, int32_t other);
+  void AddVictoryPoints(int32_t player, int32_t n);
+  void RemoveVictoryPoints(int32_t player, int32_t n);
+  void Pay(int32_t player, PurchaseKind kind);
+  void Refund(int32_t player, PurchaseKind kind);
+
+  // Recording and undo.
+  void RecordAction(CUndoNode node);
+  void AddHistoryEntry(const CUndoNode& node);
+  bool ReverseStep(CUndoNode& node);  // true: undo runs on into the next node
+  void ReversePlacement(const CUndoNode& node);
+  void ReverseTurnAction(const CUndoNode& node);
+  bool ReverseStole(const CUndoNode& node);
+  void RestoreLongestRoad(const CUndoNode& node);
+
+  // Set-up steps.
+  void ResetFields();
+  bool PickChip(int32_t position);
+  bool PlaceInitialSettlement(int32_t corner);
+  bool PlaceInitialRoad(int32_t edge);
+
+  // Turn steps.
+  bool BuildRoadAt(int32_t edge);
+  bool BuildSettlementAt(int32_t corner);
+  bool BuildCityAt(int32_t site);
+  bool MoveRobberTo(int32_t position);
+  enum class StealOutcome { NoCandidates, Stolen, Cancelled };
+  StealOutcome OfferSteal();
+  void Produce(int32_t total, CUndoNode& node);
+  bool TakeDiscards(std::vector<CUndoNode>& discards);
+  bool AutoTrade(PurchaseKind kind, bool continuesIntoPrevious);
+  int32_t UpdateLargestArmy();
+  int32_t ReexamineLongestRoad(int32_t builder);
+  int32_t LongestRoadHolder() const;
+  int32_t RoadsBuilt(int32_t player) const;
+  void AdjustPositionCounts(int32_t player, int32_t corner, int32_t settlements, int32_t cities);
+  void CheckVictory();
+  void CountHiddenPoints(int32_t winner);
+  void StoreFinishedGame();
+  double NowDays() const;
+
+  // Derived panel state, recomputed after every input.
+  void Refresh();
+  void RefreshOptions();
+  void RefreshTurnPanel();
+  void RefreshBuildButtons();
+  void RefreshPalette();
+  std::string DerivedPrompt() const;
+  bool Tracks() const { return game_.trackTrades != 0; }
+  CPlayerGame& P(int32_t player) { return game_.players.at(player); }
+  const CPlayerGame& P(int32_t player) const { return game_.players.at(player); }
+
+  CGame& game_;
+  ISessionUi& ui_;
+  CBoardRandom* random_ = nullptr;
+  std::string dataDir_ = "data";
+  CBoard board_;
+  CSessionFields f_;
+  std::vector<CUndoNode> undo_;
+  CGameHistory history_;
+  bool inUndo_ = false;
+};

@@ -1,0 +1,151 @@
+#include <cstdlib>
+
+#include "engine/session/session.h"
+
+namespace {
+
+// Player colours in the order of the colour-dependent pictures: white, blue,
+// green, orange, red, brown (0x00BBGGRR).
+constexpr int32_t kPictureColours[6] = {0xEBEBEB, 0xDF2020, 0x008000, 0x0683FF, 0x2020DF, 0x003264};
+
+int ColourIndex(int32_t colour) {
+  for (int i = 0; i < 6; ++i)
+    if (kPictureColours[i] == colour) return i;
+  return -1;
+}
+
+// History pictures: settlement 20, city 26, road 32, turn 38, plus the colour.
+int32_t ColourPicture(int32_t base, int32_t colour, int32_t fallback) {
+  int i = ColourIndex(colour);
+  return i < 0 ? fallback : base + i;
+}
+
+// Resource and tile names in history texts are lower case ("ore").
+std::string Lower(int r) {
+  std::string s = TileName(r, false);
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+// " 2 ore, 1 sheep" without the last comma.
+std::string LowerCardList(const ResourceCounts& counts) {
+  std::string text;
+  for (int r = 0; r < 5; ++r)
+    if (counts[r] > 0) text += " " + std::to_string(counts[r]) + " " + Lower(r) + ",";
+  if (!text.empty()) text.pop_back();
+  return text;
+}
+
+std::string YearOfPlentyText(int32_t value) {
+  const int32_t c[5] = {value / 10000, value / 1000 % 10, value / 100 % 10, value / 10 % 10, value % 10};
+  std::string text = "Played a Year of Plenty Card to get ";
+  bool joined = false;
+  for (int r = 0; r < 5; ++r) {
+    if (c[r] <= 0) continue;
+    text += std::to_string(c[r]) + " " + Lower(r);
+    if (c[r] == 1 && !joined) {
+      text += " and ";
+      joined = true;
+    }
+  }
+  // A single card of one kind would leave a dangling " and ".
+  if (text.size() >= 5 && text.compare(text.size() - 5, 5, " and ") == 0) text.resize(text.size() - 5);
+  return text + ".";
+}
+
+}  // namespace
+
+void CGameSession::AddHistoryEntry(const CUndoNode& node) {
+  using G = CGameHistory;
+  int32_t cp = f_.currentPlayer;
+  std::string cpName = PlayerName(cp);
+  int32_t colour = cp >= 0 && cp < f_.playerCount ? P(cp).color : -1;
+  auto turn = [&](std::string text, int32_t picture, bool opens) {
+    history_.AddTurnEntry(std::move(text), picture, opens, cpName, ColourPicture(38, colour, node.kind));
+  };
+  switch (node.kind) {
+    case PlacedTile: {
+      std::string name = Lower(node.value);
+      bool vowel = !name.empty() && std::string("aeiou").find(name[0]) != std::string::npos;
+      history_.AddSetupEntry(G::BoardSetupGroup, (vowel ? "Placed an " : "Placed a ") + name + ".", node.value);
+      break;
+    }
+    case PlacedChip: {
+      // Recorded after the pick: the board now waits for the second chip.
+      bool first = !board_.AwaitingFirstChip();
+      history_.AddSetupEntry(G::ChipPlacementGroup, first ? "Placed the first chip." : "Placed the second chip.",
+                             first ? 15 : 16);
+      break;
+    }
+    case SelectedPlayers:
+      history_.AddSetupEntry(G::PlayerInformationGroup,
+                             "Selected " + std::to_string(game_.players.size()) + " players.", 18);
+      break;
+    case SortedPlayers:
+      history_.AddSetupEntry(G::PlayerInformationGroup,
+                             "Sorted " + std::to_string(game_.players.size()) + " players.", 19);
+      break;
+    case InitialSettlement:
+    case InitialRoad: {
+      bool settlement = node.kind == InitialSettlement;
+      history_.AddSetupEntry(G::InitialPlacementGroup,
+                             std::string("Placed a ") + (settlement ? "settlement" : "road") + " for " + cpName,
+                             ColourPicture(settlement ? 20 : 32, colour, node.kind));
+      history_.MarkNewTurnDue();
+      break;
+    }
+    case RollFirst:
+    case Roll:
+      turn((node.roll == 8 || node.roll == 11 ? "Rolled an " : "Rolled a ") + std::to_string(node.roll) + ".", 44,
+           true);
+      break;
+    case Continue: turn("Started actions.", 45, false); break;
+    case EndTurn:
+      turn("Ended turn.", 54, false);
+      history_.MarkNewTurnDue();
+      break;
+    case ShowedOptions: turn("Showed placement options.", 46, false); break;
+    case PlacedRoad: {
+      int32_t v = std::abs(node.value);
+      int32_t o = node.value < 0 ? -(v % 100) : v % 100;
+      turn(o >= -1 ? "Placed a road (Longest Road)." : "Placed a road.", ColourPicture(32, colour, node.kind), false);
+      break;
+    }
+    case PlacedCity: turn("Placed a city.", ColourPicture(26, colour, node.kind), false); break;
+    case PlacedSettlement: turn("Placed a settlement.", ColourPicture(20, colour, node.kind), false); break;
+    case PlacedRobber: turn("Placed the robber.", 47, false); break;
+    case BoughtCard: turn("Bought a development card.", 48, false); break;
+    case PlayedVictoryPoint: {
+      int32_t p = node.value / 10;
+      turn(p == cp ? "Played a Victory Point." : PlayerName(p) + " played a Victory Point.", 49, true);
+      break;
+    }
+    case PlayedMonopoly: turn("Played a Monopoly card on " + Lower(node.resource) + ".", 53, true); break;
+    case PlayedRoadBuilding: turn("Played a Road Building card.", 51, true); break;
+    case PlayedYearOfPlenty:
+      turn(Tracks() ? YearOfPlentyText(node.value) : "Played a Year of Plenty Card.", 52, true);
+      break;
+    case PlayedSoldier:
+      turn(node.value >= -1 ? "Played a Soldier card (Largest Army)." : "Played a Soldier card.", 50, true);
+      break;
+    case Traded:
+      turn("Traded" + LowerCardList(node.give) + " to " + (node.party < 0 ? "the bank" : PlayerName(node.party)) +
+               " for" + LowerCardList(node.get) + ".",
+           56, false);
+      break;
+    case Stole: {
+      int32_t victim = node.value / 10, r = node.value % 10;
+      turn(r == 5 ? "Chose to not steal a card." : "Stole 1 " + Lower(r) + " from " + PlayerName(victim) + ".", 57,
+           false);
+      break;
+    }
+    case Discarded: turn(PlayerName(node.party) + " lost" + LowerCardList(node.give) + ".", 59, false); break;
+    case Won: turn(PlayerName(node.value) + " won the game!", 60, true); break;
+    case WastedPoints: {
+      int32_t p = node.value / 10, v = node.value % 10;
+      turn(PlayerName(p) + " wasted " + std::to_string(v) + " victory point" + (v == 1 ? "" : "s") + ".", 61, false);
+      break;
+    }
+  }
+}

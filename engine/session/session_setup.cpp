@@ -1,0 +1,123 @@
+#include <algorithm>
+#include <memory>
+
+#include "engine/session/session.h"
+
+namespace {
+
+// The colour of each seat box of the player selection dialog, top to bottom:
+// white, red, orange, blue, brown, green (0x00BBGGRR).
+constexpr int32_t kSeatBoxColour[6] = {0xEBEBEB, 0x2020DF, 0x0683FF, 0xDF2020, 0x003264, 0x008000};
+
+}  // namespace
+
+bool CGameSession::ChooseTile(int32_t tileType) {
+  if (f_.gameState != BoardSetup || tileType < 0 || tileType > 12) return false;
+  if (!f_.palette.enabled[tileType]) return false;  // the palette offers only what is left
+  TileEntryResult result = board_.EnterTile(static_cast<TileType>(tileType));
+  if (result == TileEntryResult::Ignored) return false;
+  CUndoNode node;
+  node.kind = PlacedTile;
+  node.value = tileType;
+  RecordAction(std::move(node));
+  if (result == TileEntryResult::BoardComplete) {
+    f_.gameState = ChipPlacement;
+    f_.pickEnabled = true;
+    board_.SetAwaitingFirstChip(true);
+    board_.RebuildHarbourIndex();
+  }
+  Refresh();
+  ui_.BoardChanged();
+  return true;
+}
+
+bool CGameSession::PickChip(int32_t position) {
+  auto before = std::make_shared<const CBoard>(board_);
+  ChipPickResult result = board_.PickChip(position);
+  if (result == ChipPickResult::Ignored) return false;
+  CUndoNode node;
+  node.kind = PlacedChip;
+  node.value = position;
+  node.board = std::move(before);
+  node.previous = f_.lastPick;
+  RecordAction(std::move(node));
+  if (result == ChipPickResult::SecondChip) {
+    f_.gameState = PlayerInformation;
+    f_.pickEnabled = false;
+    f_.playerSelectionShown = true;
+    ui_.PlayerDialogsChanged();
+  }
+  ui_.BoardChanged();
+  return true;
+}
+
+bool CGameSession::SelectPlayers(const std::vector<SeatChoice>& seats) {
+  if (f_.gameState != PlayerInformation || f_.playersSelected) return false;
+  bool large = board_.Kind() == BoardKind::Large;
+  std::size_t low = large ? 5 : 3, high = large ? 6 : 4;
+  if (seats.size() < low || seats.size() > high) return false;
+  std::vector<SeatChoice> byBox = seats;
+  std::sort(byBox.begin(), byBox.end(), [](const SeatChoice& a, const SeatChoice& b) { return a.box < b.box; });
+  for (std::size_t i = 0; i < byBox.size(); ++i) {
+    if (byBox[i].box < 0 || byBox[i].box > 5 || (i > 0 && byBox[i].box == byBox[i - 1].box)) return false;
+  }
+  CUndoNode node;
+  node.kind = SelectedPlayers;
+  node.seats = game_.players;
+  game_.players.assign(byBox.size(), CPlayerGame{});
+  for (std::size_t i = 0; i < byBox.size(); ++i) {
+    game_.players[i].player = byBox[i].player;
+    game_.players[i].color = kSeatBoxColour[byBox[i].box];
+    game_.players[i].SizePositions(board_.TileCount());
+  }
+  f_.playerCount = static_cast<int32_t>(byBox.size());
+  game_.gameOn = 1;
+  f_.playersSelected = true;
+  f_.playerSelectionShown = false;
+  f_.playerOrderShown = true;
+  RecordAction(std::move(node));
+  ui_.PlayerDialogsChanged();
+  Refresh();
+  return true;
+}
+
+bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
+  if (f_.gameState != PlayerInformation || !f_.playersSelected) return false;
+  std::size_t n = game_.players.size();
+  if (order.size() != n) return false;
+  std::vector<bool> seen(n, false);
+  for (int32_t i : order) {
+    if (i < 0 || static_cast<std::size_t>(i) >= n || seen[i]) return false;
+    seen[i] = true;
+  }
+  CUndoNode node;
+  node.kind = SortedPlayers;
+  node.seats = game_.players;
+  for (std::size_t i = 0; i < n; ++i) game_.players[i] = node.seats[order[i]];
+  f_.playerOrderShown = false;
+  RecordAction(std::move(node));
+  // Initial placement begins with the first player placing a settlement.
+  f_.gameState = InitialPlacement;
+  f_.pickEnabled = true;
+  f_.lastPick = -1;
+  f_.currentPlayer = 0;
+  f_.firstRound = true;
+  f_.placingSettlement = true;
+  f_.sidePanel = SidePanelKind::TurnPanel;
+  ui_.PlayerDialogsChanged();
+  ui_.StatisticsChanged(kAllReports);
+  Refresh();
+  return true;
+}
+
+bool CGameSession::CancelPlayerOrder() {
+  if (f_.gameState != PlayerInformation || !f_.playersSelected || undo_.empty()) return false;
+  // Cancel takes the selection back, which shows the selection dialog again.
+  CUndoNode node = std::move(undo_.back());
+  undo_.pop_back();
+  history_.RemoveNewestEntry();
+  ReverseStep(node);
+  ui_.HistoryChanged();
+  Refresh();
+  return true;
+}
