@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine/board/random_source.h"
+#include "engine/session/session.h"
+#include "play_answers.h"
+#include "play_players.h"
+#include "play_script.h"
+#include "play_ui.h"
+#include "records/game.h"
+
+// Runs driver-script lines against one game session: the engine behind
+// `hexstead-cli play`, also used by the tests that replay random games.
+// Inputs the session does not take print "ignored: LINE"; faults throw
+// ScriptError.
+class PlayRunner {
+ public:
+  // `answers` null: answers come from the script's own `answer` lines.
+  PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnswers* answers = nullptr);
+
+  // Runs one line. Throws ScriptError for a bad line, an answer the dialog
+  // could not give, or a session that fails its self-check afterwards.
+  void Run(const ScriptLine& line, const std::string& text);
+  void Run(const std::string& text, int lineNumber = 0);
+  // End of script: every queued answer must have been used.
+  void Finish() const;
+
+  bool HasSession() const { return session_ != nullptr; }
+  CGameSession& Session();
+  void SetAnswers(DialogAnswers& answers);
+  void SetOutput(std::ostream* out) { out_ = out; ui_.SetOutput(out); }
+  // The self-check after every input (on by default).
+  void SetCheckConsistency(bool check) { checkConsistency_ = check; }
+
+ private:
+  bool RunInput(const ScriptLine& line);  // false: the session ignored it
+  bool RunTurnInput(const ScriptLine& line);
+  bool RunCardInput(const ScriptLine& line);
+  bool RunTrade(const ScriptLine& line);
+  void RunNew(const ScriptLine& line);
+  void RunSeat(const ScriptLine& line);
+  void RunExpect(const ScriptLine& line, const std::string& text);
+  void AfterInput(const ScriptLine& line, bool taken);
+
+  std::ostream* out_;
+  std::string dataDir_;
+  QueuedAnswers queued_;
+  ScriptedUi ui_;
+  CLibraryRandom randomSource_;
+  CBoardRandom random_;
+  PlayerFile playerFile_;
+  std::vector<SeatChoice> seats_;
+  std::unique_ptr<CGame> game_;
+  std::unique_ptr<CGameSession> session_;
+  bool checkConsistency_ = true;
+};
