@@ -1,5 +1,7 @@
 #include "lzw.h"
 
+#include <algorithm>
+
 #include "bit_input.h"
 #include "bit_output.h"
 #include "encoder.h"
@@ -44,7 +46,19 @@ std::vector<uint8_t> LzwPack(std::span<const uint8_t> bytes) {
 LzwUnpacked LzwUnpack(std::span<const uint8_t> stream) {
   LzwUnpacked result;
   MemorySource source(stream);
-  VectorSink sink(result.bytes);
-  result.status = LzwUnpackStream(source, sink).status;
+  BitInput in(source);
+  Decoder decoder(in);
+  // Decode straight into the result, in chunks that grow with it.
+  size_t size = 0;
+  size_t chunk = kBlockSize;
+  for (;;) {
+    result.bytes.resize(size + chunk);
+    const size_t count = decoder.Read(result.bytes.data() + size, chunk);
+    size += count;
+    if (count == 0) break;
+    chunk = std::min(std::max(chunk, size), kDecodeBlockSize);
+  }
+  result.bytes.resize(size);
+  result.status = decoder.Status();
   return result;
 }
