@@ -54,6 +54,7 @@ CArchiveException::CArchiveException(Cause c) : std::runtime_error(CauseText(c))
 CArchive::CArchive(std::FILE* file, Mode mode, std::size_t bufferSize)
     : mode_(mode), file_(file), buffer_(std::max<std::size_t>(bufferSize, 16)),
       exceptionsAtStart_(std::uncaught_exceptions()) {
+  if (file_ == nullptr) throw CArchiveException(CArchiveException::genericException);
   if (mode_ == load) {
     cur_ = end_ = buffer_.data();
     fileLeft_ = FileBytesLeft(file_);

@@ -1,6 +1,11 @@
 #include "records/archive.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include <array>
 #include <cstdio>
@@ -10,6 +15,7 @@
 #include <vector>
 
 #include "archive_test_util.h"
+#include "records/archive_file.h"
 
 namespace {
 
@@ -264,6 +270,50 @@ TEST(Archive, Int32ListsCarryTheirCount) {
   CArchive in{std::span<const uint8_t>(bytes)};
   in.ReadInt32List(loaded);
   EXPECT_EQ(loaded, values);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(ArchiveFile, OpenModesCreateTruncateAndAppend) {
+  const auto dir = std::filesystem::temp_directory_path() / ("h3d_archive_file_" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  const auto path = dir / "game.db";
+
+  EXPECT_FALSE(OpenArchiveFile(path, ArchiveFileMode::read));  // missing: no error, no file
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  for (int32_t value : {1, 2}) {  // appended one after the other
+    ArchiveFile file = OpenArchiveFile(path, ArchiveFileMode::createAppend);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(std::ftell(file.get()), (value - 1) * 4);
+    CArchive ar(file.get(), CArchive::store);
+    ar << value;
+    ar.Flush();
+  }
+  EXPECT_EQ(FileBytes(path), Bytes({1, 0, 0, 0, 2, 0, 0, 0}));
+
+  {
+    ArchiveFile file = OpenArchiveFile(path, ArchiveFileMode::createWrite);
+    CArchive ar(file.get(), CArchive::store);
+    ar << uint8_t{9};
+  }
+  EXPECT_EQ(FileBytes(path), Bytes({9}));
+
+  {
+    // A store that the file refuses is reported, not taken as done.
+    ArchiveFile file = OpenArchiveFile(path, ArchiveFileMode::read);
+    CArchive ar(file.get(), CArchive::store);
+    ar << int32_t{5};
+    EXPECT_THROW(ar.Flush(), CArchiveException);
+  }
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
