@@ -104,7 +104,8 @@ class CBoard {
   bool EntryComplete() const { return entryCursor_ >= TileCount(); }
   // Stores `type` at the cursor and moves on. The choice at the first frame
   // position decides the harbour slots: a harbour there puts Ocean on the odd
-  // frame offsets, Ocean there puts Ocean on the even ones.
+  // frame offsets, Ocean there puts Ocean on the even ones. Completing the
+  // board rebuilds the harbour index.
   TileEntryResult EnterTile(TileType type);
   // The position the last EnterTile stored, -1 if none.
   int LastEnteredPosition() const;
@@ -130,6 +131,11 @@ class CBoard {
   // --- generation -------------------------------------------------------------
   // Random tiles, harbours, chip positions and chips; the board is complete.
   void Generate(CBoardRandom& random = CBoardRandom::Default());
+
+  // --- direct set-up (tests, tools, restoring a saved state) -----------------
+  // Write one piece's tile or chip, outside the entry order and chip rules.
+  void SetTileType(int position, TileType type) { MutablePiece(position).type = type; }
+  void SetChip(int position, std::int32_t chip, std::int32_t chipOrder);
 
   // --- harbours ---------------------------------------------------------------
   void RebuildHarbourIndex();

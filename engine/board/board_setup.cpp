@@ -23,7 +23,9 @@ TileEntryResult CBoard::EnterTile(TileType type) {
   } else {
     entryCursor_ += 2;
   }
-  return EntryComplete() ? TileEntryResult::BoardComplete : TileEntryResult::Entered;
+  if (!EntryComplete()) return TileEntryResult::Entered;
+  RebuildHarbourIndex();
+  return TileEntryResult::BoardComplete;
 }
 
 void CBoard::FillFrameOcean(int firstOffset) {
@@ -126,6 +128,12 @@ void CBoard::LayRing(const ChipRing& ring, int start, int step, int& k) {
     piece.chipOrder = k;
     ++k;
   }
+}
+
+void CBoard::SetChip(int position, std::int32_t chip, std::int32_t chipOrder) {
+  CBoardPiece& piece = MutablePiece(position);
+  piece.chip = chip;
+  piece.chipOrder = chipOrder;
 }
 
 void CBoard::RebuildHarbourIndex() {

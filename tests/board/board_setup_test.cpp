@@ -38,7 +38,6 @@ TEST(TileEntry, OceanFirstPutsHarboursOnOddFrameOffsets) {
   for (int i = 0; i < 22; ++i) {
     EXPECT_EQ(board.Type(30 + i) == TileType::Ocean, i % 2 == 0) << 30 + i;
   }
-  board.RebuildHarbourIndex();
   EXPECT_EQ(board.Harbours().twoForOne[Index(ResourceType::Sheep)], (std::vector<int>{31, 51}));
   EXPECT_EQ(board.Harbours().threeForOne, (std::vector<int>{33, 35, 37, 39, 41}));
 }

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "engine/board/board_geometry.h"
-#include "engine/board/building_code.h"
 #include "engine/board/location_ids.h"
 #include "engine/board/tile_type.h"
 
@@ -36,25 +35,10 @@ TEST(LocationIds, RoadPickTurnsWithThePiece) {
 }
 
 TEST(LocationIds, CodesRoundTrip) {
-  EXPECT_EQ(IdPosition(MakeCornerId(51, 5)), 51);
-  EXPECT_EQ(IdIndex(MakeEdgeId(37, 4)), 4);
   const CitySite site{0, 1, 6, 0};
   EXPECT_EQ(CitySiteCodeOf(0, 0), MakeCitySiteCode(site));
   EXPECT_EQ(MakeCitySiteCode(site), 1060);
   EXPECT_EQ(DecodeCitySiteCode(MakeCitySiteCode({29, 14, 13, 5})), (CitySite{29, 14, 13, 5}));
-  EXPECT_EQ(FromPickCode(ToPickCode(0)), 0);
-  EXPECT_EQ(ToPickCode(-1), kNothingPicked);
-}
-
-TEST(BuildingCodes, LevelsAndOwners) {
-  EXPECT_EQ(SettlementCode(3), 13);
-  EXPECT_EQ(CityCode(5), 25);
-  EXPECT_TRUE(IsCity(SettlementCode(2) + 10));
-  EXPECT_EQ(BuildingOwner(CityCode(4)), 4);
-  EXPECT_FALSE(IsValidBuildingCode(16));
-  EXPECT_FALSE(IsValidBuildingCode(30));
-  EXPECT_FALSE(IsValidBuildingCode(-10));
-  EXPECT_TRUE(IsValidBuildingCode(kNoBuilding));
 }
 
 }  // namespace
