@@ -262,16 +262,6 @@ TEST(Archive, AnnouncedSizesBeyondTheDataAreRejectedWithoutAllocating) {
   }
 }
 
-TEST(Archive, Int32ListsCarryTheirCount) {
-  std::vector<int32_t> values{3, -1, 70000};
-  auto bytes = Stored([&](CArchive& ar) { ar.WriteInt32List(values); });
-  EXPECT_EQ(bytes, Bytes({3, 0, 0, 0, 3, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}));
-  std::vector<int32_t> loaded{1, 2, 3, 4, 5};
-  CArchive in{std::span<const uint8_t>(bytes)};
-  in.ReadInt32List(loaded);
-  EXPECT_EQ(loaded, values);
-}
-
 }  // namespace
 
 namespace {
