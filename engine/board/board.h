@@ -63,7 +63,8 @@ class CBoard {
   TileType Type(int position) const { return Piece(position).type; }
 
   // --- geometric queries --------------------------------------------------
-  // Side k of P runs between two frame positions (no road can lie there).
+  // Side k of P touches no land: P is a frame position and so is its
+  // neighbour k (or P has none there). No road can lie on such a side.
   bool IsFrameSide(int position, int side) const;
   bool IsFrameSide(EdgeId edge) const { return IsFrameSide(IdPosition(edge), IdIndex(edge)); }
   // Each form of a site whose piece lies on this board.
