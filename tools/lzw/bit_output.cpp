@@ -15,6 +15,18 @@ void BitOutput::EmitWord() {
   count_ -= 32;
 }
 
+BitOutput::Cursor BitOutput::TakeCursor() {
+  if (buffer_.size() - used_ < 2 * kCursorRoom) FlushBuffer();
+  uint8_t* const start = buffer_.data() + used_;
+  return {bits_, count_, start, buffer_.data() + buffer_.size() - kCursorRoom};
+}
+
+void BitOutput::ReturnCursor(const Cursor& cursor) {
+  bits_ = cursor.bits;
+  count_ = cursor.count;
+  used_ = static_cast<size_t>(cursor.next - buffer_.data());
+}
+
 void BitOutput::FlushBuffer() {
   if (used_ > 0 && !failed_ && !sink_.Write(buffer_.data(), used_)) failed_ = true;
   used_ = 0;

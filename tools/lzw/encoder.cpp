@@ -32,8 +32,13 @@ void Encoder::Put(const uint8_t* data, size_t size) {
     currentCode_ = *data++;
     --size;
   }
+  // Everything the loop changes lives in locals; the output buffer's byte
+  // stores could otherwise alias the members.
   uint32_t current = currentCode_;
+  uint32_t next = nextCode_;
+  int width = width_;
   uint32_t* const children = children_.data();
+  BitOutput::Cursor bits = out_.TakeCursor();
   for (size_t i = 0; i < size; ++i) {
     const uint32_t byte = data[i];
     const uint32_t key = current << 8 | byte;
@@ -44,19 +49,29 @@ void Encoder::Put(const uint8_t* data, size_t size) {
       current = entry & kCodeMask;
       continue;
     }
-    out_.Write(current, width_);
-    if (nextCode_ >= kMaxCodes) {
+    if (bits.NeedsRoom()) {
+      out_.ReturnCursor(bits);
+      bits = out_.TakeCursor();
+    }
+    bits.Write(current, width);
+    if (next >= kMaxCodes) {
       // Dictionary full: start over without adding the new string.
-      out_.Write(kClearCode, width_);
+      bits.Write(kClearCode, width);
+      nextCode_ = next;
       Reset();
+      next = nextCode_;
+      width = width_;
     } else {
-      children[slot] = key << kCodeBits | nextCode_;
-      ++nextCode_;
-      if (nextCode_ > (1u << width_)) ++width_;
+      children[slot] = key << kCodeBits | next;
+      ++next;
+      if (next > (1u << width)) ++width;
     }
     current = byte;
   }
+  out_.ReturnCursor(bits);
   currentCode_ = current;
+  nextCode_ = next;
+  width_ = width;
 }
 
 bool Encoder::Finish() {
