@@ -123,6 +123,7 @@ class CGameSession {
   void RecordAction(CUndoNode node);
   void AddHistoryEntry(const CUndoNode& node);
   bool ReverseStep(CUndoNode& node);  // true: undo runs on into the next node
+  bool TakeBackNewest();              // pops and reverses one node; ReverseStep's answer
   void ReversePlacement(const CUndoNode& node);
   void ReverseTurnAction(const CUndoNode& node);
   bool ReverseStole(const CUndoNode& node);

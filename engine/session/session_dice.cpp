@@ -173,10 +173,7 @@ bool CGameSession::MoveRobberTo(int32_t position) {
   f_.soldierRobber = false;
   if (Tracks() && OfferSteal() == StealOutcome::Cancelled) {
     // Cancelling the steal takes the robber back: robber mode again.
-    CUndoNode robber = std::move(undo_.back());
-    undo_.pop_back();
-    history_.RemoveNewestEntry();
-    ReverseStep(robber);
+    TakeBackNewest();
     ui_.HistoryChanged();
     ui_.BoardChanged();
     return false;

@@ -113,10 +113,7 @@ bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
 bool CGameSession::CancelPlayerOrder() {
   if (f_.gameState != PlayerInformation || !f_.playersSelected || undo_.empty()) return false;
   // Cancel takes the selection back, which shows the selection dialog again.
-  CUndoNode node = std::move(undo_.back());
-  undo_.pop_back();
-  history_.RemoveNewestEntry();
-  ReverseStep(node);
+  TakeBackNewest();
   ui_.HistoryChanged();
   Refresh();
   return true;

@@ -4,6 +4,7 @@
 #include "records/clock.h"
 
 void CGameSession::RecordAction(CUndoNode node) {
+  node.lastPick = f_.lastPick;
   AddHistoryEntry(node);
   undo_.push_back(std::move(node));
   ui_.HistoryChanged();
@@ -15,17 +16,22 @@ bool CGameSession::CanUndo() const {
 
 bool CGameSession::UndoLast() {
   if (!CanUndo()) return false;
-  bool more = true;
-  while (more && !undo_.empty()) {
-    CUndoNode node = std::move(undo_.back());
-    undo_.pop_back();
-    history_.RemoveNewestEntry();
-    more = ReverseStep(node);
+  while (TakeBackNewest() && !undo_.empty()) {
   }
   ui_.HistoryChanged();
   ui_.BoardChanged();
   Refresh();
   return true;
+}
+
+bool CGameSession::TakeBackNewest() {
+  if (undo_.empty()) return false;
+  CUndoNode node = std::move(undo_.back());
+  undo_.pop_back();
+  history_.RemoveNewestEntry();
+  bool more = ReverseStep(node);
+  f_.lastPick = node.lastPick;
+  return more;
 }
 
 void CGameSession::RestoreLongestRoad(const CUndoNode& node) {

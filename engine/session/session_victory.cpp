@@ -15,13 +15,7 @@ void CGameSession::CheckVictory() {
   if (winner < 0) return;
   if (!ui_.ConfirmWinner(winner)) {
     // "&Undo": the action that raised the score is taken back.
-    CUndoNode node = std::move(undo_.back());
-    undo_.pop_back();
-    history_.RemoveNewestEntry();
-    while (ReverseStep(node) && !undo_.empty()) {
-      node = std::move(undo_.back());
-      undo_.pop_back();
-      history_.RemoveNewestEntry();
+    while (TakeBackNewest() && !undo_.empty()) {
     }
     ui_.HistoryChanged();
     ui_.BoardChanged();

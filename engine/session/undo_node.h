@@ -45,4 +45,5 @@ struct CUndoNode {
   std::array<int32_t, 6> candidates{};  // initial road candidates before
   CDateTime turnStart;                  // turn start before the first turn began
   bool firstRound = true;               // initial placement round before a road
+  int32_t lastPick = -1;                // the last accepted click before the action
 };

@@ -1,0 +1,211 @@
+// Random legal games: after every input the session is consistent, an input
+// that is refused changes nothing, Undo restores exactly the state before the
+// input, and doing the input again reaches the same state.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <numeric>
+
+#include <gtest/gtest.h>
+
+#include "session_test_support.h"
+
+namespace {
+
+using Input = std::function<bool(CGameSession&)>;
+
+int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
+
+class CRandomPlayer {
+ public:
+  explicit CRandomPlayer(std::mt19937& rng) : rng_(rng) {}
+
+  template <typename T>
+  T Choose(const std::vector<T>& v) { return v[rng_() % v.size()]; }
+  bool Chance(int percent) { return static_cast<int>(rng_() % 100) < percent; }
+
+  Input Next(const CGameSession& s) {
+    const CSessionFields& f = s.Fields();
+    switch (f.gameState) {
+      case BoardSetup: {
+        std::vector<int32_t> tiles;
+        for (int t = 0; t < 13; ++t)
+          if (f.palette.enabled[t]) tiles.push_back(t);
+        int32_t t = tiles.empty() ? 0 : Choose(tiles);
+        return [t](CGameSession& g) { return g.ChooseTile(t); };
+      }
+      case ChipPlacement: return PickOne(s);
+      case PlayerInformation: return Players(s);
+      case InitialPlacement: return PickOne(s);
+      case Turn: return TurnInput(s);
+      case GoodsReceived: return [](CGameSession& g) { return g.OnContinue(); };
+      case PlaceRoad:
+      case PlaceCity:
+      case PlaceSettlement:
+      case PlaceRobber:
+        if (Chance(5)) return [](CGameSession& g) { return g.UndoLast(); };
+        return PickOne(s);
+      default: return nullptr;
+    }
+  }
+
+ private:
+  Input PickOne(const CGameSession& s) {
+    std::vector<int32_t> ids = s.PickableIds();
+    if (ids.empty() || Chance(3)) {
+      int32_t junk = static_cast<int32_t>(rng_() % 600);
+      return [junk](CGameSession& g) { return g.Pick(junk); };
+    }
+    int32_t id = Choose(ids);
+    bool road = s.GameStateNow() == PlaceRoad ||
+                (s.GameStateNow() == InitialPlacement && !s.Fields().placingSettlement);
+    if (road) return [id](CGameSession& g) { return g.PickRoadSide(IdPosition(id), IdIndex(id)); };
+    return [id](CGameSession& g) { return g.Pick(id); };
+  }
+
+  Input Players(const CGameSession& s) {
+    int32_t n = static_cast<int32_t>(s.Game().players.size());
+    if (!s.Fields().playersSelected) {
+      bool large = s.Board().Kind() == BoardKind::Large;
+      int32_t count = large ? 5 + static_cast<int32_t>(rng_() % 2) : 3 + static_cast<int32_t>(rng_() % 2);
+      std::vector<int32_t> boxes = {0, 1, 2, 3, 4, 5};
+      std::shuffle(boxes.begin(), boxes.end(), rng_);
+      std::vector<SeatChoice> seats;
+      for (int32_t i = 0; i < count; ++i)
+        seats.push_back({boxes[i], CPlayer("P" + std::to_string(i), "X", 10 + i)});
+      return [seats](CGameSession& g) { return g.SelectPlayers(seats); };
+    }
+    if (Chance(10)) return [](CGameSession& g) { return g.CancelPlayerOrder(); };
+    std::vector<int32_t> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), rng_);
+    return [order](CGameSession& g) { return g.SortPlayers(order); };
+  }
+
+  Input TurnInput(const CGameSession& s) {
+    const CSessionFields& f = s.Fields();
+    const CTurnPanelState& t = f.turn;
+    int32_t cp = f.currentPlayer;
+    std::vector<Input> options;
+    if (!t.rolled) {
+      int32_t total = 2 + static_cast<int32_t>(rng_() % 6) + static_cast<int32_t>(rng_() % 6);
+      options.push_back([total](CGameSession& g) { return g.OnRoll(total); });
+      options.push_back([total](CGameSession& g) { return g.OnRoll(total); });
+    } else {
+      options.push_back([](CGameSession& g) { return g.OnEndTurn(); });
+      for (int k = 0; k < 3; ++k) {
+        if (!f.buildButtons[k]) continue;
+        PurchaseKind kind = k == 0 ? PurchaseSettlement : k == 1 ? PurchaseCity : PurchaseRoad;
+        for (int i = 0; i < 4; ++i) options.push_back([kind](CGameSession& g) { return g.OnBuild(kind); });
+      }
+      if (t.buyCardEnabled) options.push_back([](CGameSession& g) { return g.OnBuyCard(); });
+      if (t.tradeEnabled) {
+        options.push_back(PlayerTrade(s));
+        int32_t give = static_cast<int32_t>(rng_() % 5), want = static_cast<int32_t>(rng_() % 5);
+        options.push_back([give, want](CGameSession& g) { return g.TradeWithBank(give, want); });
+      }
+    }
+    for (int32_t p = 0; p < f.playerCount; ++p) {
+      PlayCardOffer offer = s.PlayCardOfferFor(p);
+      if (!offer.listed[p]) continue;
+      if (offer.kinds[VictoryPointCard]) options.push_back([p](CGameSession& g) { return g.PlayVictoryPoint(p); });
+      if (p != cp) continue;
+      if (offer.kinds[SoldierCard]) options.push_back([](CGameSession& g) { return g.PlaySoldier(); });
+      int32_t r = static_cast<int32_t>(rng_() % 5);
+      if (offer.kinds[MonopolyCard]) options.push_back([r](CGameSession& g) { return g.PlayMonopoly(r); });
+      if (offer.kinds[RoadBuildingCard]) options.push_back([](CGameSession& g) { return g.PlayRoadBuilding(); });
+      if (offer.kinds[YearOfPlentyCard]) {
+        ResourceCounts c{};
+        auto bank = s.Bank();
+        for (int n = 0; n < 2; ++n) {
+          int32_t k = static_cast<int32_t>(rng_() % 5);
+          if (bank[k] > c[k]) ++c[k];
+        }
+        options.push_back([c](CGameSession& g) { return g.PlayYearOfPlenty(c); });
+      }
+    }
+    if (Chance(4)) options.push_back([](CGameSession& g) { return g.UndoLast(); });
+    return Choose(options);
+  }
+
+  Input PlayerTrade(const CGameSession& s) {
+    int32_t cp = s.CurrentPlayer();
+    int32_t partner = static_cast<int32_t>(rng_() % s.Fields().playerCount);
+    ResourceCounts give{}, get{};
+    const ResourceCounts& mine = s.Game().players[cp].hand;
+    const ResourceCounts& theirs = s.Game().players[partner].hand;
+    int32_t a = static_cast<int32_t>(rng_() % 5), b = static_cast<int32_t>(rng_() % 5);
+    if (mine[a] > 0) give[a] = 1;
+    if (theirs[b] > 0 && b != a) get[b] = 1;
+    if (Total(give) == 0) give[0] = 1;
+    if (Total(get) == 0) get[1] = 1;
+    return [partner, give, get](CGameSession& g) { return g.TradeWithPlayer(partner, give, get); };
+  }
+
+  std::mt19937& rng_;
+};
+
+void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, int maxSteps = 3000) {
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 rng(seed);
+  std::mt19937 answers(seed * 7 + 1);
+  CSessionHarness h;
+  h.ui.random = &answers;
+  CGameSession& s = h.session;
+  s.NewGame(players, track, generate);
+  SessionSnapshot start = TakeSnapshot(s);
+  CRandomPlayer player(rng);
+  std::string why;
+  for (int step = 0; step < maxSteps && s.GameStateNow() != GameOver; ++step) {
+    Input input = player.Next(s);
+    ASSERT_TRUE(input);
+    SessionSnapshot before = TakeSnapshot(s);
+    std::mt19937 answersBefore = answers;
+    bool accepted = input(s);
+    ASSERT_TRUE(s.IsConsistent(&why)) << "step " << step << ": " << why;
+    if (!accepted) {
+      ASSERT_TRUE(TakeSnapshot(s) == before) << "step " << step << ": a refused input changed:" << SnapshotDiff(TakeSnapshot(s), before);
+      continue;
+    }
+    if (s.GameStateNow() == GameOver || TakeSnapshot(s).undoDepth < before.undoDepth) continue;
+    SessionSnapshot after = TakeSnapshot(s);
+    if (after.undoDepth == before.undoDepth) continue;  // the winner dialog's Undo took it back
+    h.ui.cancelSteals = true;
+    ASSERT_TRUE(s.UndoLast());
+    h.ui.cancelSteals = false;
+    ASSERT_TRUE(TakeSnapshot(s) == before) << "step " << step << ": undo did not restore:" << SnapshotDiff(TakeSnapshot(s), before);
+    answers = answersBefore;
+    ASSERT_TRUE(input(s));
+    ASSERT_TRUE(TakeSnapshot(s) == after) << "step " << step << ": not deterministic:" << SnapshotDiff(TakeSnapshot(s), after);
+  }
+  if (getenv("H3D_VERBOSE")) {
+    std::printf("seed %u: state %d depth %zu rolls %zu turns %d vp", seed, s.GameStateNow(), s.UndoDepth(),
+                s.Game().rolls.size(), s.History().TurnCount());
+    for (const CPlayerGame& p : s.Game().players) std::printf(" %d", p.victoryPoints);
+    std::printf("\n");
+  }
+  if (s.GameStateNow() == GameOver) return;
+  h.ui.cancelSteals = true;
+  while (s.UndoDepth() > 0) ASSERT_TRUE(s.UndoLast());
+  ASSERT_TRUE(TakeSnapshot(s) == start) << "undoing everything did not return to the empty board";
+}
+
+TEST(RandomGames, StandardBoardWithTrackedTrades) {
+  for (unsigned seed = 1; seed <= 12; ++seed) PlayRandomGame(seed, 3, true, false);
+}
+
+TEST(RandomGames, StandardBoardWithoutTrackedTrades) {
+  for (unsigned seed = 100; seed <= 108; ++seed) PlayRandomGame(seed, 3, false, false);
+}
+
+TEST(RandomGames, UnfinishedGamesUndoToTheEmptyBoard) {
+  for (unsigned seed = 300; seed <= 311; ++seed)
+    PlayRandomGame(seed, seed % 3 == 0 ? 5 : 3, seed % 2 == 0, seed % 4 == 1, 60 + static_cast<int>(seed % 7) * 40);
+}
+
+TEST(RandomGames, LargeBoardGenerated) {
+  for (unsigned seed = 200; seed <= 208; ++seed) PlayRandomGame(seed, 5, seed % 2 == 0, true);
+}
+
+}  // namespace
