@@ -2,6 +2,8 @@
 
 #include <IL/il.h>
 
+#include "render/image_header_check.h"
+
 #include <limits>
 #include <mutex>
 
@@ -44,14 +46,10 @@ class ScopedIlImage {
   ILuint name_;
 };
 
-// Larger pictures than this are not ours; refusing them keeps a damaged
-// header from asking for gigabytes.
-constexpr int kMaxSide = 4096;
-
 }  // namespace
 
 std::optional<RgbaImage> DecodeImage(std::span<const uint8_t> bytes, ArchiveImageKind kind) {
-  if (bytes.empty() || bytes.size() > std::numeric_limits<ILuint>::max()) return std::nullopt;
+  if (bytes.size() > std::numeric_limits<ILuint>::max() || !HasSafeImageHeader(bytes, kind)) return std::nullopt;
   EnsureDevIlStarted();
   UpperLeftOrigin origin;
   ScopedIlImage image;
@@ -64,7 +62,8 @@ std::optional<RgbaImage> DecodeImage(std::span<const uint8_t> bytes, ArchiveImag
   RgbaImage decoded;
   decoded.width = ilGetInteger(IL_IMAGE_WIDTH);
   decoded.height = ilGetInteger(IL_IMAGE_HEIGHT);
-  if (decoded.width <= 0 || decoded.height <= 0 || decoded.width > kMaxSide || decoded.height > kMaxSide)
+  if (decoded.width <= 0 || decoded.height <= 0 || decoded.width > kMaxImageSide ||
+      decoded.height > kMaxImageSide)
     return std::nullopt;
   decoded.rgba.resize(size_t(decoded.width) * size_t(decoded.height) * 4);
   ilCopyPixels(0, 0, 0, ILuint(decoded.width), ILuint(decoded.height), 1, IL_RGBA, IL_UNSIGNED_BYTE,

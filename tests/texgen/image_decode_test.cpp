@@ -78,6 +78,26 @@ TEST(DecodeImage, LeavesDevIlOriginSettingAsItWas) {
   EXPECT_EQ(ilGetInteger(IL_ORIGIN_MODE), IL_ORIGIN_LOWER_LEFT);
 }
 
+// Headers that once crashed the decoder or made it ask for gigabytes are
+// refused before it sees them.
+TEST(DecodeImage, RefusesDamagedHeaders) {
+  auto offsetInHeader = TwoByTwoBmp();
+  offsetInHeader[10] = 0;
+  EXPECT_FALSE(DecodeImage(offsetInHeader, ArchiveImageKind::Bmp));
+  auto hugePalette = TwoByTwoBmp();
+  hugePalette[46] = hugePalette[47] = hugePalette[48] = 0x94;
+  EXPECT_FALSE(DecodeImage(hugePalette, ArchiveImageKind::Bmp));
+  auto tooWide = TwoByTwoBmp();
+  tooWide[19] = 0x20;  // 8194 pixels wide
+  EXPECT_FALSE(DecodeImage(tooWide, ArchiveImageKind::Bmp));
+  auto v5Header = TwoByTwoBmp();
+  v5Header[14] = 124;
+  EXPECT_FALSE(DecodeImage(v5Header, ArchiveImageKind::Bmp));
+  const std::vector<uint8_t> hugeFrame = {0xFF, 0xD8, 0xFF, 0xC0, 0, 11, 8, 0xFF, 0xFF, 0xFF, 0xFF,
+                                          1, 1, 0x11, 0, 0xFF, 0xD9};
+  EXPECT_FALSE(DecodeImage(hugeFrame, ArchiveImageKind::Jpeg));
+}
+
 // Top half red, bottom half half-covered blue over transparent.
 std::vector<uint8_t> EncodedTestPicture(bool jpeg) {
   Canvas canvas(16, 16);

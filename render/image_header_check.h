@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "render/texture_archive.h"
+
+// The largest picture side the program accepts. Ours are at most 512; the
+// limit keeps a damaged header from making the decoder allocate gigabytes.
+inline constexpr int kMaxImageSide = 4096;
+
+// Checks the header of a JPEG or BMP before it goes to the decoder: the
+// picture's size must be within kMaxImageSide, and an uncompressed BMP must
+// hold all the pixel rows its header promises.
+bool HasSafeImageHeader(std::span<const uint8_t> bytes, ArchiveImageKind kind);
