@@ -6,17 +6,15 @@ using namespace lzw;
 
 namespace {
 
-constexpr int kTableBits = 14;
+constexpr int kTableBits = 15;
 constexpr uint32_t kTableMask = (1u << kTableBits) - 1;
-constexpr int kCodeBits = 12;
-constexpr uint32_t kCodeMask = (1u << kCodeBits) - 1;
 
 // Fibonacci hashing of the 20-bit key.
 uint32_t SlotOf(uint32_t key) { return (key * 2654435769u) >> (32 - kTableBits); }
 
 }  // namespace
 
-Encoder::Encoder(BitOutput& out) : out_(out), children_(size_t{1} << kTableBits, 0) {}
+Encoder::Encoder(BitOutput& out) : out_(out), children_(size_t{1} << kTableBits, 0), keys_(kMaxCodes, 0) {}
 
 void Encoder::Reset() {
   std::fill(children_.begin(), children_.end(), 0);
@@ -37,16 +35,17 @@ void Encoder::Put(const uint8_t* data, size_t size) {
   uint32_t current = currentCode_;
   uint32_t next = nextCode_;
   int width = width_;
-  uint32_t* const children = children_.data();
+  uint16_t* const children = children_.data();
+  uint32_t* const keys = keys_.data();
   BitOutput::Cursor bits = out_.TakeCursor();
   for (size_t i = 0; i < size; ++i) {
     const uint32_t byte = data[i];
     const uint32_t key = current << 8 | byte;
     uint32_t slot = SlotOf(key);
     uint32_t entry;
-    while ((entry = children[slot]) != 0 && entry >> kCodeBits != key) slot = (slot + 1) & kTableMask;
+    while ((entry = children[slot]) != 0 && keys[entry] != key) slot = (slot + 1) & kTableMask;
     if (entry != 0) {
-      current = entry & kCodeMask;
+      current = entry;
       continue;
     }
     if (bits.NeedsRoom()) {
@@ -62,7 +61,8 @@ void Encoder::Put(const uint8_t* data, size_t size) {
       next = nextCode_;
       width = width_;
     } else {
-      children[slot] = key << kCodeBits | next;
+      children[slot] = static_cast<uint16_t>(next);
+      keys[next] = key;
       ++next;
       if (next > (1u << width)) ++width;
     }

@@ -25,12 +25,14 @@ class Encoder {
   void Reset();
 
   BitOutput& out_;
-  // Child lookup: an open-addressing hash table, linear probing, each slot
-  // one word holding the key (code << 8 | byte, 20 bits) above the child's
-  // code (12 bits); 0 marks an empty slot (no child ever has code 0). It has
-  // four times as many slots as the dictionary has entries, so probes stay
-  // short, and is small (64 KB) enough to stay in cache; a reset clears it.
-  std::vector<uint32_t> children_;
+  // Child lookup: an open-addressing hash table with linear probing. A slot
+  // holds a child's code (0 = empty: no child ever has code 0) and keys_
+  // holds each code's key (parent code << 8 | byte) to confirm a match. With
+  // eight times as many slots as the dictionary has entries most misses end
+  // at the first slot, which matters for data that hardly compresses. A reset
+  // clears the table.
+  std::vector<uint16_t> children_;
+  std::vector<uint32_t> keys_;
   uint32_t nextCode_ = lzw::kFirstFreeCode;
   int width_ = lzw::kMinWidth;
   uint32_t currentCode_ = lzw::kClearCode;  // the longest string matched so far
