@@ -86,6 +86,11 @@ void ClayHill(cairo_t* cr, double cx, double baseY, double halfWidth, double hei
   cairo_close_path(cr);
   SetColor(cr, color);
   cairo_fill_preserve(cr);
+  cairo_save(cr);
+  SetColor(cr, Shade(color, 0.5));
+  cairo_set_line_width(cr, 0.025);
+  cairo_stroke_preserve(cr);
+  cairo_restore(cr);
   cairo_clip(cr);
   SetColor(cr, Shade(color, 0.72));  // the shadowed right flank
   cairo_arc(cr, cx + halfWidth * 0.75, baseY, halfWidth * 0.8, 0, 2 * kPi);
@@ -178,7 +183,7 @@ void PaintClay(cairo_t* cr) {
   ClayHill(cr, -0.35, -0.15, 0.7, 0.55, HexRgb(0xB65B32));
   ClayHill(cr, 0.45, 0.05, 0.65, 0.5, HexRgb(0xA24B26));
   ClayHill(cr, -0.5, 0.55, 0.55, 0.35, HexRgb(0xBE6538));
-  BrickPile(cr, 0.02, 0.6, 0.14);
+  BrickPile(cr, -0.12, 0.58, 0.2);
 }
 
 void PaintDesert(cairo_t* cr) {

@@ -31,7 +31,7 @@ void CityPath(cairo_t* cr) {
 void RoadPath(cairo_t* cr) {
   cairo_save(cr);
   cairo_rotate(cr, -0.6);
-  cairo_rectangle(cr, -0.92, -0.2, 1.84, 0.4);
+  cairo_rectangle(cr, -0.92, -0.26, 1.84, 0.52);
   cairo_restore(cr);
 }
 

@@ -98,11 +98,11 @@ void DrawSheep(cairo_t* cr, double cx, double cy, double r, double lw) {
   cairo_scale(cr, r, r);
   lw /= r;
   SetColor(cr, palette::kInk);
-  cairo_set_line_width(cr, 0.16);
+  cairo_set_line_width(cr, 0.2);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   for (double legX : {-0.55, -0.25, 0.3, 0.55}) {
     cairo_move_to(cr, legX, 0.2);
-    cairo_line_to(cr, legX, 0.75);
+    cairo_line_to(cr, legX, 0.9);
   }
   cairo_stroke(cr);
   // Fleece: a ring of puffs around the body.
@@ -114,15 +114,15 @@ void DrawSheep(cairo_t* cr, double cx, double cy, double r, double lw) {
     cairo_arc(cr, p[0], p[1], p[2], 0, 2 * kPi);
   }
   SetColor(cr, palette::kInk);
-  cairo_set_line_width(cr, lw * 2);
+  cairo_set_line_width(cr, lw * 1.5);
   cairo_stroke_preserve(cr);
   SetColor(cr, palette::kWool);
   cairo_fill(cr);
   // Head.
   cairo_save(cr);
-  cairo_translate(cr, 0.9, -0.2);
+  cairo_translate(cr, 0.95, -0.25);
   cairo_rotate(cr, 0.35);
-  cairo_scale(cr, 0.3, 0.22);
+  cairo_scale(cr, 0.36, 0.26);
   cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
   cairo_restore(cr);
   SetColor(cr, HexRgb(0x2A2420));
@@ -145,7 +145,7 @@ void DrawResourceSymbol(cairo_t* cr, int resource, double cx, double cy, double 
     case 1: WheatSheaf(cr, lw); break;
     case 2: OreRock(cr, lw); break;
     case 3: BrickStack(cr, lw); break;
-    case 4: DrawSheep(cr, -0.12, 0.0, 0.78, lw); break;
+    case 4: DrawSheep(cr, -0.2, -0.1, 0.7, lw); break;
     default: break;
   }
   cairo_restore(cr);
