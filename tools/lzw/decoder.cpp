@@ -175,14 +175,17 @@ void Decoder::WriteString(uint32_t code, uint8_t* end) const {
   *--end = static_cast<uint8_t>(code);
 }
 
-// The encoder writes its end code at the width of the last string's code,
-// while the decoder has already widened for the entry that string would
-// complete. When the end code lands on the last byte boundary, the wider read
-// runs out of input with exactly the end code held: that is a complete stream.
+// The encoder writes its end code at the width of the last string's code.
+// When the dictionary size has just reached 512, 1024 or 2048, the decoder has
+// already widened for the entry that string would complete, so the end code
+// arrives one bit narrower than the decoder reads. If it lands on the last
+// byte boundary, the wider read runs out of input holding exactly the end
+// code: that is a complete stream. (No valid wider code has the same low
+// bits, since it would exceed the dictionary size.)
 DecodeStatus Decoder::StatusAtEndOfInput() const {
   if (in_.Failed()) return DecodeStatus::ReadError;
   const int narrower = width_ - 1;
-  if (narrower >= kMinWidth && in_.PendingBitCount() == narrower &&
+  if (narrower >= kMinWidth && nextCode_ == (1u << narrower) && in_.PendingBitCount() == narrower &&
       (in_.PendingBits() & ((1u << narrower) - 1)) == kEndCode) {
     return DecodeStatus::Ended;
   }
