@@ -1,0 +1,55 @@
+#include "stats/grid_text.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "stats/memory_grid.h"
+
+namespace {
+
+std::string CsvField(const std::string& text) {
+  bool quote = text.find_first_of(",\"\r\n") != std::string::npos ||
+               (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+  if (!quote) return text;
+  std::string field = "\"";
+  for (char c : text) {
+    if (c == '"') field += '"';
+    field += c;
+  }
+  return field + '"';
+}
+
+}  // namespace
+
+std::string GridAsTabbedText(const CMemoryGrid& grid) {
+  std::string out;
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    auto cells = grid.RowTexts(row);
+    if (cells.empty()) continue;
+    for (size_t i = 0; i < cells.size(); ++i) out += (i ? "\t" : "") + cells[i].second;
+    out += '\n';
+  }
+  return out;
+}
+
+std::string GridAsCsv(const CMemoryGrid& grid) {
+  int firstRow = -1, lastRow = -1, firstColumn = INT_MAX;
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    auto cells = grid.RowTexts(row);
+    if (cells.empty()) continue;
+    if (firstRow < 0) firstRow = row;
+    lastRow = row;
+    firstColumn = std::min(firstColumn, cells.front().first);
+  }
+  std::string out;
+  for (int row = firstRow; row >= 0 && row <= lastRow; ++row) {
+    auto cells = grid.RowTexts(row);
+    int column = firstColumn;
+    for (const auto& [at, text] : cells) {
+      for (; column < at; ++column) out += ',';
+      out += CsvField(text);
+    }
+    out += '\n';
+  }
+  return out;
+}
