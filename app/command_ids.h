@@ -1,33 +1,36 @@
 #pragma once
 
-// Command and control ids of the main program. The numbers are the program's
-// own command ids (they also name the toolbar buttons and the menu items), so
-// tests and the status-bar prompts can refer to them directly.
+// Command and control ids of the main program. Menu and toolbar commands
+// keep their program-wide numbers (New is 57600, OpenGL Settings 32771, ...);
+// the toolkit takes menu ids only below 32767, so each command's window id
+// is its number less kCommandBase.
+inline constexpr int kCommandBase = 30000;
+
 enum CommandId : int {
   // Menu 128 / 129 and toolbar 128.
-  ID_FILE_NEW = 57600,
-  ID_FILE_OPEN = 57601,
-  ID_FILE_CLOSE = 57602,
-  ID_FILE_SAVE = 57603,
-  ID_FILE_PRINT = 57607,
-  ID_EDIT_CUT = 57635,
-  ID_EDIT_COPY = 57634,
-  ID_EDIT_PASTE = 57637,
-  ID_EDIT_UNDO = 57643,
-  ID_WINDOW_NEW = 57648,
-  ID_WINDOW_ARRANGE = 57649,
-  ID_WINDOW_CASCADE = 57650,
-  ID_WINDOW_TILE_HORZ = 57651,
-  ID_APP_ABOUT = 57664,
-  ID_APP_EXIT = 57665,
-  ID_VIEW_TOOLBAR = 59392,
-  ID_VIEW_STATUS_BAR = 59393,
-  ID_POPUPS_GLSETTINGS = 32771,
-  ID_POPUPS_HISTORY = 32772,
-  ID_POPUPS_STATS = 32773,
-  ID_DATABASES_PLAYER = 32774,
-  ID_DATABASES_GAME = 32775,
-  ID_DATABASES_STATISTICS = 32776,
+  ID_FILE_NEW = 57600 - kCommandBase,
+  ID_FILE_OPEN = 57601 - kCommandBase,
+  ID_FILE_CLOSE = 57602 - kCommandBase,
+  ID_FILE_SAVE = 57603 - kCommandBase,
+  ID_FILE_PRINT = 57607 - kCommandBase,
+  ID_EDIT_CUT = 57635 - kCommandBase,
+  ID_EDIT_COPY = 57634 - kCommandBase,
+  ID_EDIT_PASTE = 57637 - kCommandBase,
+  ID_EDIT_UNDO = 57643 - kCommandBase,
+  ID_WINDOW_NEW = 57648 - kCommandBase,
+  ID_WINDOW_ARRANGE = 57649 - kCommandBase,
+  ID_WINDOW_CASCADE = 57650 - kCommandBase,
+  ID_WINDOW_TILE_HORZ = 57651 - kCommandBase,
+  ID_APP_ABOUT = 57664 - kCommandBase,
+  ID_APP_EXIT = 57665 - kCommandBase,
+  ID_VIEW_TOOLBAR = 59392 - kCommandBase,
+  ID_VIEW_STATUS_BAR = 59393 - kCommandBase,
+  ID_POPUPS_GLSETTINGS = 32771 - kCommandBase,
+  ID_POPUPS_HISTORY = 32772 - kCommandBase,
+  ID_POPUPS_STATS = 32773 - kCommandBase,
+  ID_DATABASES_PLAYER = 32774 - kCommandBase,
+  ID_DATABASES_GAME = 32775 - kCommandBase,
+  ID_DATABASES_STATISTICS = 32776 - kCommandBase,
 
   // Child windows of the game view.
   IDC_BOARD_SETUP_PANEL = 1001,

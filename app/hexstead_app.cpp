@@ -84,7 +84,7 @@ bool CHexsteadApp::RunWizard() {
 void CHexsteadApp::OpenGameWindow() {
   wxBusyCursor wait;
   // The view creates its child frame, shows it maximised and sets itself up.
-  docManager_->CreateDocument(wxEmptyString, wxDOC_NEW | wxDOC_SILENT);
+  docManager_->CreateDocument(wxEmptyString, wxDOC_NEW);
 }
 
 void CHexsteadApp::OnFileNew(wxCommandEvent&) { NewGame(); }

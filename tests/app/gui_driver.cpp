@@ -1,0 +1,155 @@
+#include "gui_driver.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include "hexstead_app.h"
+
+namespace gui {
+namespace {
+
+bool started = false;
+
+// Asserts must never open their modal box in a headless run.
+void ReportAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
+  std::fprintf(stderr, "wx assert %s:%d %s: %s %s\n", static_cast<const char*>(file.utf8_str()), line,
+               static_cast<const char*>(func.utf8_str()), static_cast<const char*>(cond.utf8_str()),
+               static_cast<const char*>(msg.utf8_str()));
+}
+
+// The program reads data/ from its working directory and keeps its profile
+// settings in the home directory: give it a private pair of both.
+void PrepareWorkingDirectory() {
+  namespace fs = std::filesystem;
+  const fs::path work = fs::path(H3D_TEST_WORK_DIR);
+  fs::create_directories(work / "home");
+  std::error_code ignored;
+  fs::remove(work / "home" / ".Hexstead3D", ignored);
+  if (!fs::exists(work / "data")) fs::create_directory_symlink(H3D_DATA_DIR, work / "data");
+  fs::current_path(work);
+  setenv("HOME", (work / "home").c_str(), 1);
+}
+
+void PumpOnce() {
+  wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+  if (loop == nullptr) return;
+  while (loop->Pending()) loop->Dispatch();
+  loop->ProcessIdle();
+}
+
+}  // namespace
+
+bool Start(std::string* why) {
+  if (started) return true;
+  const char* display = std::getenv("DISPLAY");
+  if (display == nullptr || *display == '\0') {
+    *why = "DISPLAY is not set: the GUI tests need an X server (scripts/test starts Xvfb)";
+    return false;
+  }
+  PrepareWorkingDirectory();
+  wxSetAssertHandler(ReportAssert);
+  wxApp::SetInstance(new CHexsteadApp);
+  static int argc = 1;
+  static char name[] = "test_app";
+  static char* argv[] = {name, nullptr};
+  if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+    *why = "the application did not start";
+    return false;
+  }
+  started = true;
+  // A running loop makes wxEventLoopBase::GetActive() usable between steps.
+  static wxEventLoop* loop = new wxEventLoop;
+  wxEventLoopBase::SetActive(loop);
+  Pump(300);
+  return true;
+}
+
+void Stop() {
+  if (!started) return;
+  wxTheApp->OnExit();
+  wxEntryCleanup();
+  started = false;
+}
+
+void Pump(int ms) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  do {
+    PumpOnce();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  } while (std::chrono::steady_clock::now() < end);
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    PumpOnce();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+void ClickAt(wxPoint screen) {
+  wxUIActionSimulator sim;
+  sim.MouseMove(screen);
+  Pump(30);
+  sim.MouseClick();
+  Pump(30);
+}
+
+void ClickWindow(wxWindow* window) {
+  const wxRect rect = window->GetScreenRect();
+  ClickAt(rect.GetPosition() + wxSize(rect.width / 2, rect.height / 2));
+}
+
+void Drag(wxPoint from, wxPoint to) {
+  wxUIActionSimulator sim;
+  sim.MouseMove(from);
+  Pump(30);
+  sim.MouseDown();
+  Pump(30);
+  constexpr int kSteps = 10;
+  for (int i = 1; i <= kSteps; ++i) {
+    sim.MouseMove(from + wxPoint((to.x - from.x) * i / kSteps, (to.y - from.y) * i / kSteps));
+    Pump(15);
+  }
+  sim.MouseUp();
+  Pump(50);
+}
+
+wxDialog* ShownDialog(int id) {
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = dynamic_cast<wxDialog*>(window);
+    if (dialog != nullptr && dialog->GetId() == id && dialog->IsShown()) return dialog;
+  }
+  return nullptr;
+}
+
+void WhileModal(const std::function<void()>& start, const std::function<void()>& onTick) {
+  wxTimer timer;
+  timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { onTick(); });
+  timer.Start(100);
+  start();
+  timer.Stop();
+}
+
+void Screenshot(const std::string& name) {
+  namespace fs = std::filesystem;
+  Pump(100);
+  const fs::path dir = fs::path(H3D_SCREENSHOT_DIR);
+  fs::create_directories(dir);
+  const std::string command = "/usr/bin/import -window root '" + (dir / (name + ".png")).string() + "'";
+  if (std::system(command.c_str()) != 0) std::fprintf(stderr, "screenshot %s failed\n", name.c_str());
+}
+
+}  // namespace gui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <wx/gdicmn.h>
+
+class CHexsteadApp;
+class wxDialog;
+class wxWindow;
+
+// Runs the real application in-process under an X server and drives it with
+// real mouse events (XTest through wxUIActionSimulator).
+namespace gui {
+
+// Starts the application once per test program. False (and the reason) when
+// there is no display to run on.
+bool Start(std::string* why);
+void Stop();
+
+// Lets the program handle its events for `ms` milliseconds.
+void Pump(int ms);
+// Handles events until `done` holds or `ms` pass; returns `done()`.
+bool WaitFor(const std::function<bool()>& done, int ms = 3000);
+
+// Mouse: a move to the point and a left click there (screen coordinates).
+void ClickAt(wxPoint screen);
+void ClickWindow(wxWindow* window);
+// Left-button drag in screen coordinates, in small steps.
+void Drag(wxPoint from, wxPoint to);
+
+// The shown dialog with this window id, if any.
+wxDialog* ShownDialog(int id);
+
+// Runs `start` (which opens modal dialogs) while `onTick` is called every
+// 100 ms inside the modal loops to answer them with the mouse.
+void WhileModal(const std::function<void()>& start, const std::function<void()>& onTick);
+
+// Writes a picture of the whole screen to <screenshot dir>/<name>.png.
+void Screenshot(const std::string& name);
+
+}  // namespace gui

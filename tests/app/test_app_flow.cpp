@@ -1,0 +1,177 @@
+// Drives the real program with the mouse: File > New through both wizard
+// dialogs, every tile from the palette, a camera drag, both chips clicked on
+// the board, and Undo back to an empty board.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/radiobut.h>
+
+#include "board_setup_panel.h"
+#include "board_view.h"
+#include "chip_panel.h"
+#include "command_ids.h"
+#include "engine/board/tile_type.h"
+#include "gui_driver.h"
+#include "hexstead_app.h"
+#include "hexstead_view.h"
+#include "main_frame.h"
+#include "player_select_dialog.h"
+#include "side_panel.h"
+
+namespace {
+
+class AppFlow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string why;
+    if (!gui::Start(&why)) GTEST_SKIP() << why;
+  }
+};
+
+// Answers the two wizard dialogs by clicking their OK buttons; with
+// `fiveOrSix` it first picks "5 or 6" in the options.
+void RunWizard(bool fiveOrSix) {
+  std::set<wxDialog*> answered;
+  gui::WhileModal([] { TheApp().NewGame(); },
+                  [&] {
+                    for (int id : {155, 156}) {
+                      wxDialog* dialog = gui::ShownDialog(id);
+                      if (dialog == nullptr || answered.count(dialog) != 0) continue;
+                      answered.insert(dialog);
+                      if (id == 156 && fiveOrSix) gui::ClickWindow(dialog->FindWindow(IDC_PLAYERS_56));
+                      gui::ClickWindow(dialog->FindWindow(wxID_OK));
+                    }
+                  });
+}
+
+// The screen point where a board point appears.
+wxPoint ScreenPointOf(CHexsteadView& view, double x, double z) {
+  const std::optional<wxPoint> client = view.BoardView().ProjectToClient(x, 0.0, z);
+  EXPECT_TRUE(client.has_value());
+  return view.BoardView().ClientToScreen(client.value_or(wxPoint()));
+}
+
+wxPoint ScreenPointOfTile(CHexsteadView& view, int position) {
+  const CBoardPiece& piece = view.Session().Board().Piece(position);
+  return ScreenPointOf(view, piece.x, piece.z);
+}
+
+// The land tile nearest the centre of the board.
+int CentreTile(const CBoard& board) {
+  int best = 0;
+  for (int t = 1; t < board.LandCount(); ++t) {
+    const CBoardPiece& a = board.Piece(t);
+    const CBoardPiece& b = board.Piece(best);
+    if (std::hypot(a.x, a.z) < std::hypot(b.x, b.z)) best = t;
+  }
+  return best;
+}
+
+// Clicks the first enabled palette item until the board is complete.
+void EnterAllTiles(CHexsteadView& view) {
+  CGameSession& session = view.Session();
+  const int tiles = session.Board().TileCount();
+  for (int click = 0; click < 2 * tiles && session.GameStateNow() == BoardSetup; ++click) {
+    const CPaletteState& palette = session.Palette();
+    int type = -1;
+    for (int t = 0; t < CBoardSetupPanel::kItemCount && type < 0; ++t) {
+      if (palette.enabled[t] && palette.remaining[t] > 0) type = t;
+    }
+    ASSERT_GE(type, 0) << "no palette item is offered at cursor " << session.Board().EntryCursor();
+    wxWindow* picture = view.Palette().PictureButton(type);
+    ASSERT_TRUE(picture->IsEnabled());
+    const int cursor = session.Board().EntryCursor();
+    const int remaining = palette.remaining[type];
+    gui::ClickWindow(picture);
+    ASSERT_TRUE(gui::WaitFor([&] { return session.Board().EntryCursor() != cursor; }))
+        << "palette item " << type << " was not taken at cursor " << cursor;
+    EXPECT_LT(session.Palette().remaining[type], remaining);
+    std::string why;
+    ASSERT_TRUE(session.IsConsistent(&why)) << why;
+  }
+}
+
+TEST_F(AppFlow, NewGameBoardEntryCameraChipsAndUndo) {
+  gui::Screenshot("01_main_window");
+  RunWizard(false);
+  CHexsteadView* view = TheApp().OpenView();
+  ASSERT_NE(view, nullptr);
+  ASSERT_TRUE(gui::WaitFor([&] { return view->BoardView().IsGLReady(); }));
+  CGameSession& session = view->Session();
+  EXPECT_EQ(session.GameStateNow(), BoardSetup);
+  EXPECT_EQ(session.Board().Kind(), BoardKind::Standard);
+  EXPECT_EQ(&view->CurrentSidePanel(), static_cast<CSidePanel*>(&view->Palette()));
+  EXPECT_TRUE(view->Palette().IsShown());
+  EXPECT_FALSE(view->CurrentSidePanel().IsUndoEnabled());
+  gui::Screenshot("02_board_setup");
+
+  EnterAllTiles(*view);
+  ASSERT_EQ(session.GameStateNow(), ChipPlacement);
+  EXPECT_TRUE(view->ChipPanel().IsShown());
+  EXPECT_FALSE(view->Palette().IsShown());
+  EXPECT_EQ(view->ChipPanel().Text(), "Select the tile where the first roll chip will be placed.");
+  gui::Screenshot("03_chip_placement");
+
+  // Turn the camera by dragging on empty space in the lower left corner.
+  const wxRect board = view->BoardView().GetScreenRect();
+  const wxPoint dragStart = board.GetBottomLeft() + wxPoint(30, -30);
+  gui::Drag(dragStart, dragStart + wxPoint(-80, -60));
+  const CCamera& camera = view->BoardView().Camera();
+  EXPECT_LT(camera.tilt, -20.0);
+  EXPECT_LT(camera.spin, -10.0);  // dragging left turns the board the other way
+  EXPECT_TRUE(session.Board().AwaitingFirstChip());
+  gui::Screenshot("04_camera_turned");
+
+  // A click on a tile that is not a first-chip candidate changes nothing.
+  const std::array<int, 6> candidates = session.Board().FirstChipCandidates();
+  const int centre = CentreTile(session.Board());
+  ASSERT_EQ(std::count(candidates.begin(), candidates.end(), centre), 0);
+  const size_t depth = session.UndoDepth();
+  gui::ClickAt(ScreenPointOfTile(*view, centre));
+  gui::Pump(100);
+  EXPECT_TRUE(session.Board().AwaitingFirstChip());
+  EXPECT_EQ(session.UndoDepth(), depth);
+
+  gui::ClickAt(ScreenPointOfTile(*view, candidates[0]));
+  ASSERT_TRUE(gui::WaitFor([&] { return !session.Board().AwaitingFirstChip(); }));
+  EXPECT_EQ(session.Board().FirstChipPosition(), candidates[0]);
+  EXPECT_TRUE(view->ChipPanel().Text().StartsWith("Select the tile where the second roll chip will be placed."));
+  gui::Screenshot("05_first_chip");
+
+  const int second = session.Board().SecondChipCandidates()[0];
+  gui::ClickAt(ScreenPointOfTile(*view, second));
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == PlayerInformation; }));
+  EXPECT_EQ(session.Board().SecondChipPosition(), second);
+  EXPECT_TRUE(view->PlayerSelection().IsShown());
+  EXPECT_TRUE(view->PlayerSelection().CancelAllowed());
+  EXPECT_FALSE(view->PlayerSelection().OkEnabled());
+  gui::Screenshot("06_player_selection");
+
+  // Cancel in the player selection takes the second chip back.
+  gui::ClickWindow(view->PlayerSelection().FindWindow(wxID_CANCEL));
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == ChipPlacement; }));
+  EXPECT_FALSE(view->PlayerSelection().IsShown());
+
+  // Undo, clicked on the side panel, back to an empty board.
+  for (int click = 0; click < 100 && session.UndoDepth() > 0; ++click) {
+    wxWindow* undo = view->CurrentSidePanel().FindWindow(IDC_UNDO_BUTTON);
+    ASSERT_TRUE(undo->IsEnabled()) << "Undo is disabled with " << session.UndoDepth() << " steps left";
+    const size_t before = session.UndoDepth();
+    gui::ClickWindow(undo);
+    ASSERT_TRUE(gui::WaitFor([&] { return session.UndoDepth() < before; }));
+    std::string why;
+    ASSERT_TRUE(session.IsConsistent(&why)) << why;
+  }
+  EXPECT_EQ(session.GameStateNow(), BoardSetup);
+  EXPECT_EQ(session.Board().EntryCursor(), 0);
+  EXPECT_TRUE(view->Palette().IsShown());
+  EXPECT_FALSE(view->CurrentSidePanel().IsUndoEnabled());
+  EXPECT_EQ(session.Palette().remaining[static_cast<int>(TileType::Timber)], 4);
+  gui::Screenshot("07_undone_to_empty_board");
+}
+
+}  // namespace
