@@ -4,6 +4,7 @@
 #include <IL/il.h>
 #include <IL/ilut.h>
 
+#include "render/image_header_check.h"
 #include "render/texture_archive.h"
 #include "render/texture_archive_files.h"
 
@@ -20,12 +21,13 @@ void InitialiseDevil() {
 
 // Decodes one JPEG entry and uploads it as a texture; returns the texture
 // name, which ILUT chooses. Undecodable bytes still give a (blank) texture so
-// that the slot stays filled.
+// that the slot stays filled. A damaged header never reaches the decoder.
 GLuint UploadJpeg(const TextureArchiveEntry& entry, bool buildMipmaps, bool& decoded) {
   ILuint image = 0;
   ilGenImages(1, &image);
   ilBindImage(image);
-  decoded = ilLoadL(IL_JPG, entry.bytes.data(), ILuint(entry.bytes.size())) == IL_TRUE;
+  decoded = HasSafeImageHeader(entry.bytes, ArchiveImageKind::Jpeg) &&
+            ilLoadL(IL_JPG, entry.bytes.data(), ILuint(entry.bytes.size())) == IL_TRUE;
   const GLuint name = buildMipmaps ? ilutGLBindMipmaps() : ilutGLBindTexImage();
   glBindTexture(GL_TEXTURE_2D, name);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

@@ -121,6 +121,24 @@ TEST_F(TextureLoadingTest, AnUndecodableEntryKeepsItsSlotAndLaterSlotsStayInPlac
   EXPECT_EQ(textures_.TileTexture(13), 0u);
 }
 
+TEST_F(TextureLoadingTest, AJpegClaimingAHugePictureIsRefusedBeforeDecoding) {
+  auto images = Images(13);
+  std::vector<uint8_t>& jpeg = images[7];
+  for (size_t i = 0; i + 8 < jpeg.size(); ++i) {
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {  // frame header: height, width
+      jpeg[i + 5] = jpeg[i + 7] = 0xEA;
+      jpeg[i + 6] = jpeg[i + 8] = 0x60;
+      break;
+    }
+  }
+  WriteArchive(dir_ / "256.tex", images);
+  textures_.LoadTileTextures();
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_NE(messages_[0].find("entry7"), std::string::npos);
+  EXPECT_TRUE(glIsTexture(textures_.TileTexture(7)));
+  EXPECT_NEAR(TexelRed(textures_.TileTexture(8)), 160, 6);
+}
+
 TEST_F(TextureLoadingTest, AShortArchiveLoadsWhatItHoldsAndSaysSo) {
   WriteArchive(dir_ / "chip34.tex", Images(10));
   textures_.LoadChipTextures(BoardKind::Standard);
