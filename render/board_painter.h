@@ -55,7 +55,6 @@ class CBoardPainter {
   void EndMarkers();
 
   void LoadCode(PickCode code) const;
-  bool Selecting() const { return selecting_; }
   const CSceneMaterials& Materials() const { return res_.materials; }
 
  private:
