@@ -19,6 +19,16 @@ struct WindowPoint {
 // the camera. It draws a frame from a CSceneInput and turns a click into a
 // PickCode. Every operation needs the view's GL context to be current; the
 // window owns the context and swaps the buffers.
+//
+// How a window drives it (with its context made current first):
+//   creation      Textures().SetMessageSink(...) to show messages, then Create
+//   size change   Resize(width, height)
+//   paint         CDrawingPass pass; if (pass.Started()) { DrawScene(input); swap }
+//   left down     if (auto code = Pick(input, x, y)) hand *code to the session;
+//                 capture the mouse
+//   mouse move    if (MouseMove(x, y, leftDown, ctrlDown)) redraw
+//   left up       release the capture (the wheel does nothing)
+//   destruction   Destroy
 class CBoardScene {
  public:
   CBoardScene() = default;
