@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 #include <vector>
 
 #include "offscreen_context.h"
