@@ -61,3 +61,10 @@ void CGameHistory::Clear() {
   newTurnDue_ = false;
   undo_.clear();
 }
+
+void CGameHistory::Load(CHistoryLog log) {
+  Clear();
+  log_ = std::move(log);
+  for (const CHistoryItem& item : log_.Items())
+    if (item.isTopLevel && item.text.rfind("Turn ", 0) == 0) ++turnCount_;
+}

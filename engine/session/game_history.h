@@ -31,6 +31,8 @@ class CGameHistory {
   // Removes the newest entry and a group left empty by it.
   void RemoveNewestEntry();
   void Clear();
+  // A stored history shown for review: its groups and entries as stored.
+  void Load(CHistoryLog log);
 
   bool operator==(const CGameHistory&) const = default;
 

@@ -44,6 +44,25 @@ void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard
   ui_.StatisticsChanged(kAllReports);
 }
 
+void CGameSession::ShowStoredGame(const CBoard& board, const CHistoryLog& history) {
+  board_ = board;
+  ResetFields();
+  history_.Load(history);
+  game_.gameOn = 0;
+  // The bank is not stored: with tracked trades it holds what no hand holds.
+  if (Tracks())
+    for (const CPlayerGame& seat : game_.players)
+      for (int r = 0; r < 5; ++r) f_.bank[r] -= seat.hand[r];
+  f_.gameState = GameOver;
+  f_.playersSelected = true;
+  f_.currentPlayer = 0;
+  Refresh();
+  ui_.BoardChanged();
+  ui_.HistoryChanged();
+  ui_.StatisticsChanged(kAllReports);
+  for (int32_t p = -1; p < f_.playerCount; ++p) ui_.StatusRowChanged(p);
+}
+
 bool CGameSession::Pick(int32_t id) {
   if (!f_.pickEnabled || id < 0) return false;
   bool accepted = false;

@@ -51,6 +51,9 @@ class CGameSession {
   // The wizard answers: players 3 ("3 or 4") or 5 ("5 or 6"), "Keep track of
   // trades", "Have Hexstead3D generate a game board". Starts a fresh game.
   void NewGame(int32_t players, bool trackTrades, bool generateBoard);
+  // A finished game read from the game database, shown for review: the game
+  // record (already the current CGame) with its board and history.
+  void ShowStoredGame(const CBoard& board, const CHistoryLog& history);
   // Where finished games are stored (game.db, keys.db); "data" by default.
   void SetDataDirectory(std::string dir) { dataDir_ = std::move(dir); }
   // Board generation draws from here (the program's own generator by default).

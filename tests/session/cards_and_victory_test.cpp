@@ -1,0 +1,183 @@
+// Development cards bought with bank trades, the end of the game and the
+// history texts.
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+
+#include <gtest/gtest.h>
+
+#include "session_test_support.h"
+
+namespace {
+
+int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
+
+class CardsAndVictory : public ::testing::Test {
+ protected:
+  CSessionHarness h;
+  CGameSession& s = h.session;
+  CTestUi& ui = h.ui;
+
+  const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
+
+  void StartPlaying(bool track) {
+    h.StartGame(3, track);
+    while (s.GameStateNow() == InitialPlacement) h.PlaceFirstOffered();
+    ASSERT_EQ(s.GameStateNow(), Turn);
+  }
+  void RollAndContinue(int32_t total) {
+    ASSERT_TRUE(s.OnRoll(total));
+    if (s.GameStateNow() == GoodsReceived) ASSERT_TRUE(s.OnContinue());
+  }
+  // The land total of a resource that `player` touches.
+  int32_t ChipFor(int player, int resource) {
+    for (int b = 0; b < s.Board().LandCount(); ++b)
+      if (Index(s.Board().Type(b)) == resource && Seat(player).settlementsAt[b] > 0) return s.Board().Piece(b).chip;
+    return 0;
+  }
+};
+
+TEST_F(CardsAndVictory, ACardBoughtWithABankTradeIsTakenBackByOneUndoAndNothingOlder) {
+  StartPlaying(true);
+  // Ann collects one resource until eight of it buy the missing card kinds.
+  int resource = -1;
+  int32_t chip = 0;
+  for (int r = 0; r < 5 && chip == 0; ++r)
+    if ((chip = ChipFor(0, r)) != 0) resource = r;
+  ASSERT_GT(chip, 0);
+  for (int turn = 0; turn < 200 && (s.CurrentPlayer() != 0 || Seat(0).hand[resource] < 8); ++turn) {
+    RollAndContinue(chip);
+    ASSERT_TRUE(s.OnEndTurn());
+  }
+  ASSERT_EQ(s.CurrentPlayer(), 0);
+  RollAndContinue(chip);
+  ResourceCounts hand = Seat(0).hand;
+  bool needsTrade = hand[1] == 0 || hand[2] == 0 || hand[4] == 0;
+  ASSERT_TRUE(needsTrade) << "Ann's hand pays for a card without trading";
+  ASSERT_TRUE(s.TurnPanel().buyCardEnabled);
+  SessionSnapshot beforeBuy = TakeSnapshot(s);
+  ASSERT_TRUE(s.OnBuyCard());
+  ASSERT_FALSE(ui.messages.empty());
+  EXPECT_EQ(ui.messages.back().rfind("Trade to the bank: Traded", 0), 0u);
+  EXPECT_EQ(Seat(0).cardsBoughtThisTurn, 1);
+  EXPECT_EQ(s.History().Log().Items().back().text, "Bought a development card.");
+  ASSERT_TRUE(s.UndoLast());
+  EXPECT_TRUE(TakeSnapshot(s) == beforeBuy) << SnapshotDiff(TakeSnapshot(s), beforeBuy);
+  // The next Undo takes back the Continue before the purchase, and only that.
+  ASSERT_TRUE(s.UndoLast());
+  EXPECT_EQ(s.GameStateNow(), GoodsReceived);
+}
+
+TEST_F(CardsAndVictory, TheWinnerIsConfirmedHiddenPointsCountedAndTheGameStored) {
+  namespace fs = std::filesystem;
+  fs::path dir = fs::temp_directory_path() / ("h3d_session_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  s.SetDataDirectory(dir.string());
+  StartPlaying(false);
+  // Ann buys nine cards; Bob buys two and keeps them.
+  RollAndContinue(2);
+  for (int i = 0; i < 9; ++i) ASSERT_TRUE(s.OnBuyCard());
+  ASSERT_TRUE(s.OnEndTurn());
+  RollAndContinue(2);
+  ASSERT_TRUE(s.OnBuyCard());
+  ASSERT_TRUE(s.OnBuyCard());
+  ASSERT_TRUE(s.OnEndTurn());
+  RollAndContinue(2);
+  ASSERT_TRUE(s.OnEndTurn());
+  ASSERT_EQ(s.CurrentPlayer(), 0);
+  RollAndContinue(2);
+  ASSERT_TRUE(s.OnBuyCard());  // Ann now holds 9 from earlier and 1 from this turn
+  for (int i = 0; i < 7; ++i) {
+    ui.yesNoAnswers.push_back(false);
+    ASSERT_TRUE(s.PlayVictoryPoint(0));
+  }
+  EXPECT_EQ(Seat(0).victoryPoints, 9);
+  EXPECT_EQ(ui.winnerDialogs, 0);
+  // The winner dialog's Undo takes the revealed card back.
+  ui.yesNoAnswers.push_back(false);
+  ui.winnerAnswers.push_back(false);
+  ASSERT_TRUE(s.PlayVictoryPoint(0));
+  EXPECT_EQ(ui.winnerDialogs, 1);
+  EXPECT_EQ(Seat(0).victoryPoints, 9);
+  EXPECT_EQ(Seat(0).cardsHeld, 2);
+  EXPECT_EQ(s.GameStateNow(), Turn);
+
+  ui.yesNoAnswers.push_back(false);
+  ui.winnerAnswers.push_back(true);
+  ui.hiddenAnswers = {2, 1};  // Ann: 2 of her 2 unplayed cards; Bob: 1 of 2
+  ASSERT_TRUE(s.PlayVictoryPoint(0));
+  EXPECT_EQ(s.GameStateNow(), GameOver);
+  EXPECT_EQ(s.Prompt(), "This game has ended.");
+  EXPECT_EQ(Seat(0).victoryPoints, 12);
+  // The winner's cards go from this turn first, then from earlier turns.
+  EXPECT_EQ(Seat(0).cardsBoughtThisTurn, 0);
+  EXPECT_EQ(Seat(0).cardsHeld, 0);
+  EXPECT_EQ(Seat(1).cardsHeld, 1);
+  EXPECT_EQ(Seat(1).victoryPoints, 3);
+  const auto& items = s.History().Log().Items();
+  EXPECT_EQ(items[items.size() - 2].text, "Ann Lee won the game!");
+  EXPECT_EQ(items.back().text, "Bob Lee wasted 1 victory point.");
+  EXPECT_EQ(Seat(0).turnSeconds.size(), 2u);
+  EXPECT_FALSE(s.CanUndo());
+  EXPECT_FALSE(s.UndoLast());
+  EXPECT_FALSE(s.OnEndTurn());
+
+  ASSERT_TRUE(fs::exists(dir / "game.db"));
+  ASSERT_EQ(fs::file_size(dir / "keys.db"), 4u);
+  std::ifstream keys(dir / "keys.db", std::ios::binary);
+  char offset[4];
+  keys.read(offset, 4);
+  EXPECT_EQ(std::string(offset, 4), std::string(4, '\0'));
+  std::ifstream record(dir / "game.db", std::ios::binary);
+  char version[4];
+  record.read(version, 4);
+  EXPECT_EQ(std::string(version, 4), std::string("\x00\x00\x80\x3f", 4));
+  fs::remove_all(dir);
+}
+
+TEST_F(CardsAndVictory, HistoryTextsAndTurnGroups) {
+  StartPlaying(true);
+  const auto& items = s.History().Log().Items();
+  EXPECT_EQ(items[0].text, "Board Setup");
+  EXPECT_EQ(items[0].picture, 13);
+  EXPECT_EQ(items[1].text, "Placed a timber.");
+  EXPECT_EQ(items[1].picture, 0);
+  auto has = [&](const std::string& text) {
+    return std::any_of(items.begin(), items.end(), [&](const CHistoryItem& i) { return i.text == text; });
+  };
+  EXPECT_TRUE(has("Placed an ore."));
+  EXPECT_TRUE(has("Placed the first chip."));
+  EXPECT_TRUE(has("Placed the second chip."));
+  EXPECT_TRUE(has("Selected 3 players."));
+  EXPECT_TRUE(has("Sorted 3 players."));
+  EXPECT_TRUE(has("Placed a settlement for Ann Lee"));
+  std::size_t before = items.size();
+  ASSERT_TRUE(s.OnRoll(8));
+  EXPECT_EQ(items[before].text, "Turn 1 - Ann Lee");
+  EXPECT_EQ(items[before].picture, 38);  // white
+  EXPECT_EQ(items.back().text, "Rolled an 8.");
+  ASSERT_TRUE(s.UndoLast());
+  EXPECT_EQ(items.size(), before);
+  ASSERT_TRUE(s.OnRoll(11));
+  EXPECT_EQ(items[before].text, "Turn 1 - Ann Lee");
+  EXPECT_EQ(items.back().text, "Rolled an 11.");
+  ASSERT_TRUE(s.OnContinue());
+  ASSERT_TRUE(s.OnEndTurn());
+  ASSERT_TRUE(s.OnRoll(4));
+  EXPECT_EQ(items[items.size() - 2].text, "Turn 2 - Bob Lee");
+  EXPECT_EQ(items.back().text, "Rolled a 4.");
+  EXPECT_EQ(items[items.size() - 2].picture, 42);  // red
+}
+
+TEST_F(CardsAndVictory, MonopolyTakesEveryCardOfTheResourceFromTheOthers) {
+  StartPlaying(true);
+  RollAndContinue(2);
+  ASSERT_TRUE(s.OnEndTurn());
+  // Give Bob something to play with: a Road Building-free game has no cards
+  // yet, so this only checks that Monopoly needs a card held from earlier.
+  EXPECT_FALSE(s.PlayMonopoly(0));
+  EXPECT_FALSE(s.PlayCardOfferFor(1).kinds[MonopolyCard]);
+}
+
+}  // namespace
