@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <string>
 
 #include "random_game_checker.h"
@@ -41,6 +42,8 @@ TEST_P(RandomGames, UndoRestoresEveryInput) {
       std::filesystem::temp_directory_path() / ("h3d-property-" + ConfigName(config) + "-" + std::to_string(::getpid()));
   std::filesystem::remove_all(data);
   int finished = 0;
+  long inputs = 0;
+  int turns = 0;
   for (int game = 0; game < games; ++game) {
     RandomGameOptions options;
     options.players = config.players;
@@ -56,7 +59,11 @@ TEST_P(RandomGames, UndoRestoresEveryInput) {
       FAIL() << "seed " << seed << ": " << fault << "\nreplay with: hexstead-cli play " << script.string();
     }
     finished += checker.Finished();
+    inputs += checker.Inputs();
+    turns += checker.Turns();
   }
+  std::cout << ConfigName(config) << ": " << games << " games, " << inputs << " inputs, " << turns
+            << " turns, " << finished << " won\n";
   std::filesystem::remove_all(data);
   RecordProperty("finishedGames", finished);
 }

@@ -10,20 +10,29 @@
 #include "play_runner.h"
 #include "random_game.h"
 
-// Everything that makes up the state of a game: the JSON state (records and
-// session fields by name) and the raw session fields, pieces and history.
+// Everything that makes up the state of a game: the game record as stored
+// bytes plus its in-memory fields, the session fields, the board and its
+// play values, the history and what the panels derive from them. Cheap to
+// take and compare; the JSON state explains a difference.
 struct SessionSnapshot {
-  nlohmann::json state;
+  std::vector<uint8_t> record;
+  CDateTime turnStart;
+  int32_t gameOn = 0;
   CSessionFields fields;
   std::vector<CBoardPiece> pieces;
+  std::vector<int32_t> boardValues;  // robber, longest road, entry and chips
+  std::vector<EdgeId> longestRoadPath;
   CGameHistory history;
+  size_t undoDepth = 0;
+  bool canUndo = false;
+  std::string chipPanelText;
+  std::vector<int32_t> pickable;
 
   static SessionSnapshot Of(const CGameSession& session);
   bool operator==(const SessionSnapshot& other) const = default;
+  // Which parts differ from `other`, by name.
+  std::string Differences(const SessionSnapshot& other) const;
 };
-
-// What differs between two snapshots, briefly (a JSON patch, cut short).
-std::string SnapshotDifference(const SessionSnapshot& from, const SessionSnapshot& to);
 
 struct RandomGameOptions {
   int players = 3;  // 3 ("3 or 4") or 5 ("5 or 6")
@@ -47,12 +56,16 @@ class RandomGameChecker {
   std::string Transcript() const;
   int Inputs() const { return inputs_; }
   bool Finished() const { return finished_; }
+  int Turns() const { return turns_; }
 
  private:
   void Run(const std::string& line);
   void RunAll(const std::vector<std::string>& lines);
   void Note(const std::vector<std::string>& lines);
   std::string CheckInput(const std::vector<std::string>& lines);
+  // The JSON patch from the state after the first `lines` of the transcript
+  // (replayed in a fresh session) to the present state.
+  std::string DifferenceFrom(size_t lines, const SessionSnapshot& from, const SessionSnapshot& to);
   std::string UnwindAll(const SessionSnapshot& empty);
 
   std::mt19937 rng_;
@@ -60,7 +73,9 @@ class RandomGameChecker {
   RandomAnswers answers_;
   RandomInputs inputs_source_;
   PlayRunner runner_;
+  std::string dataDir_;
   std::vector<std::string> transcript_;
   int inputs_ = 0;
   bool finished_ = false;
+  int turns_ = 0;
 };
