@@ -1,0 +1,67 @@
+// hexstead-cli stats N [--csv]: the 23 statistics sections of stored game N,
+// as the statistics window's grid shows them.
+#include <charconv>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli_command.h"
+#include "records/game.h"
+#include "records/game_database.h"
+#include "records/text_encoding.h"
+#include "stats/grid_text.h"
+#include "stats/memory_grid.h"
+#include "stats/statistics_grid.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: hexstead-cli [--data DIR] stats N [--csv]\n";
+
+bool ParseIndex(const std::string& text, int& index) {
+  const char* end = text.data() + text.size();
+  auto [at, error] = std::from_chars(text.data(), end, index);
+  return error == std::errc() && at == end && index >= 0;
+}
+
+int Stats(CliContext& context, const std::vector<std::string>& args) {
+  bool csv = false;
+  int index = -1;
+  bool haveIndex = false;
+  for (const std::string& arg : args) {
+    if (arg == "--csv") {
+      csv = true;
+    } else if (!haveIndex && ParseIndex(arg, index)) {
+      haveIndex = true;
+    } else {
+      *context.err << kUsage;
+      return 1;
+    }
+  }
+  if (!haveIndex) {
+    *context.err << kUsage;
+    return 1;
+  }
+
+  CGameDatabase database(context.dataDir);
+  int count = database.GameCount();
+  if (index >= count) {
+    *context.err << "error: no game " << index << ": the game database holds " << count
+                 << (count == 1 ? " game" : " games") << '\n';
+    return 1;
+  }
+  CGame game;
+  database.ReadHeader(index, game);
+
+  // The same layout and figures as the statistics window, on a grid in memory.
+  CMemoryGrid grid;
+  CStatisticsGrid report(grid);
+  report.BuildLayout(game);
+  report.RefreshAll();
+  *context.out << Cp1252ToUtf8(csv ? GridAsCsv(grid) : GridAsTabbedText(grid));
+  return 0;
+}
+
+}  // namespace
+
+REGISTER_CLI_COMMAND("stats", "stats [--data DIR] N [--csv]  print the statistics of stored game N (0 = first)",
+                     Stats);
