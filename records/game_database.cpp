@@ -1,58 +1,200 @@
+// The game database: loading and checking the index, and reading games.
 #include "records/game_database.h"
 
-#include <cstdint>
-#include <cstdio>
+#include <algorithm>
 #include <memory>
-#include <stdexcept>
 #include <utility>
-#include <vector>
 
+#include "engine/board/board.h"
+#include "engine/session/history_log.h"
 #include "records/archive.h"
-#include "records/game_record.h"
+#include "records/archive_file.h"
+#include "records/atomic_file.h"
+#include "records/database_ui.h"
+#include "records/game.h"
+#include "records/record_io.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+// The smallest possible game record: version, bare header, empty history
+// and a standard board section. No key file can index more records than
+// the record file has room for.
+constexpr uint64_t kMinRecordSize = 4 + CGame::kMinStoredSize + 4 + 5496;
 
-File OpenForAppend(const std::string& path) {
-  File file(std::fopen(path.c_str(), "ab"));
-  if (!file) throw std::runtime_error("cannot open " + path + " for appending");
-  if (std::fseek(file.get(), 0, SEEK_END) != 0) throw std::runtime_error("cannot seek in " + path);
-  return file;
+std::string& InstanceDirectory() {
+  static std::string dir = "data";
+  return dir;
 }
 
-void WriteAll(std::FILE* file, const void* data, std::size_t n, const std::string& path) {
-  if (std::fwrite(data, 1, n, file) != n || std::fflush(file) != 0)
-    throw std::runtime_error("cannot write " + path);
+// The offsets of the key file, at most `limit` + 1 of them (enough to tell
+// that there are too many); trailing bytes of a torn last key are ignored.
+std::vector<int32_t> ReadKeys(const std::string& path, uint64_t limit) {
+  std::vector<int32_t> keys;
+  ArchiveFile file = OpenArchiveFile(path, ArchiveFileMode::read);
+  if (!file) return keys;
+  uint64_t count = std::min(StoredFileSize(file.get()) / 4, limit + 1);
+  keys.resize(count);
+  std::size_t got = std::fread(keys.data(), 4, keys.size(), file.get());
+  keys.resize(got);
+  return keys;
+}
+
+std::string Damaged(int index, const std::exception& e) {
+  return "Game " + std::to_string(index + 1) + " in the game database cannot be read (" + e.what() + ").";
+}
+
+ArchiveFile OpenRecords(const std::string& path) {
+  ArchiveFile file = OpenArchiveFile(path, ArchiveFileMode::read);
+  if (!file) throw CDatabaseError("The game database " + path + " cannot be opened.");
+  return file;
 }
 
 }  // namespace
 
 CGameDatabase::CGameDatabase(std::string dataDir) : dataDir_(std::move(dataDir)) {}
 
-void CGameDatabase::AppendRecord(CGame& game, CHistoryLog& history, CBoard& board, const std::string& recordPath,
-                                 const std::string& keyPath) {
-  // The whole record is built first so that a failure never leaves half a
-  // record in the file.
-  std::vector<uint8_t> bytes;
-  {
-    CArchive ar(bytes);
-    WriteGameRecord(ar, game, history, board);
-    ar.Flush();
+CGameDatabase& CGameDatabase::Instance() {
+  static CGameDatabase database(InstanceDirectory());
+  database.EnsureLoaded();
+  return database;
+}
+
+void CGameDatabase::SetInstanceDirectory(std::string dataDir) { InstanceDirectory() = std::move(dataDir); }
+
+// ---------------------------------------------------------------- the index
+
+void CGameDatabase::EnsureLoaded() {
+  if (!loaded_) LoadIndex();
+}
+
+void CGameDatabase::LoadIndex() {
+  if (!clearedAtStart_) {
+    clearedAtStart_ = true;
+    ClearRewrite();
   }
-  File records = OpenForAppend(recordPath);
-  long start = std::ftell(records.get());
-  if (start < 0) throw std::runtime_error("cannot tell the end of " + recordPath);
-  WriteAll(records.get(), bytes.data(), bytes.size(), recordPath);
-  records.reset();
-  if (keyPath.empty()) return;
-  // The key goes in only once its record is safely written.
-  int32_t offset = static_cast<int32_t>(start);
-  uint8_t le[4] = {static_cast<uint8_t>(offset), static_cast<uint8_t>(offset >> 8),
-                   static_cast<uint8_t>(offset >> 16), static_cast<uint8_t>(offset >> 24)};
-  File keys = OpenForAppend(keyPath);
-  WriteAll(keys.get(), le, sizeof le, keyPath);
+  loaded_ = true;
+  offsets_.clear();
+  gameIds_.clear();
+  recordEnd_ = 0;
+  ArchiveFile records = OpenArchiveFile(RecordPath(), ArchiveFileMode::read);
+  if (!records) return;
+  uint64_t size = StoredFileSize(records.get());
+  std::vector<int32_t> keys = ReadKeys(KeyPath(), size / kMinRecordSize);
+  if (!IndexFromKeys(records.get(), size, keys)) {
+    offsets_.clear();
+    gameIds_.clear();
+    recordEnd_ = 0;
+  }
+  // Records after the last indexed one were written by an append that was
+  // cut off before its key; the complete ones are taken back in.
+  ScanRecords(records.get(), size);
+  if (offsets_ != keys) {
+    std::vector<uint8_t> bytes;
+    for (int32_t offset : offsets_) AppendInt32(bytes, offset);
+    try {
+      ReplaceFileAtomically(KeyPath(), bytes);
+    } catch (const CFileError&) {
+      // A read-only database still lists; the next load derives it again.
+    }
+  }
+}
+
+// Takes the keys when each one starts a readable header after the previous
+// one and the last record reads completely.
+bool CGameDatabase::IndexFromKeys(std::FILE* records, uint64_t size, const std::vector<int32_t>& keys) {
+  if (keys.size() > size / kMinRecordSize) return false;
+  CGame header;
+  uint64_t earliest = 0;  // a record may not start inside the previous header
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i] < 0 || static_cast<uint64_t>(keys[i]) < earliest || static_cast<uint64_t>(keys[i]) >= size)
+      return false;
+    std::optional<uint64_t> end = ReadHeaderAt(records, static_cast<uint64_t>(keys[i]), header);
+    if (!end) return false;
+    offsets_.push_back(keys[i]);
+    gameIds_.push_back(header.gameId);
+    earliest = *end;
+  }
+  if (!keys.empty()) {
+    CGame game;
+    CHistoryLog history;
+    CBoard board;
+    std::optional<uint64_t> end = ReadRecordAt(records, static_cast<uint64_t>(keys.back()), game, history, board);
+    if (!end) return false;
+    recordEnd_ = *end;
+  }
+  return true;
+}
+
+// Reads whole records from recordEnd_ on and indexes each complete one; a
+// torn record at the end is left out. True when a record was added.
+bool CGameDatabase::ScanRecords(std::FILE* records, uint64_t size) {
+  bool added = false;
+  while (recordEnd_ < size && recordEnd_ <= INT32_MAX) {
+    CGame game;
+    CHistoryLog history;
+    CBoard board;
+    std::optional<uint64_t> end = ReadRecordAt(records, recordEnd_, game, history, board);
+    if (!end) break;
+    offsets_.push_back(static_cast<int32_t>(recordEnd_));
+    gameIds_.push_back(game.gameId);
+    recordEnd_ = *end;
+    added = true;
+  }
+  return added;
+}
+
+int CGameDatabase::GameCount() {
+  EnsureLoaded();
+  return static_cast<int>(gameIds_.size());
+}
+
+const std::vector<int32_t>& CGameDatabase::GameIds() {
+  EnsureLoaded();
+  return gameIds_;
+}
+
+const std::vector<int32_t>& CGameDatabase::Offsets() {
+  EnsureLoaded();
+  return offsets_;
+}
+
+void CGameDatabase::CheckIndex(int index) {
+  if (index < 0 || index >= GameCount()) {
+    throw CDatabaseError("There is no game " + std::to_string(index + 1) + " in the game database.");
+  }
+}
+
+// ---------------------------------------------------------------- reading
+
+void CGameDatabase::ReadHeader(int index, CGame& game) {
+  CheckIndex(index);
+  ArchiveFile records = OpenRecords(RecordPath());
+  CGame loaded;
+  if (!ReadHeaderAt(records.get(), static_cast<uint64_t>(offsets_[index]), loaded)) {
+    throw CDatabaseError(Damaged(index, CArchiveException(CArchiveException::endOfFile)));
+  }
+  game = std::move(loaded);
+}
+
+void CGameDatabase::ReadRecord(int index, CGame& game, CHistoryLog& history, CBoard& board) {
+  CheckIndex(index);
+  ArchiveFile records = OpenRecords(RecordPath());
+  try {
+    ReadRecordOrThrow(records.get(), static_cast<uint64_t>(offsets_[index]), game, history, board);
+  } catch (const CArchiveException& e) {
+    throw CDatabaseError(Damaged(index, e));
+  }
+}
+
+void CGameDatabase::ForEachHeader(const std::function<void(int, const CGame&)>& visit) {
+  int count = GameCount();
+  if (count == 0) return;
+  ArchiveFile records = OpenRecords(RecordPath());
+  CGame header;
+  for (int i = 0; i < count; ++i) {
+    if (!ReadHeaderAt(records.get(), static_cast<uint64_t>(offsets_[i]), header)) {
+      throw CDatabaseError(Damaged(i, CArchiveException(CArchiveException::endOfFile)));
+    }
+    visit(i, header);
+  }
 }

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Durable writing for the stored databases. Every byte that reaches a stored
+// file, and every rename or removal of one, goes through here, so each
+// change can be forced to the disk before the next one starts and tests can
+// stop the program at any step to prove that nothing committed is lost.
+
+// A file that could not be opened, written, synced, renamed or removed.
+class CFileError : public std::runtime_error {
+ public:
+  CFileError(const std::string& what, const std::filesystem::path& path, int error);
+  std::filesystem::path path;
+};
+
+// A stored file open for writing at its end.
+class CDurableFile {
+ public:
+  enum class Mode {
+    create,  // created, or truncated to empty if it exists
+    append,  // created if missing, never truncated
+  };
+
+  CDurableFile(const std::filesystem::path& path, Mode mode);
+  CDurableFile(const CDurableFile&) = delete;
+  CDurableFile& operator=(const CDurableFile&) = delete;
+  ~CDurableFile();  // closes; what was not synced may be lost in a crash
+
+  uint64_t Size() const { return end_; }
+  // Cuts the file back to `size` bytes (nothing when it is that short).
+  void Truncate(uint64_t size);
+  // Writes all of `bytes` at the end of the file.
+  void Append(std::span<const uint8_t> bytes);
+  // Forces the contents, and the directory entry of a new file, to the disk.
+  void Sync();
+
+ private:
+  std::filesystem::path path_;
+  int fd_ = -1;
+  uint64_t end_ = 0;
+  bool created_ = false;
+};
+
+// Renames `from` over `to` (replacing it in one step) and syncs the directory.
+void DurableRename(const std::filesystem::path& from, const std::filesystem::path& to);
+// Removes `path` if it exists and syncs the directory; true when it existed.
+bool DurableRemove(const std::filesystem::path& path);
+// Replaces the whole file: writes TempPathFor(path), syncs it and renames it
+// over `path`, so a reader sees either the old or the new contents.
+void ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+// The scratch file ReplaceFileAtomically writes first: path + ".tmp".
+std::filesystem::path TempPathFor(const std::filesystem::path& path);
+
+// Crash simulation for tests. Each byte written and each truncate, sync,
+// rename and removal is one step; once armed, the process ends with
+// kCrashExitCode in the middle of the step that exhausts the budget (a write
+// is cut short there), as a power cut would end it.
+namespace FileFaults {
+inline constexpr int kCrashExitCode = 86;
+void CrashAfterSteps(uint64_t steps);
+void Disarm();
+// Steps taken since the last ResetCount, and the step count at which each
+// operation (write, truncate, sync, rename, removal) began; the starts are
+// kept only after ResetCount has been called once.
+uint64_t StepsTaken();
+const std::vector<uint64_t>& OperationStarts();
+void ResetCount();
+}  // namespace FileFaults
