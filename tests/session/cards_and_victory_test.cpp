@@ -10,7 +10,6 @@
 
 namespace {
 
-int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
 
 class CardsAndVictory : public ::testing::Test {
  protected:
@@ -27,7 +26,9 @@ class CardsAndVictory : public ::testing::Test {
   }
   void RollAndContinue(int32_t total) {
     ASSERT_TRUE(s.OnRoll(total));
-    if (s.GameStateNow() == GoodsReceived) ASSERT_TRUE(s.OnContinue());
+    if (s.GameStateNow() == GoodsReceived) {
+      ASSERT_TRUE(s.OnContinue());
+    }
   }
 };
 
@@ -47,7 +48,9 @@ TEST_F(CardsAndVictory, ACardBoughtWithABankTradeIsTakenBackByOneUndoAndNothingO
   for (int turn = 0; turn < 300 && !ready; ++turn) {
     RollAndContinue(chips[turn % chips.size()]);
     ready = s.CurrentPlayer() == 0 && s.TurnPanel().buyCardEnabled && needsTrade();
-    if (!ready) ASSERT_TRUE(s.OnEndTurn());
+    if (!ready) {
+      ASSERT_TRUE(s.OnEndTurn());
+    }
   }
   ASSERT_TRUE(ready);
   SessionSnapshot beforeBuy = TakeSnapshot(s);

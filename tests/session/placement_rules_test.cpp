@@ -10,7 +10,6 @@
 
 namespace {
 
-bool Contains(const std::vector<int32_t>& v, int32_t id) { return std::find(v.begin(), v.end(), id) != v.end(); }
 
 CBoard EmptyBoard() {
   CFixedRandom fixed({0});

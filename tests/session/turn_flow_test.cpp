@@ -50,7 +50,9 @@ class TurnFlow : public ::testing::Test {
 
   void RollAndContinue(int32_t total) {
     ASSERT_TRUE(s.OnRoll(total));
-    if (s.GameStateNow() == GoodsReceived) ASSERT_TRUE(s.OnContinue());
+    if (s.GameStateNow() == GoodsReceived) {
+      ASSERT_TRUE(s.OnContinue());
+    }
   }
 };
 
@@ -222,7 +224,9 @@ TEST_F(TurnFlow, SoldierBeforeTheRollBringsTheDicePadBackAndLargestArmyMoves) {
       if (p == 0 && round == 2) {
         EXPECT_EQ(Seat(0).hasLargestArmy, 1);
       }
-      if (p == 1 && round == 2) EXPECT_EQ(Seat(1).hasLargestArmy, 0);  // a tie stays with the holder
+      if (p == 1 && round == 2) {
+        EXPECT_EQ(Seat(1).hasLargestArmy, 0);  // a tie stays with the holder
+      }
       if (p == 1 && round == 3) {
         EXPECT_EQ(Seat(1).hasLargestArmy, 1);
         EXPECT_EQ(Seat(0).hasLargestArmy, 0);
