@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 #include "play_state_json.h"
 #include "records/clock.h"
@@ -55,6 +56,15 @@ void PlayRunner::SetAnswers(DialogAnswers& answers) { ui_.SetAnswers(answers); }
 void PlayRunner::Finish() const { queued_.CheckAllUsed(); }
 
 void PlayRunner::Run(const std::string& text, int lineNumber) {
+  // The value of an `expect` is JSON, not script words: only the command and
+  // the pointer are split off here.
+  std::istringstream head(text);
+  std::string verb, pointer;
+  head >> verb >> pointer;
+  if (verb == "expect") {
+    Run(ScriptLine{lineNumber, {verb, pointer, "value"}}, text);
+    return;
+  }
   ScriptLine line{lineNumber, SplitScriptLine(text, lineNumber)};
   if (!line.words.empty()) Run(line, text);
 }

@@ -74,9 +74,9 @@ json HistoryJson(const CHistoryLog& log) {
   return groups;
 }
 
-json TurnPanelJson(const CTurnPanelState& turn) {
+json TurnPanelJson(const CTurnPanelState& turn, size_t players) {
   json lines = json::array();
-  for (size_t p = 0; p < turn.productionLines.size(); ++p)
+  for (size_t p = 0; p < players && p < turn.productionLines.size(); ++p)
     lines.push_back(turn.productionLineShown[p] ? json(Cp1252ToUtf8(turn.productionLines[p])) : json(nullptr));
   return json{
       {"rolled", turn.rolled},
@@ -110,7 +110,7 @@ const char* SidePanelName(SidePanelKind kind) {
 void AddPanels(json& state, const CGameSession& session) {
   const CSessionFields& f = session.Fields();
   state["sidePanel"] = SidePanelName(f.sidePanel);
-  state["turnPanel"] = TurnPanelJson(f.turn);
+  state["turnPanel"] = TurnPanelJson(f.turn, session.Game().players.size());
   state["palette"] = PaletteJson(f.palette);
   state["chipPanelText"] = session.ChipPanelText();
   state["firstChipAwaited"] = f.firstChipAwaited;
