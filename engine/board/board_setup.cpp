@@ -110,6 +110,8 @@ void CBoard::LayRing(const ChipRing& ring, int start, int step, int& k) {
   for (int i = 0; i < size; ++i) {
     const int offset = ((start - ring.first + i * step) % size + size) % size;
     CBoardPiece& piece = MutablePiece(ring.first + offset);
+    // Laying again after the tiles were changed overwrites what an earlier
+    // pass left: a Desert keeps no chip and only Deserts keep the mark.
     if (piece.type == TileType::Desert) {
       robberTile = piece.position;
       piece.desertMark = 1;

@@ -103,6 +103,58 @@ TEST(BoardGeneration, BottomDrawWrapsTheSecondChip) {
   EXPECT_EQ(last.SecondChipPosition(), 7);
 }
 
+// The draw r that makes "an index below n" come out as e.
+int DrawForIndex(int e, int n) { return (2 * e + 1) * CRandomSource::kMax / (2 * n); }
+
+TEST(BoardGeneration, DrawsAreTakenInTheirOrder) {
+  // 19 land pieces each reseed and draw a rotation, then generation draws:
+  // the reseed, 19 land swaps, 9 harbour swaps, the harbour offset, the first
+  // chip and the direction of the second.
+  std::vector<int> draws(38, 0);
+  draws.push_back(CRandomSource::kMax);  // reseed with the clock itself
+  for (int i = 0; i < 19; ++i) draws.push_back(DrawForIndex(i == 2 ? 5 : i, 19));
+  for (int i = 0; i < 9; ++i) draws.push_back(DrawForIndex(i == 0 ? 8 : i, 9));
+  draws.insert(draws.end(), {0, DrawForIndex(3, 6), 0});
+  CFixedRandom source(draws);
+  CBoardRandom random(source, [] { return std::int64_t{1700000000}; });
+  CBoard board(BoardKind::Standard, random);
+  board.Generate(random);
+  EXPECT_EQ(source.DrawCount(), draws.size());
+  std::vector<unsigned> seeds(19, 0);
+  seeds.push_back(1700000000u);
+  EXPECT_EQ(source.Seeds(), seeds);
+
+  // Land in table order but for the one swap of entries 2 and 5.
+  const auto& c = board.Constants();
+  for (int p = 0; p < 19; ++p) {
+    const int entry = p == 2 ? 5 : p == 5 ? 2 : p;
+    EXPECT_EQ(board.Type(p), c.landTypes[entry]) << p;
+  }
+  // Harbours on the even frame offsets, the first and last swapped.
+  for (int i = 0; i < 9; ++i) {
+    const int entry = i == 0 ? 8 : i == 8 ? 0 : i;
+    EXPECT_EQ(board.Type(19 + 2 * i), c.harbourTypes[entry]) << 19 + 2 * i;
+    EXPECT_EQ(board.Type(20 + 2 * i), TileType::Ocean) << 20 + 2 * i;
+  }
+  // First chip 14, second 15: forward round the rings, the Desert 18 skipped.
+  EXPECT_EQ(board.FirstChipPosition(), 14);
+  EXPECT_EQ(board.SecondChipPosition(), 15);
+  const int order[] = {14, 15, 16, 17, 7, 8, 9, 10, 11, 12, 13, 4, 5, 6, 1, 2, 3, 0};
+  for (int k = 0; k < 18; ++k) {
+    EXPECT_EQ(board.Piece(order[k]).chipOrder, k) << order[k];
+    EXPECT_EQ(board.Piece(order[k]).chip, c.chipSequence[k]) << order[k];
+  }
+  EXPECT_EQ(board.robberTile, 18);
+  EXPECT_EQ(board.Piece(18).desertMark, 1);
+
+  // The large board: 19 turned pieces, then 1 + 30 + 11 + 3 draws.
+  CFixedRandom zeros({0});
+  CBoardRandom zeroRandom(zeros, [] { return std::int64_t{1}; });
+  CBoard large(BoardKind::Large, zeroRandom);
+  large.Generate(zeroRandom);
+  EXPECT_EQ(zeros.DrawCount(), 38u + 1 + 30 + 11 + 3);
+}
+
 TEST(BoardRandom, ReseedsFromClockTimesDraw) {
   CFixedRandom source({16383, 32767, 0});
   CBoardRandom random(source, [] { return std::int64_t{1000}; });
