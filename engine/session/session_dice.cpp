@@ -213,6 +213,8 @@ bool CGameSession::OnEndTurn() {
   CUndoNode node;
   node.kind = EndTurn;
   node.value = seat.cardsBoughtThisTurn + 10 * seat.cardPlayedThisTurn;
+  // The value's last digit cannot hold ten or more cards bought in a turn.
+  node.amounts = {seat.cardsBoughtThisTurn, seat.cardPlayedThisTurn, 0, 0, 0, 0};
   node.previous = f_.freeRoads;
   RecordAction(std::move(node));
   seat.cardsHeld += seat.cardsBoughtThisTurn;

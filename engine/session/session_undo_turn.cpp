@@ -47,9 +47,9 @@ void CGameSession::ReverseTurnAction(const CUndoNode& node) {
       cp = (cp + f_.playerCount - 1) % f_.playerCount;
       f_.currentPlayer = cp;
       CPlayerGame& seat = P(cp);
-      seat.cardPlayedThisTurn = node.value / 10;
-      seat.cardsBoughtThisTurn = node.value % 10;
-      seat.cardsHeld -= node.value % 10;
+      seat.cardPlayedThisTurn = node.amounts[1];
+      seat.cardsBoughtThisTurn = node.amounts[0];
+      seat.cardsHeld -= node.amounts[0];
       int32_t s = seat.turnSeconds.back();
       seat.turnSeconds.pop_back();
       // The resumed turn goes on from its length at End Turn.

@@ -134,6 +134,27 @@ TEST_F(CardsAndVictory, TheWinnerIsConfirmedHiddenPointsCountedAndTheGameStored)
   fs::remove_all(dir);
 }
 
+TEST_F(CardsAndVictory, UndoOfEndTurnRestoresTenOrMoreCardsBoughtInTheTurn) {
+  StartPlaying(false);
+  RollAndContinue(2);
+  for (int i = 0; i < 12; ++i) ASSERT_TRUE(s.OnBuyCard());
+  CClock::Advance(95);
+  ASSERT_TRUE(s.OnEndTurn());
+  EXPECT_EQ(Seat(0).cardsHeld, 12);
+  EXPECT_EQ(Seat(0).turnSeconds, (std::vector<int32_t>{95}));
+  EXPECT_EQ(s.Prompt(), "Roll for Bob Lee.");
+  CClock::Advance(30);
+  ASSERT_TRUE(s.UndoLast());
+  EXPECT_EQ(Seat(0).cardsBoughtThisTurn, 12);
+  EXPECT_EQ(Seat(0).cardsHeld, 0);
+  EXPECT_TRUE(Seat(0).turnSeconds.empty());
+  EXPECT_EQ(s.Prompt(), "Ann Lee 's turn.");
+  // The resumed turn goes on from its length at End Turn.
+  CClock::Advance(5);
+  ASSERT_TRUE(s.OnEndTurn());
+  EXPECT_EQ(Seat(0).turnSeconds, (std::vector<int32_t>{100}));
+}
+
 TEST_F(CardsAndVictory, HistoryTextsAndTurnGroups) {
   StartPlaying(true);
   const auto& items = s.History().Log().Items();
