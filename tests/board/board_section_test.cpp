@@ -69,6 +69,47 @@ TEST(BoardSection, SizeAndLayout) {
   EXPECT_EQ(Int32At(bytes, tail + 32), board.robberTile);
 }
 
+TEST(BoardSection, PieceFieldsInTheirOrder) {
+  // Every field marked apart, so two same-sized fields cannot trade places.
+  CFixedRandom source({0});
+  CBoardRandom random(source, [] { return std::int64_t{0}; });
+  CBoardPiece piece(5, random);
+  piece.type = TileType::Clay;
+  piece.chip = 9;
+  piece.chipOrder = 12;
+  piece.desertMark = 1;
+  piece.y = 0.5;
+  piece.rotation = 240.0;
+  piece.roadOwner = {0, -1, -1, -1, -1, 2};
+  piece.edgeMark = {3, 0, 0, 0, 0, 4};
+  piece.building = {21, 0, 0, 0, 0, 13};
+  std::vector<uint8_t> bytes;
+  {
+    CArchive ar(bytes);
+    piece.Serialize(ar);
+  }
+  ASSERT_EQ(bytes.size(), CBoardPiece::kStoredSize);
+  EXPECT_EQ(Int32At(bytes, 0), 5);
+  EXPECT_EQ(Int32At(bytes, 4), Index(TileType::Clay));
+  EXPECT_EQ(Int32At(bytes, 8), 9);
+  EXPECT_EQ(Int32At(bytes, 12), 12);
+  EXPECT_EQ(Int32At(bytes, 16), 6);   // neighbor[0]
+  EXPECT_EQ(Int32At(bytes, 36), 17);  // neighbor[5]
+  EXPECT_EQ(Int32At(bytes, 40), 1);   // desertMark
+  double centre[3], rotation;
+  std::memcpy(centre, bytes.data() + 44, sizeof centre);
+  std::memcpy(&rotation, bytes.data() + 68, sizeof rotation);
+  EXPECT_EQ(centre[0], 7.5);
+  EXPECT_EQ(centre[1], 0.5);
+  EXPECT_EQ(centre[2], -4.330127018922194);
+  EXPECT_EQ(rotation, 240.0);
+  for (std::size_t field : {std::size_t{76}, std::size_t{100}, std::size_t{124}}) {
+    const std::size_t k = (field - 76) / 24;
+    EXPECT_EQ(Int32At(bytes, field), (std::array<int32_t, 3>{0, 3, 21}[k])) << field;
+    EXPECT_EQ(Int32At(bytes, field + 20), (std::array<int32_t, 3>{2, 4, 13}[k])) << field;
+  }
+}
+
 TEST(BoardSection, WriteReadWriteGivesTheSameBytes) {
   for (BoardKind kind : {BoardKind::Standard, BoardKind::Large}) {
     CBoard board = PlayedBoard(kind);

@@ -129,6 +129,25 @@ TEST(ChipLaying, ClicksOutsideTheRulesAreIgnored) {
   EXPECT_NE(board.Piece(2).chip, 0);
 }
 
+TEST(ChipLaying, LayingAgainLeavesNoStaleChipOrMark) {
+  // Back from chip selection the tiles may change; the next laying must not
+  // leave a chip on the new Desert nor the mark on the old one.
+  CBoard board = MakeBoard(BoardKind::Standard);
+  EnterLand(board, {0});
+  board.PickChip(18);
+  board.PickChip(7);
+  ASSERT_NE(board.Piece(9).chip, 0);
+  board.SetTileType(0, TileType::Sheep);
+  board.SetTileType(9, TileType::Desert);
+  board.PickChip(18);
+  board.PickChip(7);
+  EXPECT_EQ(board.Piece(9).chip, 0);
+  EXPECT_EQ(board.Piece(9).desertMark, 1);
+  EXPECT_EQ(board.Piece(0).desertMark, 0);
+  EXPECT_EQ(board.Piece(0).chip, board.Constants().chipSequence[17]);
+  EXPECT_EQ(board.robberTile, 9);
+}
+
 TEST(ChipLaying, LandWithoutDesertDoesNotRunPastTheChips) {
   CBoard board = MakeBoard(BoardKind::Standard);
   EnterLand(board, {});
