@@ -37,9 +37,9 @@ std::tm Calendar(double days) {
   return calendar;
 }
 
-std::string Printf(const char* format, int a, int b, int c, const char* d = "") {
+std::string Printf(const char* format, auto... values) {
   char text[64];
-  std::snprintf(text, sizeof text, format, a, b, c, d);
+  std::snprintf(text, sizeof text, format, values...);
   return text;
 }
 
@@ -53,7 +53,7 @@ std::string ListDate(double days) {
 std::string ListTime(double days) {
   std::tm c = Calendar(days);
   int hour = c.tm_hour % 12 == 0 ? 12 : c.tm_hour % 12;
-  return Printf("%d:%02d %s", hour, c.tm_min, 0, c.tm_hour < 12 ? "AM" : "PM");
+  return Printf("%d:%02d %s", hour, c.tm_min, c.tm_hour < 12 ? "AM" : "PM");
 }
 
 // Hours of the day part (0-23), minutes and seconds; a negative span (a game
