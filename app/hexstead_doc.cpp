@@ -7,5 +7,6 @@ bool CHexsteadDoc::OnNewDocument() {
   // Game windows are titled after the document type, numbered from 1.
   static int created = 0;
   SetTitle(wxString::Format("Hexst%d", ++created));
+  for (wxView* view : GetViewsVector()) view->OnChangeFilename();
   return true;
 }

@@ -112,14 +112,16 @@ void CHexsteadView::CreateChildWindows() {
 }
 
 void CHexsteadView::BindCommands() {
-  wxWindow* frame = GetFrame();
+  // Menu commands reach the view from its child frame and, through the
+  // document manager, from the main frame.
+  wxEvtHandler* frame = this;
   frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) {
     if (AskQuitGame(nullptr)) TheApp().CloseAllGames();
   }, ID_FILE_CLOSE);
   frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExitCommand(); }, ID_APP_EXIT);
   frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { UndoLast(); }, ID_EDIT_UNDO);
   frame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
-    event.Enable(current_ != nullptr && current_->IsShown() && current_->IsUndoEnabled());
+    event.Enable(current_ != nullptr && current_->IsUndoEnabled());
   }, ID_EDIT_UNDO);
   frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { TogglePopup(glSettings_); }, ID_POPUPS_GLSETTINGS);
   frame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
@@ -221,9 +223,9 @@ void CHexsteadView::SyncSidePanel() {
   turnPanel_->SetText(wxString::FromUTF8(session_->Prompt()));
   if (current_ == nullptr || current_->GetId() != id || !current_->IsShown()) ShowSidePanel(id);
   current_->EnableUndo(fields.undoButtonEnabled);
-  // While the player selection of a generated board is open there is no step
-  // to go back to, and the panel gives the dialog its place.
-  if (fields.playerSelectionShown && session_->Game().boardGenerated != 0) current_->Hide();
+  // While the players are chosen and ordered the dialogs take the panel's
+  // place; their Cancel buttons take the steps back.
+  if (fields.gameState == PlayerInformation) current_->Hide();
 }
 
 void CHexsteadView::SyncBuildButtons() {

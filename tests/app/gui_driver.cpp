@@ -112,6 +112,12 @@ void ClickWindow(wxWindow* window) {
   ClickAt(rect.GetPosition() + wxSize(rect.width / 2, rect.height / 2));
 }
 
+void PressEscape() {
+  wxUIActionSimulator sim;
+  sim.Char(WXK_ESCAPE);
+  Pump(100);
+}
+
 void Drag(wxPoint from, wxPoint to) {
   wxUIActionSimulator sim;
   sim.MouseMove(from);

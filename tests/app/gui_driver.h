@@ -26,6 +26,8 @@ bool WaitFor(const std::function<bool()>& done, int ms = 3000);
 // Mouse: a move to the point and a left click there (screen coordinates).
 void ClickAt(wxPoint screen);
 void ClickWindow(wxWindow* window);
+// Presses and releases the Escape key (closes an open menu).
+void PressEscape();
 // Left-button drag in screen coordinates, in small steps.
 void Drag(wxPoint from, wxPoint to);
 

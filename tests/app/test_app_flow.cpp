@@ -30,6 +30,10 @@ class AppFlow : public ::testing::Test {
     std::string why;
     if (!gui::Start(&why)) GTEST_SKIP() << why;
   }
+  void TearDown() override {
+    if (wxTheApp != nullptr) TheApp().CloseAllGames();
+    gui::Pump(50);
+  }
 };
 
 // Answers the two wizard dialogs by clicking their OK buttons; with

@@ -38,6 +38,28 @@ class AppShell : public ::testing::Test {
   }
 };
 
+// Where the game window's Popups menu and its first item appear in the main
+// frame (GTK's default theme under Xvfb: File, Edit, Popups, ...).
+const wxPoint kPopupsMenu(111, 12);
+const wxPoint kPopupsFirstItem(150, 42);
+
+// Opens Popups with the mouse, reads the check mark of OpenGL Settings as the
+// open menu shows it, and closes the menu again (optionally by choosing the
+// item).
+bool OpenGLSettingsChecked(wxFrame* child, bool choose) {
+  const wxPoint frame = TheApp().MainFrame()->GetScreenPosition();
+  gui::ClickAt(frame + kPopupsMenu);
+  gui::Pump(200);
+  const bool checked = child->GetMenuBar()->FindItem(ID_POPUPS_GLSETTINGS)->IsChecked();
+  if (choose) {
+    gui::ClickAt(frame + kPopupsFirstItem);
+  } else {
+    gui::PressEscape();
+  }
+  gui::Pump(200);
+  return checked;
+}
+
 bool Checked(wxWindow* dialog, int id) { return static_cast<wxRadioButton*>(dialog->FindWindow(id))->GetValue(); }
 
 // Opens a game through the wizard; `options` may click controls of "Game
@@ -157,6 +179,31 @@ TEST_F(AppShell, QuitQuestionNoKeepsTheGameAndYesClosesIt) {
   EXPECT_EQ(TheApp().CurrentGame(), nullptr);
 }
 
+TEST_F(AppShell, MainFrameCloseBoxAsksWhileAGameIsOpen) {
+  OpenGame();
+  ASSERT_NE(TheApp().OpenView(), nullptr);
+  bool closed = true;
+  wxTEST_DIALOG(closed = TheApp().MainFrame()->Close(), wxExpectModal<wxMessageDialog>(wxID_NO).Describe("Quit game?"));
+  EXPECT_FALSE(closed);
+  EXPECT_TRUE(TheApp().MainFrame()->IsShown());
+  EXPECT_NE(TheApp().OpenView(), nullptr);
+}
+
+TEST_F(AppShell, AboutShowsTheVersion) {
+  bool checked = false;
+  wxCommandEvent about(wxEVT_MENU, ID_APP_ABOUT);
+  gui::WhileModal([&] { TheApp().MainFrame()->GetEventHandler()->ProcessEvent(about); },
+                  [&] {
+                    wxDialog* dialog = gui::ShownDialog(100);
+                    if (dialog == nullptr || checked) return;
+                    checked = true;
+                    EXPECT_EQ(dialog->GetTitle(), "About Hexstead3D");
+                    EXPECT_EQ(dialog->FindWindow(IDC_ABOUT_VERSION)->GetLabel(), "Hexstead 3D Version 0.7.6");
+                    gui::ClickWindow(dialog->FindWindow(wxID_OK));
+                  });
+  EXPECT_TRUE(checked);
+}
+
 TEST_F(AppShell, NewWhileAGameIsOpenReplacesItWithoutAsking) {
   OpenGame();
   CHexsteadView* first = TheApp().OpenView();
@@ -170,14 +217,11 @@ TEST_F(AppShell, OpenGLSettingsPopupFollowsTheDialogAndStoresTheSize) {
   OpenGame();
   CHexsteadView* view = TheApp().OpenView();
   ASSERT_NE(view, nullptr);
-  wxWindow* child = view->GetFrame();
-  wxMenuBar* menus = static_cast<wxFrame*>(child)->GetMenuBar();
-  wxCommandEvent toggle(wxEVT_MENU, ID_POPUPS_GLSETTINGS);
-  child->GetEventHandler()->ProcessEvent(toggle);
+  auto* child = static_cast<wxFrame*>(view->GetFrame());
   CGLSettingsDialog& settings = view->GLSettings();
+  EXPECT_FALSE(OpenGLSettingsChecked(child, true));  // and choose it
   ASSERT_TRUE(gui::WaitFor([&] { return settings.IsShown(); }));
-  menus->UpdateMenus();
-  EXPECT_TRUE(menus->FindItem(ID_POPUPS_GLSETTINGS)->IsChecked());
+  EXPECT_TRUE(OpenGLSettingsChecked(child, false));
   EXPECT_TRUE(Checked(&settings, IDC_TEXTURE_MEDIUM));
   EXPECT_TRUE(static_cast<wxCheckBox*>(settings.FindWindow(IDC_MIPMAPPING))->GetValue());
   gui::Screenshot("opengl_settings");
@@ -193,8 +237,7 @@ TEST_F(AppShell, OpenGLSettingsPopupFollowsTheDialogAndStoresTheSize) {
   settings.Close();  // the close box only hides it
   gui::Pump(50);
   EXPECT_FALSE(settings.IsShown());
-  menus->UpdateMenus();
-  EXPECT_FALSE(menus->FindItem(ID_POPUPS_GLSETTINGS)->IsChecked());
+  EXPECT_FALSE(OpenGLSettingsChecked(child, false));
   // Back to the defaults for the other tests.
   view->BoardView().SetTextureSize(1);
   view->BoardView().SetMipmapping(true);
