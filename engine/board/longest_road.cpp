@@ -96,3 +96,34 @@ int LongestRoadSearch(CBoard& board, int player, int roadsBuilt, int holder) {
   if (!record) return -3;
   return player == holder ? -2 : holder;
 }
+
+RoadCutResult ReexamineLongestRoad(CBoard& board, int builder, int holder, const std::vector<int>& roadsBuilt) {
+  RoadCutResult result;
+  if (holder < 0 || holder == builder || holder >= static_cast<int>(roadsBuilt.size())) return result;
+  int old = board.longestRoadLength;
+  board.longestRoadLength = 0;
+  LongestRoadSearch(board, holder, roadsBuilt[holder], holder);
+  if (board.longestRoadLength >= old) return result;
+  result.lost = holder;
+  int best = 0, bestPlayer = -1, bestCount = 0;
+  for (int i = 0; i < static_cast<int>(roadsBuilt.size()); ++i) {
+    board.longestRoadLength = 0;
+    board.longestRoadPath.clear();
+    LongestRoadSearch(board, i, roadsBuilt[i], -1);
+    int length = board.longestRoadLength;
+    if (length > best) {
+      best = length;
+      bestPlayer = i;
+      bestCount = 1;
+    } else if (length == best && length > 0) {
+      ++bestCount;
+    }
+  }
+  board.longestRoadLength = 0;
+  board.longestRoadPath.clear();
+  if (bestCount == 1 && best >= 5) {
+    result.gained = bestPlayer;
+    LongestRoadSearch(board, bestPlayer, roadsBuilt[bestPlayer], -1);
+  }
+  return result;
+}

@@ -14,3 +14,15 @@
 // -2 when `player` already held it, -1 when nobody held it, else `holder`.
 // The edge marks are used during the search and are all 0 afterwards.
 int LongestRoadSearch(CBoard& board, int player, int roadsBuilt, int holder);
+
+// A settlement of `builder` may cut the road of `holder` (the player holding
+// the Longest Road, -1 none). When the holder's road is re-measured shorter
+// than the record, the holder loses the bonus and it goes to the one player
+// whose road is longest at 5 or more; with a tie, or nobody at 5, nobody
+// holds it and `longestRoadLength` is 0. `roadsBuilt` gives 15 minus the
+// roads left of each player (its size is the player count).
+struct RoadCutResult {
+  int lost = -1;    // the holder who lost the bonus, -1 none
+  int gained = -1;  // the player who got it, -1 none
+};
+RoadCutResult ReexamineLongestRoad(CBoard& board, int builder, int holder, const std::vector<int>& roadsBuilt);

@@ -151,40 +151,21 @@ bool CGameSession::BuildRoadAt(int32_t edge) {
   return true;
 }
 
-// A settlement may cut the road of the player holding the Longest Road; then
-// the bonus goes to the one player with the longest road of 5 or more, or to
-// nobody on a tie. Returns index + 1 of the player who lost it, 0 if none.
+// A settlement may cut the road of the player holding the Longest Road; the
+// bonus and its points move as the re-measured roads say. Returns index + 1
+// of the player who lost it, 0 if none.
 int32_t CGameSession::ReexamineLongestRoad(int32_t builder) {
-  int32_t holder = LongestRoadHolder();
-  if (holder < 0 || holder == builder) return 0;
-  int32_t old = board_.longestRoadLength;
-  board_.longestRoadLength = 0;
-  LongestRoadSearch(board_, holder, RoadsBuilt(holder), holder);
-  if (board_.longestRoadLength >= old) return 0;
-  P(holder).hasLongestRoad = 0;
-  RemoveVictoryPoints(holder, 2);
-  int32_t best = 0, bestPlayer = -1, bestCount = 0;
-  for (int32_t i = 0; i < f_.playerCount; ++i) {
-    board_.longestRoadLength = 0;
-    board_.longestRoadPath.clear();
-    LongestRoadSearch(board_, i, RoadsBuilt(i), -1);
-    int32_t length = board_.longestRoadLength;
-    if (length > best) {
-      best = length;
-      bestPlayer = i;
-      bestCount = 1;
-    } else if (length == best && length > 0) {
-      ++bestCount;
-    }
+  std::vector<int> built;
+  for (int32_t i = 0; i < f_.playerCount; ++i) built.push_back(RoadsBuilt(i));
+  RoadCutResult cut = ::ReexamineLongestRoad(board_, builder, LongestRoadHolder(), built);
+  if (cut.lost < 0) return 0;
+  P(cut.lost).hasLongestRoad = 0;
+  RemoveVictoryPoints(cut.lost, 2);
+  if (cut.gained >= 0) {
+    P(cut.gained).hasLongestRoad = 1;
+    AddVictoryPoints(cut.gained, 2);
   }
-  board_.longestRoadLength = 0;
-  board_.longestRoadPath.clear();
-  if (bestCount == 1 && best >= 5) {
-    P(bestPlayer).hasLongestRoad = 1;
-    AddVictoryPoints(bestPlayer, 2);
-    LongestRoadSearch(board_, bestPlayer, RoadsBuilt(bestPlayer), -1);
-  }
-  return holder + 1;
+  return cut.lost + 1;
 }
 
 bool CGameSession::BuildSettlementAt(int32_t corner) {

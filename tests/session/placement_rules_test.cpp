@@ -129,3 +129,46 @@ TEST(TradeRatios, HarboursGiveTheirRatiosToBuildingsOnTheirCorners) {
 }
 
 }  // namespace
+
+namespace {
+
+// Roads all round piece `position`.
+void Ring(CBoard& b, int position, int player) {
+  for (int k = 0; k < 6; ++k) b.SetRoad(MakeEdgeId(position, k), player);
+}
+
+TEST(LongestRoad, ACutHolderLosesTheBonusToTheOneLongestRoadOrToNobodyOnATie) {
+  for (bool oneLonger : {false, true}) {
+    CBoard b = EmptyBoard();
+    RoadsAroundCentre(b, 0, 5);
+    ASSERT_EQ(LongestRoadSearch(b, 0, 5, -1), BonusFromNobody);
+    Ring(b, 15, 1);  // 6
+    Ring(b, 9, 2);   // 6
+    if (oneLonger) b.SetRoad(MakeEdgeId(22, 2), 2);  // a spoke off corner 1 of piece 9: 7
+    b.longestRoadLength = 5;
+    // Player 1 settles between sides 1 and 2 of the centre.
+    b.SetBuilding(MakeCornerId(0, 2), SettlementCode(1));
+    RoadCutResult cut = ReexamineLongestRoad(b, 1, 0, {5, 6, oneLonger ? 7 : 6});
+    EXPECT_EQ(cut.lost, 0);
+    EXPECT_EQ(cut.gained, oneLonger ? 2 : -1);
+    EXPECT_EQ(b.longestRoadLength, oneLonger ? 7 : 0);
+    EXPECT_EQ(b.longestRoadPath.size(), oneLonger ? 7u : 0u);
+  }
+}
+
+TEST(LongestRoad, TheHoldersOwnSettlementAndAnUncutRoadChangeNothing) {
+  CBoard b = EmptyBoard();
+  RoadsAroundCentre(b, 0, 5);
+  ASSERT_EQ(LongestRoadSearch(b, 0, 5, -1), BonusFromNobody);
+  b.SetBuilding(MakeCornerId(0, 2), SettlementCode(0));
+  RoadCutResult own = ReexamineLongestRoad(b, 0, 0, {5, 0, 0});
+  EXPECT_EQ(own.lost, -1);
+  // Another player's settlement at the end of the road does not cut it.
+  b.SetBuilding(MakeCornerId(0, 2), kNoBuilding);
+  b.SetBuilding(MakeCornerId(0, 0), SettlementCode(1));
+  RoadCutResult end = ReexamineLongestRoad(b, 1, 0, {5, 0, 0});
+  EXPECT_EQ(end.lost, -1);
+  EXPECT_EQ(b.longestRoadLength, 5);
+}
+
+}  // namespace
