@@ -40,7 +40,7 @@ std::vector<int32_t> ReadKeys(const std::string& path, uint64_t limit) {
 }
 
 std::string Damaged(int index, const std::exception& e) {
-  return "Game " + std::to_string(index + 1) + " in the game database cannot be read (" + e.what() + ").";
+  return "Game " + std::to_string(index) + " in the game database cannot be read (" + e.what() + ").";
 }
 
 ArchiveFile OpenRecords(const std::string& path) {
@@ -160,7 +160,7 @@ const std::vector<int32_t>& CGameDatabase::Offsets() {
 
 void CGameDatabase::CheckIndex(int index) {
   if (index < 0 || index >= GameCount()) {
-    throw CDatabaseError("There is no game " + std::to_string(index + 1) + " in the game database.");
+    throw CDatabaseError("There is no game " + std::to_string(index) + " in the game database.");
   }
 }
 

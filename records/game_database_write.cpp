@@ -138,7 +138,7 @@ int CGameDatabase::RewriteGames(const std::function<bool(CGame&)>& edit, int ski
         try {
           ReadRecordOrThrow(source.get(), static_cast<uint64_t>(offsets_[i]), game, history, board);
         } catch (const CArchiveException& e) {
-          throw CDatabaseError("Game " + std::to_string(i + 1) + " in the game database cannot be read (" +
+          throw CDatabaseError("Game " + std::to_string(i) + " in the game database cannot be read (" +
                                e.what() + "); the game database was left unchanged.");
         }
         if (edit && edit(game)) ++changed;

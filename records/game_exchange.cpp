@@ -67,7 +67,7 @@ bool ReadExportHeader(CArchive& ar, int32_t& count) {
 int ExportGames(CGameDatabase& games, const std::string& path, const std::vector<int>& indices, IDatabaseUi& ui) {
   for (int index : indices) {
     if (index < 0 || index >= games.GameCount()) {
-      throw CDatabaseError("There is no game " + std::to_string(index + 1) + " in the game database.");
+      throw CDatabaseError("There is no game " + std::to_string(index) + " in the game database.");
     }
   }
   CWaitCursor wait(ui);
@@ -82,7 +82,7 @@ int ExportGames(CGameDatabase& games, const std::string& path, const std::vector
   }
   int n = static_cast<int>(indices.size());
   std::error_code error;
-  std::filesystem::path full = std::filesystem::absolute(path, error);
+  std::filesystem::path full = std::filesystem::absolute(path, error).lexically_normal();
   ui.ShowMessage("Export games",
                  Counted(n, "game", "games") + " successfully exported to " + (error ? path : full.string()) + ".");
   return n;

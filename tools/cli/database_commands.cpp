@@ -131,7 +131,7 @@ int Import(CliContext& context, const std::vector<std::string>& args) {
     players.Load();
     CliDatabaseUi ui(context, scan);
     std::error_code error;
-    std::filesystem::path full = std::filesystem::absolute(rest[0], error);
+    std::filesystem::path full = std::filesystem::absolute(rest[0], error).lexically_normal();
     CImportOutcome outcome = ImportGames(games, players, error ? rest[0] : full.string(), ui);
     return outcome.accepted ? 0 : 1;
   });
