@@ -12,7 +12,8 @@
 
 namespace report_layout {
 
-GridFont BaseFont() { return {"Verdana", 0, false}; }
+// A cell height of 12 logical units is a 9-point font on a 96-dpi screen.
+GridFont BaseFont() { return {"Verdana", 9, false}; }
 GridFont HeadingTitleFont() { return {"Verdana", 9, true}; }
 GridFont TableTitleFont() { return {"Verdana", 8, false}; }
 GridFont BodyFont() { return {"Verdana", 7, false}; }

@@ -27,7 +27,7 @@ inline constexpr int kHeaderOffset = 2;
 inline constexpr int kBodyOffset = 3;
 
 inline constexpr int kBaseRowHeight = 12;
-GridFont BaseFont();          // Verdana, normal
+GridFont BaseFont();          // Verdana, normal, 12 units high
 GridFont HeadingTitleFont();  // 9 point bold
 GridFont TableTitleFont();    // 8 point
 GridFont BodyFont();          // 7 point
