@@ -1,15 +1,8 @@
 #include "child_frame.h"
 
-#include <wx/msgdlg.h>
-
 #include "app_icon.h"
 #include "menus.h"
-
-bool AskQuitGame(wxWindow* owner) {
-  wxMessageDialog ask(owner, "Do you really want to quit?", "Quit game?", wxYES_NO | wxICON_QUESTION);
-  if (owner == nullptr) ask.Raise();
-  return ask.ShowModal() == wxID_YES;
-}
+#include "quit_question.h"
 
 CChildFrame::CChildFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent)
     : wxDocMDIChildFrame(doc, view, parent, wxID_ANY, doc->GetUserReadableName(), wxDefaultPosition,

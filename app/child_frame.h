@@ -11,6 +11,3 @@ class CChildFrame : public wxDocMDIChildFrame {
  private:
   void OnClose(wxCloseEvent& event);
 };
-
-// "Do you really want to quit?" with the caption "Quit game?"; true for Yes.
-bool AskQuitGame(wxWindow* owner);

@@ -14,8 +14,9 @@ GLSettings LoadGLSettings() {
   wxConfigBase* config = wxConfigBase::Get();
   long size = settings.textureSize;
   config->Read(kTextureSizeKey, &size, settings.textureSize);
-  // Any stored value above Small selects the tiny set, as the loader does.
-  settings.textureSize = size < 0 ? 1 : (size > 3 ? 3 : static_cast<int>(size));
+  // Any value but Large, Medium and Small selects the tiny set, as the
+  // texture loader does; keep it to the four the dialog can show.
+  settings.textureSize = size >= 0 && size <= 2 ? static_cast<int>(size) : 3;
   config->Read(kMipmappingKey, &settings.mipmapping, settings.mipmapping);
   return settings;
 }

@@ -14,6 +14,7 @@
 #include "hexstead_app.h"
 #include "main_frame.h"
 #include "player_select_dialog.h"
+#include "quit_question.h"
 #include "render/interface_slots.h"
 #include "session_prompts.h"
 

@@ -1,7 +1,6 @@
 #include "main_frame.h"
 
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
@@ -11,6 +10,7 @@
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "menus.h"
+#include "quit_question.h"
 
 namespace {
 
@@ -64,8 +64,7 @@ void CMainFrame::ApplyMinimumSize() {
 
 void CMainFrame::OnClose(wxCloseEvent& event) {
   if (event.CanVeto() && TheApp().OpenView() != nullptr) {
-    wxMessageDialog ask(this, "Do you really want to quit?", "Quit game?", wxYES_NO);
-    if (ask.ShowModal() != wxID_YES) {
+    if (!AskQuitGame(this)) {
       event.Veto();
       return;
     }
