@@ -86,5 +86,4 @@ class CGameDatabase {
   std::vector<int32_t> offsets_;
   std::vector<int32_t> gameIds_;
   uint64_t recordEnd_ = 0;  // end of the last indexed record in game.db
-  float version_ = 0.0f;    // read with the last record, never tested
 };
