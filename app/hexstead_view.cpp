@@ -90,6 +90,7 @@ void CHexsteadView::InitialUpdate() {
   session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
   LayoutChildren();
   SyncWithSession();
+  app.MainFrame()->ApplyMinimumSize();
   ready_ = true;
   board_->Refresh(false);
 }
@@ -153,7 +154,10 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   if (playerSelect_ != nullptr) playerSelect_->Destroy();
   glSettings_ = nullptr;
   playerSelect_ = nullptr;
-  if (TheApp().OpenView() == this) TheApp().ForgetGame();
+  if (TheApp().OpenView() == this) {
+    TheApp().ForgetGame();
+    if (CMainFrame* main = TheApp().MainFrame()) main->ApplyMinimumSize();
+  }
   if (deleteWindow && GetFrame() != nullptr) {
     GetFrame()->Destroy();
     SetFrame(nullptr);

@@ -52,9 +52,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
 void CMainFrame::ApplyMinimumSize() {
   int height = 70;
   if (CHexsteadView* view = TheApp().OpenView()) height += view->SidePanelsMinimumHeight();
-  // The minimum applies to the frame's client area plus its bars.
-  const wxSize outside = GetSize() - GetClientSize();
-  SetMinSize(wxSize(300, height + outside.y));
+  SetMinSize(wxSize(300, height));
   wxSize now = GetSize();
   if (now.y < GetMinSize().y || now.x < GetMinSize().x) {
     now.IncTo(GetMinSize());

@@ -9,12 +9,14 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/radiobut.h>
+#include <wx/uiaction.h>
 
 #include "board_setup_panel.h"
 #include "board_view.h"
 #include "chip_panel.h"
 #include "command_ids.h"
 #include "engine/board/tile_type.h"
+#include "flat_bitmap_button.h"
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
@@ -111,6 +113,14 @@ TEST_F(AppFlow, NewGameBoardEntryCameraChipsAndUndo) {
   EXPECT_EQ(&view->CurrentSidePanel(), static_cast<CSidePanel*>(&view->Palette()));
   EXPECT_TRUE(view->Palette().IsShown());
   EXPECT_FALSE(view->CurrentSidePanel().IsUndoEnabled());
+  // The main frame cannot be made shorter than the palette needs.
+  EXPECT_GE(TheApp().MainFrame()->GetMinSize().y, 70 + view->Palette().GetSize().y);
+  // A palette picture rises under the mouse and falls flat when it leaves.
+  auto* timber = static_cast<CFlatBitmapButton*>(view->Palette().PictureButton(0));
+  wxUIActionSimulator().MouseMove(timber->GetScreenRect().GetPosition() + wxPoint(18, 18));
+  EXPECT_TRUE(gui::WaitFor([&] { return timber->IsHot(); }, 1000)) << "active: " << TheApp().MainFrame()->IsActive();
+  wxUIActionSimulator().MouseMove(view->BoardView().GetScreenRect().GetPosition() + wxPoint(40, 40));
+  EXPECT_TRUE(gui::WaitFor([&] { return !timber->IsHot(); }, 1000));
   gui::Screenshot("02_board_setup");
 
   EnterAllTiles(*view);
