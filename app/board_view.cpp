@@ -97,7 +97,10 @@ std::optional<wxPoint> CBoardView::ProjectToClient(double x, double y, double z)
 
 void CBoardView::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(this);
-  if (!scene_.IsCreated() || !MakeCurrent()) return;
+  // Normally set up right after the window is shown; a toolkit that realises
+  // the window later gets its GL set up on the first paint instead.
+  if (!scene_.IsCreated() && !InitGL()) return;
+  if (!MakeCurrent()) return;
   CDrawingPass pass;
   if (!pass.Started()) return;
   scene_.DrawScene(client_.SceneInput());

@@ -6,6 +6,7 @@
 #include <wx/utils.h>
 
 #include "about_dialog.h"
+#include "board_view.h"
 #include "child_frame.h"
 #include "command_ids.h"
 #include "game_mode_dialog.h"
@@ -44,6 +45,7 @@ int CHexsteadApp::OnExit() {
   currentGame_.reset();
   delete docManager_;
   docManager_ = nullptr;
+  CBoardView::ReleaseSharedContext();
   delete wxConfigBase::Set(nullptr);
   return wxApp::OnExit();
 }

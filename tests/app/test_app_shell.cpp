@@ -96,6 +96,22 @@ TEST_F(AppShell, MainFrameStartsWithMenu128HiddenToolbarAndFourPanes) {
   EXPECT_EQ(TheApp().OpenView(), nullptr);
 }
 
+TEST_F(AppShell, ToolbarShownFromTheViewMenuOffersOnlyNewAndAbout) {
+  CMainFrame* frame = TheApp().MainFrame();
+  wxToolBar* toolbar = frame->GetToolBar();
+  wxCommandEvent toggle(wxEVT_MENU, ID_VIEW_TOOLBAR);
+  frame->GetEventHandler()->ProcessEvent(toggle);
+  EXPECT_TRUE(toolbar->IsShown());
+  toolbar->UpdateWindowUI();
+  EXPECT_TRUE(toolbar->GetToolEnabled(ID_FILE_NEW));
+  EXPECT_TRUE(toolbar->GetToolEnabled(ID_APP_ABOUT));
+  for (int id : {ID_FILE_OPEN, ID_FILE_SAVE, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_FILE_PRINT}) {
+    EXPECT_FALSE(toolbar->GetToolEnabled(id)) << id;
+  }
+  frame->GetEventHandler()->ProcessEvent(toggle);
+  EXPECT_FALSE(toolbar->IsShown());
+}
+
 TEST_F(AppShell, WizardOffersOnlyTrackingAndCancelEndsNew) {
   bool checked = false;
   gui::WhileModal([] { EXPECT_FALSE(TheApp().NewGame()); },
