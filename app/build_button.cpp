@@ -5,6 +5,7 @@
 
 CBuildButton::CBuildButton(wxWindow* parent, PurchaseKind kind, std::function<void(PurchaseKind)> onClick)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(kSize, kSize), wxBORDER_NONE, "Wnd"), kind_(kind) {
+  SetLabel("Wnd");
   SetBackgroundColour(*wxBLACK);
   button_ = new CFlatBitmapButton(this, IDC_BUILD_BUTTON, wxPoint(0, 0), GetClientSize());
   Bind(wxEVT_SIZE, [this](wxSizeEvent&) { button_->SetSize(GetClientSize()); });

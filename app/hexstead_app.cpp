@@ -3,6 +3,7 @@
 #include <IL/il.h>
 #include <wx/config.h>
 #include <wx/docview.h>
+#include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include "about_dialog.h"
@@ -14,6 +15,8 @@
 #include "hexstead_doc.h"
 #include "hexstead_view.h"
 #include "main_frame.h"
+#include "records/game_database.h"
+#include "records/player_database.h"
 
 CHexsteadApp& TheApp() { return *static_cast<CHexsteadApp*>(wxApp::GetInstance()); }
 
@@ -33,11 +36,27 @@ bool CHexsteadApp::OnInit() {
   mainFrame_->Show();
 
   ilInit();
+  OpenDatabases();
 
   Bind(wxEVT_MENU, &CHexsteadApp::OnFileNew, this, ID_FILE_NEW);
   Bind(wxEVT_MENU, &CHexsteadApp::OnAbout, this, ID_APP_ABOUT);
   Bind(wxEVT_UPDATE_UI, &CHexsteadApp::OnUpdateDatabases, this, ID_DATABASES_PLAYER, ID_DATABASES_STATISTICS);
   return true;
+}
+
+void CHexsteadApp::OpenDatabases() {
+  // The process-wide databases read their files from data/ now, so that a
+  // damaged file is reported at start rather than in the middle of a game.
+  try {
+    CGameDatabase::Instance().LoadIndex();
+  } catch (const std::exception& error) {
+    wxMessageBox(wxString::FromUTF8(error.what()), "Hexstead3D", wxOK | wxICON_ERROR, mainFrame_);
+  }
+  try {
+    CPlayerDatabase::Instance().Load();
+  } catch (const std::exception& error) {
+    wxMessageBox(wxString::FromUTF8(error.what()), "Hexstead3D", wxOK | wxICON_ERROR, mainFrame_);
+  }
 }
 
 int CHexsteadApp::OnExit() {

@@ -47,6 +47,7 @@ class CHexsteadApp : public wxApp {
   void OnFileNew(wxCommandEvent& event);
   void OnAbout(wxCommandEvent& event);
   void OnUpdateDatabases(wxUpdateUIEvent& event);
+  void OpenDatabases();
   bool RunWizard();
   void OpenGameWindow();
 
