@@ -46,12 +46,23 @@ std::vector<std::string> RecordGame(size_t actions, const std::string& dataDir) 
   RandomInputs inputs(rng);
   PlayRunner runner(nullptr, dataDir, &answers);
   std::vector<std::string> script = {"clock 1700000000", "seed 11", "new players=3 track=1 generate=0"};
+  bool wonAndUndone = false;
   for (const std::string& line : script) runner.Run(line);
-  while (runner.Session().UndoDepth() < actions) {
+  // Inputs that take themselves back (a winner's Undo, a cancelled steal)
+  // record nothing; the bound keeps a game that only does those finite.
+  for (size_t step = 0; runner.Session().UndoDepth() < actions && step < 20 * actions; ++step) {
     std::vector<std::string> lines = inputs.Next(runner.Session());
     if (lines.empty()) break;
+    // A build that would win was taken back by the winner's dialog: leave the
+    // placement with Undo instead of trying every site.
+    if (wonAndUndone && runner.Session().GameStateNow() >= PlaceRoad && runner.Session().GameStateNow() <= PlaceSettlement)
+      lines = {"undo"};
+    size_t depth = runner.Session().UndoDepth();
     answers.Record();
     for (const std::string& line : lines) runner.Run(line);
+    wonAndUndone = runner.Session().UndoDepth() == depth &&
+                   std::find(answers.Lines().begin(), answers.Lines().end(), WinnerAnswerLine(false)) !=
+                       answers.Lines().end();
     script.insert(script.end(), lines.begin(), lines.end() - 1);
     script.insert(script.end(), answers.Lines().begin(), answers.Lines().end());
     script.push_back(lines.back());

@@ -109,7 +109,7 @@ std::vector<std::string> RandomInputs::TurnInputs(const CGameSession& session) {
   } else {
     constexpr const char* kBuilds[3] = {"build settlement", "build city", "build road"};
     for (int k = 0; k < 3; ++k)
-      if (f.buildButtons[k]) options.insert(options.end(), 3, kBuilds[k]);
+      if (f.buildButtons[k]) options.insert(options.end(), 6, kBuilds[k]);
     if (turn.endTurnEnabled) options.insert(options.end(), 2, "endturn");
     // The game has 25 development cards; more than 9 in one turn is left
     // to the script that tests that corner on its own.
