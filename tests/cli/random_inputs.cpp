@@ -128,7 +128,9 @@ void RandomInputs::AddCardPlays(const CGameSession& session, std::vector<std::st
   for (int p = 0; p < static_cast<int>(session.Game().players.size()); ++p) {
     PlayCardOffer offer = session.PlayCardOfferFor(p);
     if (!offer.listed[p]) continue;
-    if (offer.kinds[VictoryPointCard]) options.push_back("play vp " + std::to_string(p));
+    // Revealed now and then, so that untracked games (where cards cost
+    // nothing) do not all end within a few turns.
+    if (offer.kinds[VictoryPointCard] && Below(4) == 0) options.push_back("play vp " + std::to_string(p));
     if (p != current) continue;
     if (offer.kinds[MonopolyCard]) options.push_back(std::string("play monopoly ") + kResourceWords[Below(5)]);
     if (offer.kinds[RoadBuildingCard]) options.push_back("play roadbuilding");
