@@ -113,6 +113,7 @@ TEST_F(AppFlow, NewGameBoardEntryCameraChipsAndUndo) {
   EXPECT_EQ(&view->CurrentSidePanel(), static_cast<CSidePanel*>(&view->Palette()));
   EXPECT_TRUE(view->Palette().IsShown());
   EXPECT_FALSE(view->CurrentSidePanel().IsUndoEnabled());
+  EXPECT_EQ(view->CurrentSidePanel().FindWindow(IDC_UNDO_BUTTON)->GetToolTipText(), "Undo the last action");
   // The main frame cannot be made shorter than the palette needs.
   EXPECT_GE(TheApp().MainFrame()->GetMinSize().y, 70 + view->Palette().GetSize().y);
   // A palette picture rises under the mouse and falls flat when it leaves.
