@@ -41,8 +41,10 @@ CBoardSetupPanel::CBoardSetupPanel(wxWindow* parent, const CInterfaceImages& ima
     picture->SetPictures(images.Bitmap(InterfaceArchive::Build, spec.tileType));
     new CColourLabel(this, IDC_PALETTE_CAPTION, spec.caption, wxPoint(50, top + 5), wxSize(98, 17),
                      PanelFont(18, wxFONTWEIGHT_BOLD), wxColour(spec.r, spec.g, spec.b), *wxBLACK);
-    auto* remaining = new CColourLabel(this, IDC_PALETTE_REMAINING, wxString(), wxPoint(83, top + 23),
-                                       wxSize(65, 15), PanelFont(12), *wxWHITE, *wxBLACK);
+    // Room for "Remaining: 11" (the Large board's Ocean) in the fallback face,
+    // which is wider than Tahoma.
+    auto* remaining = new CColourLabel(this, IDC_PALETTE_REMAINING, wxString(), wxPoint(73, top + 23),
+                                       wxSize(75, 15), PanelFont(12), *wxWHITE, *wxBLACK);
     items_[spec.tileType] = {picture, remaining};
   }
   Bind(wxEVT_BUTTON, [onChoose = std::move(onChoose)](wxCommandEvent& event) {
@@ -59,4 +61,8 @@ void CBoardSetupPanel::ShowPalette(const CPaletteState& palette) {
 
 wxWindow* CBoardSetupPanel::PictureButton(int tileType) const {
   return tileType >= 0 && tileType < kItemCount ? items_[tileType].picture : nullptr;
+}
+
+wxWindow* CBoardSetupPanel::RemainingLabel(int tileType) const {
+  return tileType >= 0 && tileType < kItemCount ? items_[tileType].remaining : nullptr;
 }

@@ -20,8 +20,9 @@ class CBoardSetupPanel : public CSidePanel {
 
   void ShowPalette(const CPaletteState& palette);
 
-  // The picture button of a tile type (tests click it).
+  // The picture button and the "Remaining: %d" label of a tile type.
   wxWindow* PictureButton(int tileType) const;
+  wxWindow* RemainingLabel(int tileType) const;
 
  private:
   struct Item {

@@ -7,6 +7,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/config.h>
+#include <wx/dcclient.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -15,7 +16,9 @@
 #include <wx/testing.h>
 #include <wx/toolbar.h>
 
+#include "board_setup_panel.h"
 #include "command_ids.h"
+#include "engine/board/tile_type.h"
 #include "gl_settings_dialog.h"
 #include "gui_driver.h"
 #include "hexstead_app.h"
@@ -171,6 +174,20 @@ TEST_F(AppShell, GeneratedLargeBoardGoesStraightToPlayerSelection) {
   EXPECT_FALSE(view->PlayerSelection().CancelAllowed());
   EXPECT_FALSE(view->CurrentSidePanel().IsShown());
   gui::Screenshot("generated_large_board");
+}
+
+TEST_F(AppShell, LargeBoardPaletteCountsAndTheirRoom) {
+  OpenGame([](wxDialog* options) { gui::ClickWindow(options->FindWindow(IDC_PLAYERS_56)); });
+  CHexsteadView* view = TheApp().OpenView();
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->Session().Board().Kind(), BoardKind::Large);
+  const int ocean = static_cast<int>(TileType::Ocean);
+  wxWindow* label = view->Palette().RemainingLabel(ocean);
+  EXPECT_EQ(label->GetLabel(), "Remaining: 11");
+  wxClientDC dc(label);
+  dc.SetFont(label->GetFont());
+  EXPECT_LE(dc.GetTextExtent(label->GetLabel()).x, label->GetClientSize().x);
+  EXPECT_EQ(view->Palette().RemainingLabel(static_cast<int>(TileType::Timber))->GetLabel(), "Remaining: 6");
 }
 
 TEST_F(AppShell, QuitQuestionNoKeepsTheGameAndYesClosesIt) {
