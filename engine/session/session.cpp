@@ -71,12 +71,12 @@ bool CGameSession::Pick(int32_t id) {
     case InitialPlacement:
       if (f_.placingSettlement) {
         accepted = PlaceInitialSettlement(id);
-      } else if (board_.OnBoard(IdPosition(id))) {
+      } else if (board_.OnBoard(IdPosition(id)) && IdIndex(id) < 6) {
         accepted = PlaceInitialRoad(EdgeIdFromRoadPick(id, board_.Piece(IdPosition(id)).rotation));
       }
       break;
     case PlaceRoad:
-      if (board_.OnBoard(IdPosition(id)))
+      if (board_.OnBoard(IdPosition(id)) && IdIndex(id) < 6)
         accepted = BuildRoadAt(EdgeIdFromRoadPick(id, board_.Piece(IdPosition(id)).rotation));
       break;
     case PlaceSettlement: accepted = BuildSettlementAt(id); break;
