@@ -88,6 +88,11 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
     RunNew(line);
   } else if (verb == "seat") {
     RunSeat(line);
+  } else if (verb == "unseat") {
+    // Drops the player of a seat box back on the list.
+    NeedWords(line, 2);
+    int box = ParseIntIn(line.words[1], 1, 6, n) - 1;
+    std::erase_if(seats_, [box](const SeatChoice& s) { return s.box == box; });
   } else if (verb == "state") {
     NeedWords(line, 1);
     if (out_) *out_ << "state: " << SessionStateJson(Session()).dump() << '\n';
