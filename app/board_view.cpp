@@ -37,7 +37,10 @@ CBoardView::CBoardView(wxWindow* parent, BoardKind kind, IBoardViewClient& clien
   Bind(wxEVT_MOUSE_CAPTURE_LOST, &CBoardView::OnCaptureLost, this);
 }
 
-CBoardView::~CBoardView() {
+CBoardView::~CBoardView() { ReleaseGL(); }
+
+void CBoardView::ReleaseGL() {
+  released_ = true;
   if (scene_.IsCreated() && MakeCurrent()) scene_.Destroy();
 }
 
@@ -49,6 +52,7 @@ bool CBoardView::MakeCurrent() {
 
 bool CBoardView::InitGL() {
   if (scene_.IsCreated()) return true;
+  if (released_) return false;
   if (!MakeCurrent()) return false;
   CBoardTextures& textures = scene_.Textures();
   textures.SetDataDirectory("data");
@@ -103,7 +107,10 @@ void CBoardView::OnPaint(wxPaintEvent&) {
   if (!MakeCurrent()) return;
   CDrawingPass pass;
   if (!pass.Started()) return;
-  scene_.DrawScene(client_.SceneInput());
+  // A window whose game has just been closed has nothing left to draw.
+  const CSceneInput input = client_.SceneInput();
+  if (input.tiles.empty()) return;
+  scene_.DrawScene(input);
   SwapBuffers();
 }
 
@@ -120,7 +127,9 @@ void CBoardView::OnLeftDown(wxMouseEvent& event) {
   if (!scene_.IsCreated() || !MakeCurrent()) return;
   // Remember where a drag starts, so the first move turns by its own distance.
   scene_.MouseMove(event.GetX(), event.GetY(), false, false);
-  const std::optional<PickCode> code = scene_.Pick(client_.SceneInput(), event.GetX(), event.GetY());
+  const CSceneInput input = client_.SceneInput();
+  if (input.tiles.empty()) return;
+  const std::optional<PickCode> code = scene_.Pick(input, event.GetX(), event.GetY());
   if (code) client_.OnBoardPick(static_cast<int>(*code) - 1);
 }
 

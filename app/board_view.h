@@ -28,6 +28,9 @@ class CBoardView : public wxGLCanvas {
 
   // Sets up GL for this window; call once the window is shown.
   bool InitGL();
+  // Frees the textures and display lists of this window in the shared
+  // context; call while the window is still shown (the game window closes).
+  void ReleaseGL();
   bool IsGLReady() const { return scene_.IsCreated(); }
 
   // --- OpenGL Settings (kept in the profile settings) ---------------------------
@@ -57,4 +60,5 @@ class CBoardView : public wxGLCanvas {
   BoardKind kind_;
   IBoardViewClient& client_;
   CBoardScene scene_;
+  bool released_ = false;  // GL freed: the window is closing
 };

@@ -148,6 +148,7 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   if (!wxView::OnClose(deleteWindow)) return false;
   Activate(false);
   ready_ = false;
+  if (board_ != nullptr) board_->ReleaseGL();
   // The session refers to the game record: it goes first, then the game.
   session_.reset();
   if (glSettings_ != nullptr) glSettings_->Destroy();
