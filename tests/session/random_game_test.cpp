@@ -209,3 +209,18 @@ TEST(RandomGames, LargeBoardGenerated) {
 }
 
 }  // namespace
+
+namespace {
+
+// A longer soak on demand: H3D_SESSION_GAMES=N plays N more games of every kind.
+TEST(RandomGames, MoreGamesOnDemand) {
+  const char* env = std::getenv("H3D_SESSION_GAMES");
+  int games = env != nullptr ? std::atoi(env) : 0;
+  for (int i = 0; i < games; ++i) {
+    unsigned seed = 10000 + static_cast<unsigned>(i);
+    PlayRandomGame(seed, i % 2 == 0 ? 3 : 5, i % 3 != 0, i % 4 == 0, i % 5 == 0 ? 150 : 3000);
+    if (::testing::Test::HasFatalFailure()) return;
+  }
+}
+
+}  // namespace
