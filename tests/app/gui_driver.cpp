@@ -118,6 +118,12 @@ void PressEscape() {
   Pump(100);
 }
 
+void PressCtrl(char letter) {
+  wxUIActionSimulator sim;
+  sim.Char(letter, wxMOD_CONTROL);
+  Pump(100);
+}
+
 void Drag(wxPoint from, wxPoint to) {
   wxUIActionSimulator sim;
   sim.MouseMove(from);

@@ -28,6 +28,8 @@ void ClickAt(wxPoint screen);
 void ClickWindow(wxWindow* window);
 // Presses and releases the Escape key (closes an open menu).
 void PressEscape();
+// Presses Ctrl with a letter key, as a menu accelerator is typed.
+void PressCtrl(char letter);
 // Left-button drag in screen coordinates, in small steps.
 void Drag(wxPoint from, wxPoint to);
 

@@ -171,6 +171,11 @@ TEST_F(AppFlow, NewGameBoardEntryCameraChipsAndUndo) {
   ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == ChipPlacement; }));
   EXPECT_FALSE(view->PlayerSelection().IsShown());
 
+  // Edit > Undo by its accelerator takes the first chip back.
+  gui::PressCtrl('z');
+  ASSERT_TRUE(gui::WaitFor([&] { return session.Board().AwaitingFirstChip(); }));
+  EXPECT_EQ(view->ChipPanel().Text(), "Select the tile where the first roll chip will be placed.");
+
   // Undo, clicked on the side panel, back to an empty board.
   for (int click = 0; click < 100 && session.UndoDepth() > 0; ++click) {
     wxWindow* undo = view->CurrentSidePanel().FindWindow(IDC_UNDO_BUTTON);
