@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/board/placement_rules.h"
-#include "records/clock.h"
 
 CGameSession::CGameSession(CGame& game, ISessionUi& ui) : game_(game), ui_(ui) {
   board_.Reset(BoardKind::Standard);
@@ -97,8 +96,6 @@ bool CGameSession::PickRoadSide(int32_t position, int32_t logicalSide) {
   int drawn = Wrap6(1 - logicalSide + turn);
   return Pick(MakeEdgeId(position, drawn));
 }
-
-double CGameSession::NowDays() const { return CClock::NowOleDays(); }
 
 std::string CGameSession::PlayerName(int32_t player) const {
   if (player < 0 || player >= static_cast<int32_t>(game_.players.size())) return {};

@@ -145,7 +145,7 @@ class CGameSession {
   bool MoveRobberTo(int32_t position);
   enum class StealOutcome { NoCandidates, Stolen, Cancelled };
   StealOutcome OfferSteal();
-  void Produce(int32_t total, CUndoNode& node);
+  void Produce(CUndoNode& node);  // for the producingTiles, into the roll's node
   bool TakeDiscards(std::vector<CUndoNode>& discards);
   bool AutoTrade(PurchaseKind kind, bool continuesIntoPrevious);
   int32_t UpdateLargestArmy();
@@ -156,7 +156,6 @@ class CGameSession {
   void CheckVictory();
   void CountHiddenPoints(int32_t winner);
   void StoreFinishedGame();
-  double NowDays() const;
 
   // Derived panel state, recomputed after every input.
   void Refresh();
@@ -177,5 +176,4 @@ class CGameSession {
   CSessionFields f_;
   std::vector<CUndoNode> undo_;
   CGameHistory history_;
-  bool inUndo_ = false;
 };

@@ -44,7 +44,7 @@ bool CGameSession::OnRoll(int32_t total) {
     f_.producingTiles.clear();
     for (int b = 0; b < board_.LandCount(); ++b)
       if (board_.Piece(b).chip == total) f_.producingTiles.push_back(b);
-    Produce(total, node);
+    Produce(node);
     f_.gameState = GoodsReceived;
     f_.turn.rolled = false;
     ui_.StatisticsChanged(Report(7) | Report(12));
@@ -60,7 +60,7 @@ bool CGameSession::OnRoll(int32_t total) {
   return true;
 }
 
-void CGameSession::Produce(int32_t total, CUndoNode& node) {
+void CGameSession::Produce(CUndoNode& node) {
   for (int32_t step = 0; step < f_.playerCount; ++step) {
     int32_t p = (f_.currentPlayer + step) % f_.playerCount;
     const CPlayerGame& seat = P(p);
@@ -81,7 +81,6 @@ void CGameSession::Produce(int32_t total, CUndoNode& node) {
     f_.turn.productionLines[p] = any ? ProductionLine(P(p).player.firstName, node.gains[p]) : std::string();
     f_.turn.productionLineShown[p] = any;
   }
-  (void)total;
 }
 
 DiscardOffer CGameSession::DiscardRequirements() const {

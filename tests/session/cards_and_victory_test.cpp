@@ -200,3 +200,28 @@ TEST_F(CardsAndVictory, MonopolyTakesEveryCardOfTheResourceFromTheOthers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StoredGame, AStoredGameIsShownEndedWithItsHistoryAndBank) {
+  CSessionHarness h;
+  h.StartGame(3, true);
+  while (h.session.GameStateNow() == InitialPlacement) h.PlaceFirstOffered();
+  ASSERT_TRUE(h.session.OnRoll(6));
+  CGame stored = h.session.Game();
+  CTestUi ui;
+  CGameSession review(stored, ui);
+  review.ShowStoredGame(h.session.Board(), h.session.History().Log());
+  EXPECT_EQ(review.GameStateNow(), GameOver);
+  EXPECT_EQ(review.Game().gameOn, 0);
+  EXPECT_EQ(review.Prompt(), "This game has ended.");
+  EXPECT_FALSE(review.CanUndo());
+  EXPECT_FALSE(review.OnContinue());
+  EXPECT_EQ(review.Bank(), h.session.Bank());
+  EXPECT_EQ(review.History().Log(), h.session.History().Log());
+  EXPECT_EQ(review.History().TurnCount(), 1);
+  std::string why;
+  EXPECT_TRUE(review.IsConsistent(&why)) << why;
+}
+
+}  // namespace
