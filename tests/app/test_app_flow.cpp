@@ -38,11 +38,22 @@ class AppFlow : public ::testing::Test {
   }
 };
 
-// Answers the two wizard dialogs by clicking their OK buttons; with
-// `fiveOrSix` it first picks "5 or 6" in the options.
+// Where menu 128's File menu and its New item appear in the main frame
+// (GTK's default theme under Xvfb).
+const wxPoint kFileMenu(19, 12);
+const wxPoint kFileNewItem(50, 42);
+
+// Chooses File > New with the mouse and answers the two wizard dialogs by
+// clicking their OK buttons; with `fiveOrSix` it first picks "5 or 6".
 void RunWizard(bool fiveOrSix) {
   std::set<wxDialog*> answered;
-  gui::WhileModal([] { TheApp().NewGame(); },
+  const wxPoint frame = TheApp().MainFrame()->GetScreenPosition();
+  gui::WhileModal([&] {
+                    gui::ClickAt(frame + kFileMenu);
+                    gui::Pump(200);
+                    gui::ClickAt(frame + kFileNewItem);
+                    gui::WaitFor([] { return TheApp().OpenView() != nullptr; }, 5000);
+                  },
                   [&] {
                     for (int id : {155, 156}) {
                       wxDialog* dialog = gui::ShownDialog(id);
