@@ -83,7 +83,8 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
     CClock::Advance(ParseIntIn(line.words[1], 0, 1 << 30, n));
   } else if (verb == "seed") {
     NeedWords(line, 2);
-    randomSource_.Seed(static_cast<unsigned>(ParseInt(line.words[1], n)));
+    seed_ = static_cast<unsigned>(ParseInt(line.words[1], n));
+    randomSource_.Seed(*seed_);
   } else if (verb == "new") {
     RunNew(line);
   } else if (verb == "seat") {
@@ -121,6 +122,10 @@ void PlayRunner::RunNew(const ScriptLine& line) {
   session_ = std::make_unique<CGameSession>(*game_, ui_);
   session_->SetDataDirectory(dataDir_);
   session_->SetBoardRandom(&random_);
+  // Creating the session may have drawn on the C library generator (the
+  // board it starts with is laid out at random), so the script's seed is
+  // applied again here: the same script then always builds the same board.
+  if (seed_) randomSource_.Seed(*seed_);
   ui_.ResetPrompt();
   session_->NewGame(players, track != 0, generate != 0);
   ui_.PromptChanged(session_->Prompt());

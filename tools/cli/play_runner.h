@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -52,6 +53,7 @@ class PlayRunner {
   ScriptedUi ui_;
   CLibraryRandom randomSource_;
   CBoardRandom random_;
+  std::optional<unsigned> seed_;  // the last `seed`, applied again by `new`
   PlayerFile playerFile_;
   std::vector<SeatChoice> seats_;
   std::unique_ptr<CGame> game_;
