@@ -86,20 +86,20 @@ int RunChild(const std::string& mode, int argc, char** argv) {
   std::_Exit(0);  // the time after the window is up is not measured
 }
 
-// Median milliseconds from starting a child until it reports its window.
-double MedianStartMs(const std::string& self, const std::string& mode) {
-  std::vector<double> times;
-  for (int run = 0; run < kRuns; ++run) {
-    const auto start = Clock::now();
-    FILE* child = popen(("'" + self + "' --child " + mode).c_str(), "r");
-    if (child == nullptr) return -1;
-    char line[64] = {};
-    const bool ready = std::fgets(line, sizeof line, child) != nullptr && std::strncmp(line, "ready", 5) == 0;
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    pclose(child);
-    if (!ready) return -1;
-    times.push_back(ms);
-  }
+// Milliseconds from starting a child until it reports its window; -1 when
+// it failed.
+double StartMs(const std::string& self, const std::string& mode) {
+  const auto start = Clock::now();
+  FILE* child = popen(("'" + self + "' --child " + mode).c_str(), "r");
+  if (child == nullptr) return -1;
+  char line[64] = {};
+  const bool ready = std::fgets(line, sizeof line, child) != nullptr && std::strncmp(line, "ready", 5) == 0;
+  const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  pclose(child);
+  return ready ? ms : -1;
+}
+
+double Median(std::vector<double> times) {
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
 }
@@ -116,10 +116,20 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) return RunChild(argv[2], 1, argv);
 
   const std::string self = std::filesystem::canonical("/proc/self/exe").string();
-  const double bare = MedianStartMs(self, "bare");
-  const double main = MedianStartMs(self, "main");
-  const double game = MedianStartMs(self, "game");
-  if (bare <= 0 || main <= 0 || game <= 0) {
+  // Rounds interleave the three programs so that caches and load hit all alike.
+  std::vector<double> bareTimes, mainTimes, gameTimes;
+  for (int run = 0; run < kRuns; ++run) {
+    bareTimes.push_back(StartMs(self, "bare"));
+    mainTimes.push_back(StartMs(self, "main"));
+    gameTimes.push_back(StartMs(self, "game"));
+  }
+  const double bare = Median(bareTimes);
+  const double main = Median(mainTimes);
+  const double game = Median(gameTimes);
+  const auto failed = [](const std::vector<double>& times) {
+    return std::any_of(times.begin(), times.end(), [](double ms) { return ms < 0; });
+  };
+  if (failed(bareTimes) || failed(mainTimes) || failed(gameTimes)) {
     std::puts("bench_app_startup: a child did not start");
     return 1;
   }
