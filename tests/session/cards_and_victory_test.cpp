@@ -189,14 +189,40 @@ TEST_F(CardsAndVictory, HistoryTextsAndTurnGroups) {
   EXPECT_EQ(items[items.size() - 2].picture, 42);  // red
 }
 
-TEST_F(CardsAndVictory, MonopolyTakesEveryCardOfTheResourceFromTheOthers) {
-  StartPlaying(true);
+TEST_F(CardsAndVictory, CardsPlayOncePerTurnAndMoveNothingWithoutTrackedTrades) {
+  StartPlaying(false);
   RollAndContinue(2);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(s.OnBuyCard());
+  EXPECT_FALSE(s.PlayMonopoly(2));  // bought this turn
   ASSERT_TRUE(s.OnEndTurn());
-  // Give Bob something to play with: a Road Building-free game has no cards
-  // yet, so this only checks that Monopoly needs a card held from earlier.
-  EXPECT_FALSE(s.PlayMonopoly(0));
-  EXPECT_FALSE(s.PlayCardOfferFor(1).kinds[MonopolyCard]);
+  for (int p = 1; p < 3; ++p) {
+    RollAndContinue(2);
+    ASSERT_TRUE(s.OnEndTurn());
+  }
+  EXPECT_FALSE(s.PlayMonopoly(2));  // Monopoly waits for the roll
+  RollAndContinue(2);
+  std::vector<ResourceCounts> hands;
+  for (int p = 0; p < 3; ++p) hands.push_back(Seat(p).hand);
+  ASSERT_TRUE(s.PlayMonopoly(2));
+  for (int p = 0; p < 3; ++p) EXPECT_EQ(Seat(p).hand, hands[p]);
+  EXPECT_EQ(s.History().Log().Items().back().text, "Played a Monopoly card on ore.");
+  EXPECT_EQ(Seat(0).cardsPlayed[MonopolyCard], 1);
+  EXPECT_EQ(Seat(0).cardsHeld, 3);
+  // One card besides Victory Points per turn.
+  EXPECT_FALSE(s.PlayRoadBuilding());
+  EXPECT_FALSE(s.PlayYearOfPlenty({0, 0, 2, 0, 0}));
+  EXPECT_TRUE(s.PlayCardOfferFor(0).kinds[VictoryPointCard]);
+  ASSERT_TRUE(s.UndoLast());
+  ASSERT_TRUE(s.PlayYearOfPlenty({0, 0, 0, 0, 0}));
+  EXPECT_EQ(s.History().Log().Items().back().text, "Played a Year of Plenty Card.");
+  EXPECT_EQ(Seat(0).hand, hands[0]);
+  // Another player may reveal a victory point in Ann's turn; it is logged with the name.
+  ASSERT_TRUE(s.OnEndTurn());
+  RollAndContinue(2);
+  ASSERT_TRUE(s.OnBuyCard());
+  ASSERT_TRUE(s.OnEndTurn());
+  ASSERT_TRUE(s.PlayVictoryPoint(1));
+  EXPECT_EQ(s.History().Log().Items().back().text, "Bob Lee played a Victory Point.");
 }
 
 }  // namespace
