@@ -116,28 +116,28 @@ void CHexsteadView::CreateChildWindows() {
 void CHexsteadView::BindCommands() {
   // Menu commands reach the view from its child frame and, through the
   // document manager, from the main frame.
-  wxEvtHandler* frame = this;
-  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) {
-    if (AskQuitGame(nullptr)) TheApp().CloseAllGames();
+  // Closing deletes this view, so it happens after the command's handler.
+  Bind(wxEVT_MENU, [](wxCommandEvent&) {
+    if (AskQuitGame(nullptr)) TheApp().CallAfter([] { TheApp().CloseAllGames(); });
   }, ID_FILE_CLOSE);
-  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExitCommand(); }, ID_APP_EXIT);
-  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { UndoLast(); }, ID_EDIT_UNDO);
-  frame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExitCommand(); }, ID_APP_EXIT);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { UndoLast(); }, ID_EDIT_UNDO);
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
     event.Enable(current_ != nullptr && current_->IsUndoEnabled());
   }, ID_EDIT_UNDO);
-  frame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { TogglePopup(glSettings_); }, ID_POPUPS_GLSETTINGS);
-  frame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { TogglePopup(glSettings_); }, ID_POPUPS_GLSETTINGS);
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
     event.Check(glSettings_ != nullptr && glSettings_->IsShown());
   }, ID_POPUPS_GLSETTINGS);
   // The history and statistics windows are not part of the game view yet.
-  frame->Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
+  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
     event.Enable(false);
     event.Check(false);
   }, ID_POPUPS_HISTORY, ID_POPUPS_STATS);
   // One view per game: a second window on the same game is not offered, and
   // the tabbed game windows need no arranging.
-  frame->Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, ID_WINDOW_NEW,
-              ID_WINDOW_TILE_HORZ);
+  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, ID_WINDOW_NEW,
+       ID_WINDOW_TILE_HORZ);
   board_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     event.Skip();
     LayoutChildren();
@@ -289,7 +289,8 @@ void CHexsteadView::UndoLast() {
 }
 
 void CHexsteadView::OnExitCommand() {
-  if (AskQuitGame(nullptr)) TheApp().MainFrame()->Close(true);
+  // Closing the main frame deletes this view: do it after the handler.
+  if (AskQuitGame(nullptr)) TheApp().CallAfter([] { TheApp().MainFrame()->Close(true); });
 }
 
 void CHexsteadView::TogglePopup(wxWindow* dialog) {

@@ -44,6 +44,8 @@ void PumpOnce() {
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
   if (loop == nullptr) return;
   while (loop->Pending()) loop->Dispatch();
+  // Calls queued for later (CallAfter) run as the main loop would run them.
+  wxTheApp->ProcessPendingEvents();
   loop->ProcessIdle();
 }
 
