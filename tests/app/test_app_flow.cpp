@@ -92,8 +92,19 @@ int CentreTile(const CBoard& board) {
 void EnterAllTiles(CHexsteadView& view) {
   CGameSession& session = view.Session();
   const int tiles = session.Board().TileCount();
+  bool triedUsedUp = false;
   for (int click = 0; click < 2 * tiles && session.GameStateNow() == BoardSetup; ++click) {
     const CPaletteState& palette = session.Palette();
+    const int desert = static_cast<int>(TileType::Desert);
+    if (!triedUsedUp && palette.remaining[desert] == 0) {
+      // An item whose pieces are all placed is disabled: its click is lost.
+      triedUsedUp = true;
+      const int cursor = session.Board().EntryCursor();
+      EXPECT_FALSE(view.Palette().PictureButton(desert)->IsEnabled());
+      gui::ClickWindow(view.Palette().PictureButton(desert));
+      gui::Pump(50);
+      EXPECT_EQ(session.Board().EntryCursor(), cursor);
+    }
     int type = -1;
     for (int t = 0; t < CBoardSetupPanel::kItemCount && type < 0; ++t) {
       if (palette.enabled[t] && palette.remaining[t] > 0) type = t;
@@ -110,6 +121,7 @@ void EnterAllTiles(CHexsteadView& view) {
     std::string why;
     ASSERT_TRUE(session.IsConsistent(&why)) << why;
   }
+  EXPECT_TRUE(triedUsedUp);
 }
 
 TEST_F(AppFlow, NewGameBoardEntryCameraChipsAndUndo) {
