@@ -1,30 +1,23 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "records/player.h"
+#include "records/player_database.h"
 
-// The player database file DIR/player.db as the driver needs it: seating a
-// player by name finds the person, or adds a new one. Holds the list in file
-// order (int32 count, then each CPlayer) and rewrites the whole file on Add.
+// Seating a player by name for the driver: the person is looked up in the
+// player database of the data directory, and added to it when missing.
 class PlayerFile {
  public:
-  explicit PlayerFile(std::string path) : path_(std::move(path)) {}
+  explicit PlayerFile(const std::string& dataDir) : database_(dataDir) {}
 
-  // Reads the file; a missing file is an empty list.
-  void Load();
-  // Writes the whole list through a temporary file renamed over the old one.
-  // Throws when the file cannot be written.
-  void Save() const;
+  // Reads DIR/player.db; a missing file is an empty list.
+  void Load() { database_.Load(); }
 
-  // The first player with these names (Windows-1252); added (with the
-  // clock's seconds as its id) and saved when there is none.
+  // The first player with these names (Windows-1252); a new person (with the
+  // clock's seconds as its id) is added to the database when there is none.
   CPlayer FindOrAdd(const std::string& firstName, const std::string& lastName);
 
-  const std::vector<CPlayer>& Players() const { return players_; }
-
  private:
-  std::string path_;
-  std::vector<CPlayer> players_;
+  CPlayerDatabase database_;
 };

@@ -44,7 +44,7 @@ PlayRunner::PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnsw
       dataDir_(dataDir),
       ui_(out, answers ? *answers : static_cast<DialogAnswers&>(queued_)),
       random_(randomSource_, [] { return static_cast<std::int64_t>(CClock::NowSeconds()); }),
-      playerFile_((std::filesystem::path(dataDir) / "player.db").string()) {}
+      playerFile_(dataDir) {}
 
 CGameSession& PlayRunner::Session() {
   if (!session_) throw ScriptError(0, "no game: start one with 'new'");
