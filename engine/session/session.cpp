@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "engine/board/placement_rules.h"
+#include "records/clock.h"
 
-CGameSession::CGameSession(CGame& game, ISessionUi& ui) : game_(game), ui_(ui) {
-  board_.Reset(BoardKind::Standard);
+CGameSession::CGameSession(CGame& game, ISessionUi& ui)
+    : game_(game), ui_(ui), clockRandom_(libraryRandom_, [] { return std::int64_t{CClock::NowSeconds()}; }) {
+  board_.Reset(BoardKind::Standard, *random_);
   ResetFields();
   Refresh();
 }
@@ -27,7 +29,7 @@ void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard
   game_.rolls.clear();
   game_.rollCounts = {};
   BoardKind kind = BoardKindForPlayers(seats);
-  CBoardRandom& random = random_ != nullptr ? *random_ : CBoardRandom::Default();
+  CBoardRandom& random = random_ != nullptr ? *random_ : clockRandom_;
   board_.Reset(kind, random);
   for (CPlayerGame& seat : game_.players) seat.SizePositions(board_.TileCount());
   ResetFields();

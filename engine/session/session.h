@@ -56,7 +56,8 @@ class CGameSession {
   void ShowStoredGame(const CBoard& board, const CHistoryLog& history);
   // Where finished games are stored (game.db, keys.db); "data" by default.
   void SetDataDirectory(std::string dir) { dataDir_ = std::move(dir); }
-  // Board generation draws from here (the program's own generator by default).
+  // Board generation and piece rotations draw from here (by default the C
+  // library generator reseeded from the clock of records/clock.h).
   void SetBoardRandom(CBoardRandom* random) { random_ = random; }
 
   // --- inputs (each returns false when the state does not take it) ----------
@@ -170,7 +171,10 @@ class CGameSession {
 
   CGame& game_;
   ISessionUi& ui_;
-  CBoardRandom* random_ = nullptr;
+  // The C library generator, reseeded from the program's clock.
+  CLibraryRandom libraryRandom_;
+  CBoardRandom clockRandom_;
+  CBoardRandom* random_ = &clockRandom_;
   std::string dataDir_ = "data";
   CBoard board_;
   CSessionFields f_;
