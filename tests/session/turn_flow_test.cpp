@@ -246,4 +246,44 @@ TEST_F(TurnFlow, SoldierBeforeTheRollBringsTheDicePadBackAndLargestArmyMoves) {
   }
 }
 
+TEST_F(TurnFlow, UndoOfAStealOffersTheStealAgainAndACancelTakesTheRobberBack) {
+  StandardGame(true);
+  // Ann rolls a 7 and robs a neighbour of a piece that an opponent holding cards touches.
+  int target = -1, victim = -1;
+  for (int b = 0; b < s.Board().LandCount() && target < 0; ++b) {
+    if (b == s.Board().robberTile) continue;
+    for (BuildingCode code : s.Board().Piece(b).building)
+      if (code != 0 && BuildingOwner(code) != 0 && Total(Seat(BuildingOwner(code)).hand) > 0) {
+        target = b;
+        victim = BuildingOwner(code);
+      }
+  }
+  ASSERT_GE(target, 0);
+  int card = 0;
+  while (Seat(victim).hand[card] == 0) ++card;
+  ASSERT_TRUE(s.OnRoll(7));
+  ui.stealAnswers.push_back(StealChoice{victim, card});
+  ASSERT_TRUE(s.Pick(target));
+  EXPECT_EQ(Seat(0).stolenFrom[victim][card], 1);
+  EXPECT_EQ(Seat(victim).stolenBy[0][card], 1);
+  std::string stoleText = "Stole 1 ";
+  EXPECT_EQ(s.History().Log().Items().back().text.rfind(stoleText, 0), 0u);
+  // Undo, then choose "no card" in the renewed dialog: the undo stops there.
+  ui.stealAnswers.push_back(StealChoice{victim, 5});
+  ASSERT_TRUE(s.UndoLast());
+  EXPECT_EQ(Seat(0).stolenFrom[victim][card], 0);
+  EXPECT_EQ(s.History().Log().Items().back().text, "Chose to not steal a card.");
+  EXPECT_EQ(s.GameStateNow(), Turn);
+  // Undo again and cancel: the robber goes back and waits for a new place.
+  ui.stealAnswers.push_back(std::nullopt);
+  ASSERT_TRUE(s.UndoLast());
+  EXPECT_EQ(s.GameStateNow(), PlaceRobber);
+  EXPECT_NE(s.Board().robberTile, target);
+  EXPECT_EQ(s.Prompt(), "Choose a location for the robber.");
+  // Cancelling the steal dialog at the robber's new place takes the robber back too.
+  ui.stealAnswers.push_back(std::nullopt);
+  EXPECT_FALSE(s.Pick(target));
+  EXPECT_EQ(s.GameStateNow(), PlaceRobber);
+}
+
 }  // namespace
