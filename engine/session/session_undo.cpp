@@ -39,8 +39,11 @@ void CGameSession::RestoreLongestRoad(const CUndoNode& node) {
   board_.longestRoadPath = node.longestRoadPath;
 }
 
-// Each reverse step sits next to nothing else so that a reader can hold it
-// against its forward step. Returns true when undo runs on into the next node.
+// The reverse step of each kind: it puts back exactly what the forward step
+// changed (and what the node saved of it). Returns true when undo runs on
+// into the next node: an automatic bank trade into its build, discards into
+// their roll, a purchase into its own bank trade, a steal whose renewed
+// dialog was cancelled into the robber move.
 bool CGameSession::ReverseStep(CUndoNode& node) {
   switch (node.kind) {
     case PlacedTile:
