@@ -133,6 +133,7 @@ void PlayRunner::RunNew(const ScriptLine& line) {
 
 void PlayRunner::RunSeat(const ScriptLine& line) {
   NeedWords(line, 4);
+  if (!session_) throw ScriptError(line.number, "no game: start one with 'new'");
   int box = ParseIntIn(line.words[1], 1, 6, line.number) - 1;
   CPlayer player = playerFile_.FindOrAdd(Utf8ToCp1252(line.words[2]), Utf8ToCp1252(line.words[3]));
   seats_.erase(std::remove_if(seats_.begin(), seats_.end(), [box](const SeatChoice& s) { return s.box == box; }),
