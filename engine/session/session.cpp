@@ -66,6 +66,7 @@ void CGameSession::ShowStoredGame(const CBoard& board, const CHistoryLog& histor
 
 bool CGameSession::Pick(int32_t id) {
   if (!f_.pickEnabled || id < 0) return false;
+  std::size_t depth = undo_.size();
   bool accepted = false;
   switch (f_.gameState) {
     case ChipPlacement: accepted = PickChip(id); break;
@@ -85,7 +86,8 @@ bool CGameSession::Pick(int32_t id) {
     case PlaceRobber: accepted = MoveRobberTo(id); break;
     default: break;
   }
-  if (accepted) f_.lastPick = id;
+  // A click whose action the winner's dialog took back leaves no trace.
+  if (accepted && undo_.size() > depth) f_.lastPick = id;
   if (f_.gameState == Turn || f_.gameState == GameOver || f_.gameState == PlayerInformation) f_.lastPick = -1;
   Refresh();
   return accepted;

@@ -155,6 +155,31 @@ TEST_F(CardsAndVictory, UndoOfEndTurnRestoresTenOrMoreCardsBoughtInTheTurn) {
   EXPECT_EQ(Seat(0).turnSeconds, (std::vector<int32_t>{100}));
 }
 
+TEST_F(CardsAndVictory, TheWinnersUndoTakesTheWinningSettlementBackWithoutTrace) {
+  StartPlaying(false);
+  RollAndContinue(2);
+  for (int i = 0; i < 7; ++i) ASSERT_TRUE(s.OnBuyCard());
+  for (int i = 0; i < 7; ++i) ASSERT_TRUE(s.PlayVictoryPoint(0));
+  ASSERT_EQ(Seat(0).victoryPoints, 9);
+  // Roads until a settlement site opens up.
+  for (int i = 0; i < 12 && s.Fields().settlementOptions.empty(); ++i) {
+    ASSERT_TRUE(s.OnBuild(PurchaseRoad));
+    std::vector<int32_t> edges = s.PickableIds();
+    int32_t edge = edges[(i * 7) % edges.size()];
+    ASSERT_TRUE(s.PickRoadSide(IdPosition(edge), IdIndex(edge)));
+  }
+  ASSERT_FALSE(s.Fields().settlementOptions.empty());
+  ASSERT_TRUE(s.OnBuild(PurchaseSettlement));
+  SessionSnapshot before = TakeSnapshot(s);
+  ui.winnerAnswers.push_back(false);
+  int32_t corner = s.PickableIds().front();
+  s.Pick(corner);
+  EXPECT_EQ(ui.winnerDialogs, 1);
+  EXPECT_TRUE(TakeSnapshot(s) == before) << SnapshotDiff(TakeSnapshot(s), before);
+  EXPECT_EQ(s.GameStateNow(), PlaceSettlement);
+  EXPECT_EQ(s.Board().Building(corner), kNoBuilding);
+}
+
 TEST_F(CardsAndVictory, HistoryTextsAndTurnGroups) {
   StartPlaying(true);
   const auto& items = s.History().Log().Items();
