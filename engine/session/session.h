@@ -128,10 +128,31 @@ class CGameSession {
   void AddHistoryEntry(const CUndoNode& node);
   bool ReverseStep(CUndoNode& node);  // true: undo runs on into the next node
   bool TakeBackNewest();              // pops and reverses one node; ReverseStep's answer
-  void ReversePlacement(const CUndoNode& node);
-  void ReverseTurnAction(const CUndoNode& node);
-  bool ReverseStole(const CUndoNode& node);
   void RestoreLongestRoad(const CUndoNode& node);
+  // The reverse step of each kind, next to its forward step.
+  void UndoPlacedTile(CUndoNode& node);
+  void UndoPlacedChip(CUndoNode& node);
+  void UndoSelectedPlayers(CUndoNode& node);
+  void UndoSortedPlayers(CUndoNode& node);
+  void UndoInitialSettlement(CUndoNode& node);
+  void UndoInitialRoad(CUndoNode& node);
+  void UndoRoll(CUndoNode& node);
+  void UndoContinue(CUndoNode& node);
+  void UndoEndTurn(CUndoNode& node);
+  void UndoShowedOptions(CUndoNode& node);
+  void UndoPlacedRoad(CUndoNode& node);
+  void UndoPlacedCity(CUndoNode& node);
+  void UndoPlacedSettlement(CUndoNode& node);
+  void UndoPlacedRobber(CUndoNode& node);
+  void UndoBoughtCard(CUndoNode& node);
+  void UndoPlayedVictoryPoint(CUndoNode& node);
+  void UndoPlayedMonopoly(CUndoNode& node);
+  void UndoPlayedRoadBuilding(CUndoNode& node);
+  void UndoPlayedYearOfPlenty(CUndoNode& node);
+  void UndoPlayedSoldier(CUndoNode& node);
+  void UndoTraded(CUndoNode& node);
+  bool UndoStole(CUndoNode& node);  // true when the renewed steal was cancelled
+  void UndoDiscarded(CUndoNode& node);
 
   // Set-up steps.
   void ResetFields();

@@ -48,6 +48,11 @@ bool CGameSession::OnBuyCard() {
   return true;
 }
 
+void CGameSession::UndoBoughtCard(CUndoNode& node) {
+  P(node.value).cardsBoughtThisTurn -= 1;
+  Refund(node.value, PurchaseCard);
+}
+
 bool CGameSession::PlayVictoryPoint(int32_t player) {
   if (!PlayCardOfferFor(player).kinds[VictoryPointCard]) return false;
   CPlayerGame& seat = P(player);
@@ -65,6 +70,14 @@ bool CGameSession::PlayVictoryPoint(int32_t player) {
   Refresh();
   CheckVictory();
   return true;
+}
+
+void CGameSession::UndoPlayedVictoryPoint(CUndoNode& node) {
+  int32_t p = node.value / 10;
+  RemoveVictoryPoints(p, 1);
+  if (node.value % 10 == 1) P(p).cardsBoughtThisTurn += 1;
+  else P(p).cardsHeld += 1;
+  P(p).cardsPlayed[VictoryPointCard] -= 1;
 }
 
 bool CGameSession::PlayMonopoly(int32_t resource) {
@@ -92,6 +105,21 @@ bool CGameSession::PlayMonopoly(int32_t resource) {
   return true;
 }
 
+void CGameSession::UndoPlayedMonopoly(CUndoNode& node) {
+  int32_t cp = f_.currentPlayer;
+  P(cp).cardsHeld += 1;
+  P(cp).cardsPlayed[MonopolyCard] -= 1;
+  P(cp).cardPlayedThisTurn = 0;
+  if (Tracks()) {
+    for (int32_t j = 0; j < f_.playerCount; ++j) {
+      if (node.amounts[j] <= 0) continue;
+      GainResources(TakenBy, j, node.resource, node.amounts[j], cp);
+      LoseResources(MonopolyGain, cp, node.resource, node.amounts[j], j);
+    }
+    ui_.StatisticsChanged(Report(8) | Report(13));
+  }
+}
+
 bool CGameSession::PlayRoadBuilding() {
   if (!PlayCardOfferFor(f_.currentPlayer).kinds[RoadBuildingCard]) return false;
   CUndoNode node;
@@ -104,6 +132,14 @@ bool CGameSession::PlayRoadBuilding() {
   seat.cardPlayedThisTurn = 1;
   Refresh();
   return true;
+}
+
+void CGameSession::UndoPlayedRoadBuilding(CUndoNode& /*node*/) {
+  int32_t cp = f_.currentPlayer;
+  P(cp).cardsHeld += 1;
+  P(cp).cardsPlayed[RoadBuildingCard] -= 1;
+  P(cp).cardPlayedThisTurn = 0;
+  f_.freeRoads = 0;
 }
 
 std::array<bool, 5> CGameSession::YearOfPlentyChoices() const {
@@ -136,6 +172,19 @@ bool CGameSession::PlayYearOfPlenty(const ResourceCounts& counts) {
   seat.cardPlayedThisTurn = 1;
   Refresh();
   return true;
+}
+
+void CGameSession::UndoPlayedYearOfPlenty(CUndoNode& node) {
+  int32_t cp = f_.currentPlayer;
+  P(cp).cardsHeld += 1;
+  P(cp).cardsPlayed[YearOfPlentyCard] -= 1;
+  P(cp).cardPlayedThisTurn = 0;
+  const int32_t digits[5] = {node.value / 10000, node.value / 1000 % 10, node.value / 100 % 10,
+                             node.value / 10 % 10, node.value % 10};
+  if (Tracks()) {
+    for (int r = 0; r < 5; ++r) LoseResources(YearOfPlenty, cp, r, digits[r], -1);
+    ui_.StatisticsChanged(Report(9));
+  }
 }
 
 // Largest Army needs 3 Soldiers and strictly more than the holder.
@@ -177,4 +226,25 @@ bool CGameSession::PlaySoldier() {
   Refresh();
   CheckVictory();
   return true;
+}
+
+void CGameSession::UndoPlayedSoldier(CUndoNode& node) {
+  int32_t cp = f_.currentPlayer;
+  f_.soldierRobber = false;
+  P(cp).cardsHeld += 1;
+  P(cp).cardsPlayed[SoldierCard] -= 1;
+  P(cp).cardPlayedThisTurn = 0;
+  int32_t h = node.value;
+  if (h >= BonusFromNobody) {
+    P(cp).hasLargestArmy = 0;
+    RemoveVictoryPoints(cp, 2);
+    if (h >= 0) {
+      P(h).hasLargestArmy = 1;
+      AddVictoryPoints(h, 2);
+    }
+  }
+  board_.robberPlacer = node.previous;
+  f_.gameState = Turn;
+  f_.pickEnabled = false;
+  f_.lastPick = -1;
 }

@@ -60,6 +60,33 @@ bool CGameSession::OnRoll(int32_t total) {
   return true;
 }
 
+void CGameSession::UndoRoll(CUndoNode& node) {
+  int32_t cp = f_.currentPlayer;
+  f_.rollsStarted = node.kind == Roll;
+  int32_t total = node.roll;
+  if (total != 7) {
+    for (int32_t p = 0; p < f_.playerCount; ++p) {
+      for (int r = 0; r < 5; ++r) {
+        LoseResources(Production, p, r, node.gains[p][r], -1);
+        LoseResources(RobberBlocked, p, r, node.withheld[p][r], board_.robberPlacer);
+      }
+    }
+    ui_.StatisticsChanged(Report(7) | Report(12));
+  }
+  board_.robberPlacer = node.party;
+  game_.rolls.pop_back();
+  game_.rollCounts[cp][total - 2] -= 1;
+  ui_.StatisticsChanged(Report(1));
+  f_.turn.productionLines = {};
+  f_.turn.productionLineShown = {};
+  f_.turn.lastRoll = node.previous;
+  f_.turn.rolled = false;
+  f_.gameState = Turn;
+  f_.pickEnabled = false;
+  f_.lastPick = -1;
+  f_.producingTiles.clear();
+}
+
 void CGameSession::Produce(CUndoNode& node) {
   for (int32_t step = 0; step < f_.playerCount; ++step) {
     int32_t p = (f_.currentPlayer + step) % f_.playerCount;
@@ -124,6 +151,11 @@ bool CGameSession::TakeDiscards(std::vector<CUndoNode>& discards) {
   return true;
 }
 
+void CGameSession::UndoDiscarded(CUndoNode& node) {
+  for (int r = 0; r < 5; ++r) GainResources(Discard, node.party, r, node.give[r], -1);
+  ui_.StatisticsChanged(Report(14));
+}
+
 bool CGameSession::OnContinue() {
   if (f_.gameState != GoodsReceived) return false;
   CUndoNode node;
@@ -141,6 +173,19 @@ bool CGameSession::OnContinue() {
   Refresh();
   ui_.BoardChanged();
   return true;
+}
+
+void CGameSession::UndoContinue(CUndoNode& node) {
+  for (std::size_t p = 0; p < node.lines.size() && p < 6; ++p) {
+    f_.turn.productionLines[p] = node.lines[p];
+    f_.turn.productionLineShown[p] = !node.lines[p].empty();
+  }
+  f_.producingTiles.clear();
+  for (int b = 0; b < board_.LandCount(); ++b)
+    if (board_.Piece(b).chip == node.roll) f_.producingTiles.push_back(b);
+  f_.turn.lastRoll = node.roll;
+  f_.turn.rolled = false;
+  f_.gameState = GoodsReceived;
 }
 
 // --- the robber ---------------------------------------------------------------
@@ -181,6 +226,15 @@ bool CGameSession::MoveRobberTo(int32_t position) {
   return true;
 }
 
+void CGameSession::UndoPlacedRobber(CUndoNode& node) {
+  board_.robberTile = node.value / 100;
+  board_.robberPlacer = node.value / 10 % 10;
+  f_.soldierRobber = node.value % 10 != 0;
+  f_.pickEnabled = true;
+  f_.lastPick = -1;
+  f_.gameState = PlaceRobber;
+}
+
 CGameSession::StealOutcome CGameSession::OfferSteal() {
   StealOffer offer = StealCandidates();
   bool any = false;
@@ -201,6 +255,20 @@ CGameSession::StealOutcome CGameSession::OfferSteal() {
   }
   RecordAction(std::move(node));
   return StealOutcome::Stolen;
+}
+
+// Takes the stolen card back, then offers the steal again: a new choice ends
+// the undo there, a cancel (or nobody left to rob) lets it run on into the
+// robber move.
+bool CGameSession::UndoStole(CUndoNode& node) {
+  int32_t victim = node.value / 10, resource = node.value % 10;
+  if (resource < 5) {
+    LoseResources(Stolen, f_.currentPlayer, resource, 1, victim);
+    GainResources(TakenBy, victim, resource, 1, f_.currentPlayer);
+    ui_.StatisticsChanged(Report(8) | Report(13));
+  }
+  StealOutcome outcome = OfferSteal();
+  return outcome == StealOutcome::Cancelled;
 }
 
 // --- end of turn -----------------------------------------------------------------
@@ -228,4 +296,21 @@ bool CGameSession::OnEndTurn() {
   f_.turn.rolled = false;
   Refresh();
   return true;
+}
+
+void CGameSession::UndoEndTurn(CUndoNode& node) {
+  int32_t cp = (f_.currentPlayer + f_.playerCount - 1) % f_.playerCount;
+  f_.currentPlayer = cp;
+  CPlayerGame& seat = P(cp);
+  seat.cardPlayedThisTurn = node.amounts[1];
+  seat.cardsBoughtThisTurn = node.amounts[0];
+  seat.cardsHeld -= node.amounts[0];
+  int32_t s = seat.turnSeconds.back();
+  seat.turnSeconds.pop_back();
+  // The resumed turn goes on from its length at End Turn.
+  game_.turnStart = CClock::Now();
+  game_.turnStart.days -= s / 86400.0;
+  f_.freeRoads = node.previous;
+  f_.turn.rolled = true;
+  ui_.StatisticsChanged(Report(4));
 }

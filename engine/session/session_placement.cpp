@@ -63,6 +63,20 @@ bool CGameSession::PlaceInitialSettlement(int32_t corner) {
   return true;
 }
 
+void CGameSession::UndoInitialSettlement(CUndoNode& node) {
+  int32_t corner = node.value / 100000 % 100 * 10 + node.value % 10;
+  int32_t p = node.value / 10000000;
+  board_.ClearBuilding(corner);
+  P(p).settlementsLeft += 1;
+  AdjustPositionCounts(p, corner, -1, 0);
+  for (int r = 0; r < 5; ++r) LoseResources(Production, p, r, node.gains[p][r], -1);
+  if (!f_.firstRound) ui_.StatisticsChanged(Report(7));
+  RemoveVictoryPoints(p, 1);
+  f_.placingSettlement = true;
+  f_.initialSettlementCorner = node.previous;
+  f_.initialRoadCandidates = node.candidates;
+}
+
 bool CGameSession::PlaceInitialRoad(int32_t edge) {
   const auto& candidates = f_.initialRoadCandidates;
   if (edge < 0 || std::find(candidates.begin(), candidates.end(), edge) == candidates.end()) return false;
@@ -97,6 +111,23 @@ bool CGameSession::PlaceInitialRoad(int32_t edge) {
   return true;
 }
 
+void CGameSession::UndoInitialRoad(CUndoNode& node) {
+  if (f_.gameState == Turn) {
+    f_.gameState = InitialPlacement;
+    f_.pickEnabled = true;
+    game_.turnStart = node.turnStart;
+  }
+  int32_t edge = node.value / 1000000;
+  int32_t p = node.previous;
+  board_.ClearRoad(edge);
+  P(p).roadsLeft += 1;
+  f_.initialSettlementCorner = node.value % 1000;
+  // Back to the player who placed it, in the round it was placed in.
+  f_.firstRound = node.firstRound;
+  f_.currentPlayer = p;
+  f_.placingSettlement = false;
+}
+
 // --- building in a turn ---------------------------------------------------------
 
 bool CGameSession::OnBuild(PurchaseKind kind) {
@@ -112,6 +143,12 @@ bool CGameSession::OnBuild(PurchaseKind kind) {
   if (Tracks()) AutoTrade(kind, true);
   Refresh();
   return true;
+}
+
+void CGameSession::UndoShowedOptions(CUndoNode& /*node*/) {
+  f_.gameState = Turn;
+  f_.pickEnabled = false;
+  f_.lastPick = -1;
 }
 
 bool CGameSession::BuildRoadAt(int32_t edge) {
@@ -149,6 +186,32 @@ bool CGameSession::BuildRoadAt(int32_t edge) {
   ui_.BoardChanged();
   CheckVictory();
   return true;
+}
+
+void CGameSession::UndoPlacedRoad(CUndoNode& node) {
+  int32_t p = f_.currentPlayer;
+  int32_t v = std::abs(node.value);
+  int32_t o = node.value < 0 ? -(v % 100) : v % 100;
+  int32_t freeBefore = v / 100000000;
+  int32_t edge = v / 1000000 % 100 * 10 + v / 100000 % 10;
+  board_.ClearRoad(edge);
+  P(p).roadsLeft += 1;
+  if (Tracks()) {
+    if (freeBefore > 0) f_.freeRoads += 1;
+    else Refund(p, PurchaseRoad);
+  }
+  if (o >= BonusFromNobody) {
+    P(p).hasLongestRoad = 0;
+    RemoveVictoryPoints(p, 2);
+    if (o >= 0) {
+      P(o).hasLongestRoad = 1;
+      AddVictoryPoints(o, 2);
+    }
+  }
+  RestoreLongestRoad(node);
+  f_.gameState = PlaceRoad;
+  f_.pickEnabled = true;
+  f_.lastPick = -1;
 }
 
 // A settlement may cut the road of the player holding the Longest Road; the
@@ -190,6 +253,30 @@ bool CGameSession::BuildSettlementAt(int32_t corner) {
   return true;
 }
 
+void CGameSession::UndoPlacedSettlement(CUndoNode& node) {
+  int32_t p = f_.currentPlayer;
+  int32_t corner = node.value / 100000 % 100 * 10 + node.value % 10;
+  int32_t lost = node.value / 10000000;
+  board_.ClearBuilding(corner);
+  P(p).settlementsLeft += 1;
+  AdjustPositionCounts(p, corner, -1, 0);
+  RemoveVictoryPoints(p, 1);
+  Refund(p, PurchaseSettlement);
+  if (lost > 0) {
+    int32_t now = LongestRoadHolder();
+    if (now >= 0) {
+      P(now).hasLongestRoad = 0;
+      RemoveVictoryPoints(now, 2);
+    }
+    P(lost - 1).hasLongestRoad = 1;
+    AddVictoryPoints(lost - 1, 2);
+  }
+  RestoreLongestRoad(node);
+  f_.gameState = PlaceSettlement;
+  f_.pickEnabled = true;
+  f_.lastPick = -1;
+}
+
 bool CGameSession::BuildCityAt(int32_t site) {
   if (site < 0) return false;
   CitySite s = DecodeCitySiteCode(site);
@@ -217,4 +304,19 @@ bool CGameSession::BuildCityAt(int32_t site) {
   ui_.BoardChanged();
   CheckVictory();
   return true;
+}
+
+void CGameSession::UndoPlacedCity(CUndoNode& node) {
+  int32_t p = f_.currentPlayer;
+  CitySite s = DecodeCitySiteCode(node.value);
+  CornerId corner = MakeCornerId(s.position, s.corner);
+  board_.DowngradeBuilding(corner);
+  P(p).settlementsLeft -= 1;
+  P(p).citiesLeft += 1;
+  AdjustPositionCounts(p, corner, 1, -1);
+  RemoveVictoryPoints(p, 1);
+  Refund(p, PurchaseCity);
+  f_.gameState = PlaceCity;
+  f_.pickEnabled = true;
+  f_.lastPick = -1;
 }

@@ -31,6 +31,14 @@ bool CGameSession::ChooseTile(int32_t tileType) {
   return true;
 }
 
+void CGameSession::UndoPlacedTile(CUndoNode& /*node*/) {
+  if (f_.gameState == ChipPlacement) {
+    f_.gameState = BoardSetup;
+    f_.pickEnabled = false;
+  }
+  board_.UndoTileEntry();
+}
+
 bool CGameSession::PickChip(int32_t position) {
   auto before = std::make_shared<const CBoard>(board_);
   ChipPickResult result = board_.PickChip(position);
@@ -49,6 +57,17 @@ bool CGameSession::PickChip(int32_t position) {
   }
   ui_.BoardChanged();
   return true;
+}
+
+void CGameSession::UndoPlacedChip(CUndoNode& node) {
+  if (f_.gameState != ChipPlacement) {
+    f_.gameState = ChipPlacement;
+    f_.pickEnabled = true;
+    f_.playerSelectionShown = false;
+    ui_.PlayerDialogsChanged();
+  }
+  board_ = *node.board;
+  f_.lastPick = node.previous;
 }
 
 bool CGameSession::SelectPlayers(const std::vector<SeatChoice>& seats) {
@@ -81,6 +100,15 @@ bool CGameSession::SelectPlayers(const std::vector<SeatChoice>& seats) {
   return true;
 }
 
+void CGameSession::UndoSelectedPlayers(CUndoNode& node) {
+  game_.players = std::move(node.seats);
+  f_.playerCount = static_cast<int32_t>(game_.players.size());
+  f_.playersSelected = false;
+  f_.playerSelectionShown = true;
+  f_.playerOrderShown = false;
+  ui_.PlayerDialogsChanged();
+}
+
 bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
   if (f_.gameState != PlayerInformation || !f_.playersSelected) return false;
   std::size_t n = game_.players.size();
@@ -108,6 +136,16 @@ bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
   ui_.StatisticsChanged(kAllReports);
   Refresh();
   return true;
+}
+
+void CGameSession::UndoSortedPlayers(CUndoNode& node) {
+  game_.players = std::move(node.seats);
+  f_.gameState = PlayerInformation;
+  f_.pickEnabled = false;
+  f_.lastPick = -1;
+  f_.currentPlayer = 0;
+  f_.playerOrderShown = true;
+  ui_.PlayerDialogsChanged();
 }
 
 bool CGameSession::CancelPlayerOrder() {

@@ -130,3 +130,33 @@ bool CGameSession::TradeWithBank(int32_t give, int32_t wanted) {
   Refresh();
   return true;
 }
+
+void CGameSession::UndoTraded(CUndoNode& node) {
+  int32_t cp = f_.currentPlayer;
+  if (node.party < 0) {
+    for (int r = 0; r < 5; ++r) {
+      LoseResources(BankTrade, cp, r, node.get[r], -2);
+      GainResources(BankTrade, cp, r, node.give[r], -2);
+    }
+    for (int i = 0; i < 3; ++i) P(cp).bankTrades[i] -= node.tradeCounts[i];
+  } else {
+    int32_t partner = node.party;
+    CPlayerGame& me = P(cp);
+    CPlayerGame& other = P(partner);
+    for (int r = 0; r < 5; ++r) {
+      if (Tracks()) {
+        LoseResources(PlayerTrade, cp, r, node.get[r], partner);
+        GainResources(PlayerTrade, cp, r, node.give[r], partner);
+        LoseResources(PlayerTrade, partner, r, node.give[r], cp);
+        GainResources(PlayerTrade, partner, r, node.get[r], cp);
+      }
+      me.givenTo[partner][r] -= node.give[r];
+      me.receivedFrom[partner][r] -= node.get[r];
+      other.givenTo[cp][r] -= node.get[r];
+      other.receivedFrom[cp][r] -= node.give[r];
+    }
+    me.tradesWith[partner] -= 1;
+    other.tradesWith[cp] -= 1;
+  }
+  ui_.StatisticsChanged(Report(16));
+}
