@@ -116,10 +116,18 @@ CPlayer CPlayerDatabase::GetPlayer(int index) const {
   return players_[static_cast<std::size_t>(index)];
 }
 
-void CPlayerDatabase::AddPlayer(const CPlayer& player) {
+CPlayer CPlayerDatabase::AddPlayer(const CPlayer& player) {
+  CPlayer added = player;
+  auto taken = [this](int32_t id) {
+    for (const CPlayer& existing : players_)
+      if (existing.playerId == id) return true;
+    return false;
+  };
+  while (taken(added.playerId)) ++added.playerId;
   std::vector<CPlayer> before = players_;
-  players_.push_back(player);
+  players_.push_back(added);
   SaveOrRestore(std::move(before));
+  return added;
 }
 
 void CPlayerDatabase::RemovePlayer(int index) {

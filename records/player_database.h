@@ -51,7 +51,10 @@ class CPlayerDatabase {
   // list a new blank player.
   CPlayer GetPlayer(int index) const;
   // Each saves the list and reloads it; on a failed save the list is as before.
-  void AddPlayer(const CPlayer& player);
+  // A new player whose creation second is already some player's id (two
+  // players added within one second) gets the next free id instead, so two
+  // people never share an identity. Returns the player as stored.
+  CPlayer AddPlayer(const CPlayer& player);
   void RemovePlayer(int index);
   // Replaces both names; the caller saves.
   void SetNames(int index, std::string firstName, std::string lastName);

@@ -33,6 +33,18 @@ TEST_F(DatabaseTest, PlayerFileBytes) {
   EXPECT_FALSE(std::filesystem::exists(players.Path() + ".tmp"));
 }
 
+TEST_F(DatabaseTest, PlayersAddedInOneSecondGetDistinctIds) {
+  CPlayerDatabase players(dir.string());
+  EXPECT_EQ(players.AddPlayer(CPlayer("Ann", "Lee", 500)).playerId, 500);
+  EXPECT_EQ(players.AddPlayer(CPlayer("Bob", "Ray", 500)).playerId, 501);
+  EXPECT_EQ(players.AddPlayer(CPlayer("Cy", "Orr", 500)).playerId, 502);
+  players.Load();
+  ASSERT_EQ(players.Count(), 3);
+  EXPECT_EQ(players.GetPlayer(1).firstName, "Bob");
+  EXPECT_EQ(players.GetPlayer(1).playerId, 501);
+  EXPECT_EQ(players.GetPlayer(2).playerId, 502);
+}
+
 TEST_F(DatabaseTest, DamagedPlayerFileKeepsThePlayersBeforeTheDamage) {
   CPlayerDatabase players(dir.string());
   players.AddPlayer(CPlayer("Ann", "Lee", 1));
