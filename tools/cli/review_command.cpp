@@ -1,0 +1,61 @@
+// hexstead-cli review N: opens stored game N for review the way Game > Open
+// does (the session goes to GameOver with the game no longer on) and prints
+// the prompt and the whole state.
+#include <charconv>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli_command.h"
+#include "engine/board/board.h"
+#include "engine/session/history_log.h"
+#include "engine/session/session.h"
+#include "play_answers.h"
+#include "play_state_json.h"
+#include "play_ui.h"
+#include "records/archive.h"
+#include "records/game.h"
+#include "records/game_database.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: hexstead-cli [--data DIR] review N\n";
+
+int Review(CliContext& context, const std::vector<std::string>& args) {
+  int index = -1;
+  if (args.size() != 1) {
+    *context.err << kUsage;
+    return 1;
+  }
+  const std::string& text = args[0];
+  auto [at, error] = std::from_chars(text.data(), text.data() + text.size(), index);
+  if (error != std::errc() || at != text.data() + text.size() || index < 0) {
+    *context.err << kUsage;
+    return 1;
+  }
+
+  CGameDatabase database(context.dataDir);
+  const int count = database.GameCount();
+  if (index >= count) {
+    *context.err << "error: no game " << index << ": the game database holds " << count
+                 << (count == 1 ? " game" : " games") << '\n';
+    return 1;
+  }
+  CGame game;
+  CHistoryLog history;
+  CBoard board;
+  database.ReadRecord(index, game, history, board);
+
+  // A stored game asks nothing: any dialog it opened would be a fault, which
+  // the empty answer queue reports as an error.
+  QueuedAnswers answers;
+  ScriptedUi ui(context.out, answers);
+  CGameSession session(game, ui);
+  session.ShowStoredGame(board, history);
+  *context.out << "state: " << SessionStateJson(session).dump() << '\n';
+  return 0;
+}
+
+REGISTER_CLI_COMMAND("review", "review N                 open stored game N for review and print its state", Review);
+
+}  // namespace
