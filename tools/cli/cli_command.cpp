@@ -1,5 +1,6 @@
 #include "cli_command.h"
 
+#include <charconv>
 #include <ostream>
 
 namespace {
@@ -20,4 +21,17 @@ const std::vector<CliCommand>& CliCommands() { return Registry(); }
 
 void PrintMessage(CliContext& context, const std::string& caption, const std::string& text) {
   *context.out << "message: " << caption << ": " << text << '\n';
+}
+
+bool ParseGameIndex(const std::string& text, int& index) {
+  const char* end = text.data() + text.size();
+  auto [at, error] = std::from_chars(text.data(), end, index);
+  return error == std::errc() && at == end && index >= 0;
+}
+
+bool CheckGameIndex(CliContext& context, int index, int gameCount) {
+  if (index < gameCount) return true;
+  *context.err << "error: no game " << index << ": the game database holds " << gameCount
+               << (gameCount == 1 ? " game" : " games") << '\n';
+  return false;
 }

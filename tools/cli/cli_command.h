@@ -32,6 +32,12 @@ const std::vector<CliCommand>& CliCommands();
 // "message: CAPTION: TEXT".
 void PrintMessage(CliContext& context, const std::string& caption, const std::string& text);
 
+// Reads a stored-game index (a whole number >= 0); false for anything else.
+bool ParseGameIndex(const std::string& text, int& index);
+// True when the game database holds game `index`; otherwise prints
+// "error: no game N: the game database holds M games" and returns false.
+bool CheckGameIndex(CliContext& context, int index, int gameCount);
+
 #define H3D_CLI_CONCAT2(a, b) a##b
 #define H3D_CLI_CONCAT(a, b) H3D_CLI_CONCAT2(a, b)
 #define REGISTER_CLI_COMMAND(...) \

@@ -43,14 +43,8 @@ struct UsageError : std::runtime_error {
 };
 
 int ParseIndex(const std::string& text) {
-  std::size_t used = 0;
   int value = -1;
-  try {
-    value = std::stoi(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used != text.size() || value < 0) throw UsageError("not an index: '" + text + "'");
+  if (!ParseGameIndex(text, value)) throw UsageError("not an index: '" + text + "'");
   return value;
 }
 

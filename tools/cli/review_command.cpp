@@ -1,7 +1,6 @@
 // hexstead-cli review N: opens stored game N for review the way Game > Open
 // does (the session goes to GameOver with the game no longer on) and prints
 // the prompt and the whole state.
-#include <charconv>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -23,24 +22,13 @@ constexpr const char* kUsage = "usage: hexstead-cli [--data DIR] review N\n";
 
 int Review(CliContext& context, const std::vector<std::string>& args) {
   int index = -1;
-  if (args.size() != 1) {
-    *context.err << kUsage;
-    return 1;
-  }
-  const std::string& text = args[0];
-  auto [at, error] = std::from_chars(text.data(), text.data() + text.size(), index);
-  if (error != std::errc() || at != text.data() + text.size() || index < 0) {
+  if (args.size() != 1 || !ParseGameIndex(args[0], index)) {
     *context.err << kUsage;
     return 1;
   }
 
   CGameDatabase database(context.dataDir);
-  const int count = database.GameCount();
-  if (index >= count) {
-    *context.err << "error: no game " << index << ": the game database holds " << count
-                 << (count == 1 ? " game" : " games") << '\n';
-    return 1;
-  }
+  if (!CheckGameIndex(context, index, database.GameCount())) return 1;
   CGame game;
   CHistoryLog history;
   CBoard board;

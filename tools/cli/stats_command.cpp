@@ -1,6 +1,5 @@
 // hexstead-cli stats N [--csv]: the 23 statistics sections of stored game N,
 // as the statistics window's grid shows them.
-#include <charconv>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -17,12 +16,6 @@ namespace {
 
 constexpr const char* kUsage = "usage: hexstead-cli [--data DIR] stats N [--csv]\n";
 
-bool ParseIndex(const std::string& text, int& index) {
-  const char* end = text.data() + text.size();
-  auto [at, error] = std::from_chars(text.data(), end, index);
-  return error == std::errc() && at == end && index >= 0;
-}
-
 int Stats(CliContext& context, const std::vector<std::string>& args) {
   bool csv = false;
   int index = -1;
@@ -30,7 +23,7 @@ int Stats(CliContext& context, const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (arg == "--csv") {
       csv = true;
-    } else if (!haveIndex && ParseIndex(arg, index)) {
+    } else if (!haveIndex && ParseGameIndex(arg, index)) {
       haveIndex = true;
     } else {
       *context.err << kUsage;
@@ -43,12 +36,7 @@ int Stats(CliContext& context, const std::vector<std::string>& args) {
   }
 
   CGameDatabase database(context.dataDir);
-  int count = database.GameCount();
-  if (index >= count) {
-    *context.err << "error: no game " << index << ": the game database holds " << count
-                 << (count == 1 ? " game" : " games") << '\n';
-    return 1;
-  }
+  if (!CheckGameIndex(context, index, database.GameCount())) return 1;
   CGame game;
   database.ReadHeader(index, game);
 
