@@ -68,7 +68,7 @@ bool CGameSession::TradeWithPlayer(int32_t partner, const ResourceCounts& give, 
   int giveKinds = 0, getKinds = 0;
   for (int r = 0; r < 5; ++r) {
     if (give[r] < 0 || get[r] < 0 || (give[r] > 0 && get[r] > 0)) return false;
-    if (Tracks() && (give[r] > P(cp).hand[r] || get[r] > P(partner).hand[r])) return false;
+    if (give[r] > P(cp).hand[r] || get[r] > P(partner).hand[r]) return false;
     giveKinds += give[r] > 0;
     getKinds += get[r] > 0;
   }
@@ -76,13 +76,12 @@ bool CGameSession::TradeWithPlayer(int32_t partner, const ResourceCounts& give, 
   if (giveKinds == 0 || getKinds == 0 || giveKinds > 4 || getKinds > 4) return false;
   CPlayerGame& me = P(cp);
   CPlayerGame& other = P(partner);
+  // Hands move whether or not trades are tracked: the bank takes no part.
   for (int r = 0; r < 5; ++r) {
-    if (Tracks()) {
-      GainResources(PlayerTrade, cp, r, get[r], partner);
-      LoseResources(PlayerTrade, cp, r, give[r], partner);
-      GainResources(PlayerTrade, partner, r, give[r], cp);
-      LoseResources(PlayerTrade, partner, r, get[r], cp);
-    }
+    GainResources(PlayerTrade, cp, r, get[r], partner);
+    LoseResources(PlayerTrade, cp, r, give[r], partner);
+    GainResources(PlayerTrade, partner, r, give[r], cp);
+    LoseResources(PlayerTrade, partner, r, get[r], cp);
     me.givenTo[partner][r] += give[r];
     me.receivedFrom[partner][r] += get[r];
     other.givenTo[cp][r] += get[r];
@@ -144,12 +143,10 @@ void CGameSession::UndoTraded(CUndoNode& node) {
     CPlayerGame& me = P(cp);
     CPlayerGame& other = P(partner);
     for (int r = 0; r < 5; ++r) {
-      if (Tracks()) {
-        LoseResources(PlayerTrade, cp, r, node.get[r], partner);
-        GainResources(PlayerTrade, cp, r, node.give[r], partner);
-        LoseResources(PlayerTrade, partner, r, node.give[r], cp);
-        GainResources(PlayerTrade, partner, r, node.get[r], cp);
-      }
+      LoseResources(PlayerTrade, cp, r, node.get[r], partner);
+      GainResources(PlayerTrade, cp, r, node.give[r], partner);
+      LoseResources(PlayerTrade, partner, r, node.give[r], cp);
+      GainResources(PlayerTrade, partner, r, node.get[r], cp);
       me.givenTo[partner][r] -= node.give[r];
       me.receivedFrom[partner][r] -= node.get[r];
       other.givenTo[cp][r] -= node.get[r];
