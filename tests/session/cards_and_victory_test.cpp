@@ -214,6 +214,24 @@ TEST_F(CardsAndVictory, HistoryTextsAndTurnGroups) {
   EXPECT_EQ(items[items.size() - 2].picture, 42);  // red
 }
 
+// A trade before the roll goes into the last turn's group; taking it back must
+// leave the next turn's group still due, or the next roll would join the
+// previous player's turn.
+TEST_F(CardsAndVictory, UndoneTradeBeforeTheRollKeepsTheNewTurnDue) {
+  StartPlaying(false);
+  RollAndContinue(2);
+  ASSERT_TRUE(s.OnEndTurn());
+  const auto& items = s.History().Log().Items();
+  ASSERT_TRUE(s.TradeWithPlayer(2, {1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}));
+  EXPECT_EQ(items.back().text, "Traded 1 timber to " + s.PlayerName(2) + " for 1 wheat.");
+  EXPECT_EQ(items[s.History().Log().LastGroup()].text, "Turn 1 - Ann Lee");
+  ASSERT_TRUE(s.UndoLast());
+  EXPECT_TRUE(s.History().NewTurnDue());
+  ASSERT_TRUE(s.OnRoll(4));
+  EXPECT_EQ(items[items.size() - 2].text, "Turn 2 - Bob Lee");
+  EXPECT_EQ(s.History().TurnCount(), 2);
+}
+
 TEST_F(CardsAndVictory, CardsPlayOncePerTurnAndMoveNothingWithoutTrackedTrades) {
   StartPlaying(false);
   RollAndContinue(2);
