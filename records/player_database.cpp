@@ -195,7 +195,8 @@ int CPlayerDatabase::ImportFromGames(CGameDatabase& games, IDatabaseUi& ui) {
 }
 
 // One pass over the stored headers for all players: players sharing a
-// playerId (added within one second) are the same person and share figures.
+// playerId (a player file from elsewhere may hold such) are the same person
+// and share figures.
 std::vector<CPlayerFigures> CPlayerDatabase::Figures(CGameDatabase& games) const {
   std::unordered_map<int32_t, CPlayerFigures> byId;
   for (const CPlayer& player : players_) byId.emplace(player.playerId, CPlayerFigures{});

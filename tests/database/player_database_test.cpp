@@ -76,7 +76,7 @@ TEST_F(DatabaseTest, FiguresCountGamesWinsAndAverage) {
   players.AddPlayer(CPlayer("Ann", "Lee", 7));
   players.AddPlayer(CPlayer("Cy", "Day", 9));
   players.AddPlayer(CPlayer("Zed", "Nobody", 5));
-  players.AddPlayer(CPlayer("ann", "lee", 7));  // added in the same second: the same person
+  players.AddPlayer(CPlayer("ann", "lee", 7));  // same second as Ann: stored with the next free id
 
   std::vector<CPlayerFigures> figures = players.Figures(db);
   EXPECT_EQ(figures[0].GamesText(), "3");
