@@ -120,6 +120,9 @@ class CGameSession {
   void LoseResources(LedgerKind kind, int32_t player, int32_t resource, int32_t count, int32_t other);
   void AddVictoryPoints(int32_t player, int32_t n);
   void RemoveVictoryPoints(int32_t player, int32_t n);
+  // A 2-point bonus (Longest Road or Largest Army, named by its flag) passes
+  // from `from` to `to`; either may be -1 for nobody.
+  void MoveBonus(int32_t CPlayerGame::*flag, int32_t from, int32_t to);
   void Pay(int32_t player, PurchaseKind kind);
   void Refund(int32_t player, PurchaseKind kind);
 

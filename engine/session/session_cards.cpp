@@ -197,12 +197,7 @@ int32_t CGameSession::UpdateLargestArmy() {
     if (P(i).hasLargestArmy) h = i;
   if (h == c) return BonusKept;
   if (h >= 0 && P(h).cardsPlayed[SoldierCard] >= soldiers) return BonusNoChange;
-  if (h >= 0) {
-    P(h).hasLargestArmy = 0;
-    RemoveVictoryPoints(h, 2);
-  }
-  P(c).hasLargestArmy = 1;
-  AddVictoryPoints(c, 2);
+  MoveBonus(&CPlayerGame::hasLargestArmy, h, c);
   return h >= 0 ? h : BonusFromNobody;
 }
 
@@ -235,14 +230,7 @@ void CGameSession::UndoPlayedSoldier(CUndoNode& node) {
   P(cp).cardsPlayed[SoldierCard] -= 1;
   P(cp).cardPlayedThisTurn = 0;
   int32_t h = node.value;
-  if (h >= BonusFromNobody) {
-    P(cp).hasLargestArmy = 0;
-    RemoveVictoryPoints(cp, 2);
-    if (h >= 0) {
-      P(h).hasLargestArmy = 1;
-      AddVictoryPoints(h, 2);
-    }
-  }
+  if (h >= BonusFromNobody) MoveBonus(&CPlayerGame::hasLargestArmy, cp, h);
   board_.robberPlacer = node.previous;
   f_.gameState = Turn;
   f_.pickEnabled = false;

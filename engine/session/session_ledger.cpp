@@ -72,6 +72,17 @@ void CGameSession::RemoveVictoryPoints(int32_t player, int32_t n) {
   ui_.StatusRowChanged(-1);
 }
 
+void CGameSession::MoveBonus(int32_t CPlayerGame::*flag, int32_t from, int32_t to) {
+  if (from >= 0) {
+    P(from).*flag = 0;
+    RemoveVictoryPoints(from, 2);
+  }
+  if (to >= 0) {
+    P(to).*flag = 1;
+    AddVictoryPoints(to, 2);
+  }
+}
+
 // Paying and refunding a purchase; only while trades are tracked.
 void CGameSession::Pay(int32_t player, PurchaseKind kind) {
   if (!Tracks()) return;

@@ -167,14 +167,7 @@ bool CGameSession::BuildRoadAt(int32_t edge) {
   }
   int32_t holder = LongestRoadHolder();
   int32_t o = LongestRoadSearch(board_, p, RoadsBuilt(p), holder);
-  if (o == BonusFromNobody || o >= 0) {
-    P(p).hasLongestRoad = 1;
-    AddVictoryPoints(p, 2);
-    if (o >= 0) {
-      P(o).hasLongestRoad = 0;
-      RemoveVictoryPoints(o, 2);
-    }
-  }
+  if (o >= BonusFromNobody) MoveBonus(&CPlayerGame::hasLongestRoad, o, p);
   int f = IdIndex(edge), position = IdPosition(edge);
   int n = board_.Piece(position).neighbor[f];
   int32_t value = std::abs(o) + Wrap6(f + 3) * 100 + n * 1000 + f * 100000 + position * 1000000 +
@@ -200,14 +193,7 @@ void CGameSession::UndoPlacedRoad(CUndoNode& node) {
     if (freeBefore > 0) f_.freeRoads += 1;
     else Refund(p, PurchaseRoad);
   }
-  if (o >= BonusFromNobody) {
-    P(p).hasLongestRoad = 0;
-    RemoveVictoryPoints(p, 2);
-    if (o >= 0) {
-      P(o).hasLongestRoad = 1;
-      AddVictoryPoints(o, 2);
-    }
-  }
+  if (o >= BonusFromNobody) MoveBonus(&CPlayerGame::hasLongestRoad, p, o);
   RestoreLongestRoad(node);
   f_.gameState = PlaceRoad;
   f_.pickEnabled = true;
@@ -222,12 +208,7 @@ int32_t CGameSession::ReexamineLongestRoad(int32_t builder) {
   for (int32_t i = 0; i < f_.playerCount; ++i) built.push_back(RoadsBuilt(i));
   RoadCutResult cut = ::ReexamineLongestRoad(board_, builder, LongestRoadHolder(), built);
   if (cut.lost < 0) return 0;
-  P(cut.lost).hasLongestRoad = 0;
-  RemoveVictoryPoints(cut.lost, 2);
-  if (cut.gained >= 0) {
-    P(cut.gained).hasLongestRoad = 1;
-    AddVictoryPoints(cut.gained, 2);
-  }
+  MoveBonus(&CPlayerGame::hasLongestRoad, cut.lost, cut.gained);
   return cut.lost + 1;
 }
 
@@ -262,15 +243,7 @@ void CGameSession::UndoPlacedSettlement(CUndoNode& node) {
   AdjustPositionCounts(p, corner, -1, 0);
   RemoveVictoryPoints(p, 1);
   Refund(p, PurchaseSettlement);
-  if (lost > 0) {
-    int32_t now = LongestRoadHolder();
-    if (now >= 0) {
-      P(now).hasLongestRoad = 0;
-      RemoveVictoryPoints(now, 2);
-    }
-    P(lost - 1).hasLongestRoad = 1;
-    AddVictoryPoints(lost - 1, 2);
-  }
+  if (lost > 0) MoveBonus(&CPlayerGame::hasLongestRoad, LongestRoadHolder(), lost - 1);
   RestoreLongestRoad(node);
   f_.gameState = PlaceSettlement;
   f_.pickEnabled = true;
