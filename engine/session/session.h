@@ -167,6 +167,7 @@ class CGameSession {
   bool BuildRoadAt(int32_t edge);
   bool BuildSettlementAt(int32_t corner);
   bool BuildCityAt(int32_t site);
+  bool FinishBuild(CUndoNode node);
   bool MoveRobberTo(int32_t position);
   enum class StealOutcome { NoCandidates, Stolen, Cancelled };
   StealOutcome OfferSteal();

@@ -173,12 +173,7 @@ bool CGameSession::BuildRoadAt(int32_t edge) {
   int32_t value = std::abs(o) + Wrap6(f + 3) * 100 + n * 1000 + f * 100000 + position * 1000000 +
                   freeBefore * 100000000;
   node.value = o < 0 ? -value : value;
-  RecordAction(std::move(node));
-  f_.gameState = Turn;
-  f_.pickEnabled = false;
-  ui_.BoardChanged();
-  CheckVictory();
-  return true;
+  return FinishBuild(std::move(node));
 }
 
 void CGameSession::UndoPlacedRoad(CUndoNode& node) {
@@ -226,12 +221,7 @@ bool CGameSession::BuildSettlementAt(int32_t corner) {
   AdjustPositionCounts(p, corner, 1, 0);
   AddVictoryPoints(p, 1);
   node.value = CornerPayload(corner) + lost * 10000000;
-  RecordAction(std::move(node));
-  f_.gameState = Turn;
-  f_.pickEnabled = false;
-  ui_.BoardChanged();
-  CheckVictory();
-  return true;
+  return FinishBuild(std::move(node));
 }
 
 void CGameSession::UndoPlacedSettlement(CUndoNode& node) {
@@ -271,12 +261,7 @@ bool CGameSession::BuildCityAt(int32_t site) {
   CUndoNode node;
   node.kind = PlacedCity;
   node.value = CitySiteCodeOf(s.position, s.corner);
-  RecordAction(std::move(node));
-  f_.gameState = Turn;
-  f_.pickEnabled = false;
-  ui_.BoardChanged();
-  CheckVictory();
-  return true;
+  return FinishBuild(std::move(node));
 }
 
 void CGameSession::UndoPlacedCity(CUndoNode& node) {
@@ -292,4 +277,15 @@ void CGameSession::UndoPlacedCity(CUndoNode& node) {
   f_.gameState = PlaceCity;
   f_.pickEnabled = true;
   f_.lastPick = -1;
+}
+
+// The end of every road, settlement and city build: the action is recorded,
+// the turn goes on and the victory check runs.
+bool CGameSession::FinishBuild(CUndoNode node) {
+  RecordAction(std::move(node));
+  f_.gameState = Turn;
+  f_.pickEnabled = false;
+  ui_.BoardChanged();
+  CheckVictory();
+  return true;
 }

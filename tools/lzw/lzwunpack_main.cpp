@@ -21,21 +21,7 @@ const char* DescribeFault(DecodeStatus status) {
   }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 3) return ReportFailure(kProgram, "usage: lzwunpack INPUT OUTPUT");
-  const std::string inputPath = argv[1];
-  const std::string outputPath = argv[2];
-  // The input is opened first so that a missing input never truncates an
-  // existing output file.
-  FileSource input(inputPath);
-  if (!input.IsOpen()) return ReportFailure(kProgram, FileError("cannot open", inputPath));
-  if (IsSameFile(inputPath, outputPath)) {
-    return ReportFailure(kProgram, "input and output are the same file: " + outputPath);
-  }
-  FileSink output(outputPath);
-  if (!output.IsOpen()) return ReportFailure(kProgram, FileError("cannot create", outputPath));
+int Unpack(FileSource& input, FileSink& output, const std::string& inputPath, const std::string& outputPath) {
   const LzwUnpackResult result = LzwUnpackStream(input, output);
   if (result.status == DecodeStatus::ReadError) {
     return ReportFailure(kProgram, FileError("cannot read", inputPath));
@@ -48,3 +34,7 @@ int main(int argc, char** argv) {
   }
   return 0;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunFileConversion(kProgram, argc, argv, Unpack); }
