@@ -7,12 +7,11 @@
 
 #include "app_icon.h"
 #include "command_ids.h"
-
-const char* const CAboutDialog::kVersion = "0.7.6";
+#include "records/installation.h"
 
 CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, 100, "About Hexstead3D") {
   auto* icon = new wxStaticBitmap(this, wxID_ANY, AppIcon(48));
-  auto* version = new wxStaticText(this, IDC_ABOUT_VERSION, wxString::Format("Hexstead 3D Version %s", kVersion));
+  auto* version = new wxStaticText(this, IDC_ABOUT_VERSION, kVersionText);
 
   auto* row = new wxBoxSizer(wxHORIZONTAL);
   row->Add(icon, 0, wxALL, 10);

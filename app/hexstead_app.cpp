@@ -15,7 +15,9 @@
 #include "hexstead_doc.h"
 #include "hexstead_view.h"
 #include "main_frame.h"
+#include "message_box_database_ui.h"
 #include "records/game_database.h"
+#include "records/game_exchange.h"
 #include "records/player_database.h"
 
 CHexsteadApp& TheApp() { return *static_cast<CHexsteadApp*>(wxApp::GetInstance()); }
@@ -37,6 +39,7 @@ bool CHexsteadApp::OnInit() {
 
   ilInit();
   OpenDatabases();
+  if (!StartupImport().empty()) CallAfter(&CHexsteadApp::ImportStartupFile);
 
   Bind(wxEVT_MENU, &CHexsteadApp::OnFileNew, this, ID_FILE_NEW);
   Bind(wxEVT_MENU, &CHexsteadApp::OnAbout, this, ID_APP_ABOUT);
@@ -57,6 +60,22 @@ void CHexsteadApp::OpenDatabases() {
   } catch (const std::exception& error) {
     wxMessageBox(wxString::FromUTF8(error.what()), "Hexstead3D", wxOK | wxICON_ERROR, mainFrame_);
   }
+}
+
+std::string& CHexsteadApp::StartupImport() {
+  static std::string path;
+  return path;
+}
+
+void CHexsteadApp::ImportStartupFile() {
+  // The import reports its own result ("Import games" or "Import error").
+  CMessageBoxDatabaseUi ui(mainFrame_);
+  try {
+    ImportGames(CGameDatabase::Instance(), CPlayerDatabase::Instance(), StartupImport(), ui);
+  } catch (const std::exception& error) {
+    ui.ShowMessage(kDatabaseErrorCaption, error.what());
+  }
+  StartupImport().clear();
 }
 
 int CHexsteadApp::OnExit() {

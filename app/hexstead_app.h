@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <wx/app.h>
 
@@ -17,6 +18,10 @@ class CHexsteadApp : public wxApp {
  public:
   bool OnInit() override;
   int OnExit() override;
+
+  // An export file (absolute path) whose games are imported once the main
+  // window is up: the file a file manager or the command line opened us with.
+  static void SetStartupImport(std::string path) { StartupImport() = std::move(path); }
 
   // --- the current game ----------------------------------------------------
   CGame* CurrentGame() { return currentGame_.get(); }
@@ -48,6 +53,8 @@ class CHexsteadApp : public wxApp {
   void OnAbout(wxCommandEvent& event);
   void OnUpdateDatabases(wxUpdateUIEvent& event);
   void OpenDatabases();
+  void ImportStartupFile();
+  static std::string& StartupImport();
   bool RunWizard();
   void OpenGameWindow();
 

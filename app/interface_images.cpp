@@ -3,6 +3,7 @@
 #include <wx/bitmap.h>
 
 #include "render/image_decode.h"
+#include "records/installation.h"
 #include "render/texture_archive_files.h"
 
 namespace {
@@ -30,7 +31,7 @@ wxImage ToWxImage(const RgbaImage& picture) {
 void CInterfaceImages::Load(const std::string& dataDirectory, const MessageSink& report) {
   for (size_t a = 0; a < std::size(kInterfaceArchives); ++a) {
     const TextureArchiveFile& file = kInterfaceArchives[a];
-    const std::string path = dataDirectory + "/" + file.fileName;
+    const std::string path = LocateArchive(dataDirectory, file.fileName);
     DecodedArchive decoded = LoadDecodedArchive(path, file.count, file.kind);
     bool missing = false;
     for (const std::string& message : decoded.messages) {

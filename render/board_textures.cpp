@@ -4,6 +4,7 @@
 #include <IL/il.h>
 #include <IL/ilut.h>
 
+#include "records/installation.h"
 #include "render/image_header_check.h"
 #include "render/texture_archive.h"
 #include "render/texture_archive_files.h"
@@ -72,7 +73,7 @@ void CBoardTextures::LoadTextureArchive(int count, GLuint* names, const std::str
 void CBoardTextures::LoadTileTextures() {
   const TextureArchiveFile& file = TileArchiveForTextureSize(textureSize_);
   LoadTextureArchive(kTileTextureCount, tileTextures_.data(),
-                     dataDirectory_ + "/" + file.fileName, true);
+                     LocateArchive(dataDirectory_, file.fileName), true);
 }
 
 void CBoardTextures::LoadChipTextures(BoardKind kind) {
@@ -81,7 +82,7 @@ void CBoardTextures::LoadChipTextures(BoardKind kind) {
   activeChips_ = standard ? std::span<GLuint>(standardChips_) : std::span<GLuint>(largeChips_);
   DeleteNames(activeChips_);
   LoadTextureArchive(int(activeChips_.size()), activeChips_.data(),
-                     dataDirectory_ + "/" + file.fileName, true);
+                     LocateArchive(dataDirectory_, file.fileName), true);
 }
 
 void CBoardTextures::DeleteTileTextures() { DeleteNames(tileTextures_); }
