@@ -3,11 +3,28 @@
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 #include <wx/icon.h>
+#include <wx/image.h>
 
 #include <cmath>
 #include <memory>
 
-wxBitmap AppIcon(int size) {
+#include "records/installation.h"
+
+namespace {
+
+// The shipped desktop icon (a package's or the build's) of exactly `size`
+// pixels, so that the window shows the picture of the desktop menu.
+wxImage ShippedIcon(int size) {
+  const std::string path = LocateDesktopIcon(ExecutableDirectory(), size);
+  if (path.empty()) return wxImage();
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+  wxImage image;
+  if (!image.LoadFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG) || image.GetWidth() != size) return wxImage();
+  return image;
+}
+
+// Without a shipped icon: a hexagon tile with a settlement, drawn here.
+wxBitmap DrawnIcon(int size) {
   wxImage canvas(size, size);
   canvas.InitAlpha();
   std::fill_n(canvas.GetAlpha(), size * size, 0);
@@ -46,9 +63,16 @@ wxBitmap AppIcon(int size) {
   return bitmap;
 }
 
+}  // namespace
+
+wxBitmap AppIcon(int size) {
+  const wxImage shipped = ShippedIcon(size);
+  return shipped.IsOk() ? wxBitmap(shipped) : DrawnIcon(size);
+}
+
 wxIconBundle AppIcons() {
   wxIconBundle icons;
-  for (int size : {16, 32, 48}) {
+  for (int size : {16, 32, 48, 128}) {
     wxIcon icon;
     icon.CopyFromBitmap(AppIcon(size));
     icons.AddIcon(icon);

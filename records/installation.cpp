@@ -40,6 +40,18 @@ std::vector<fs::path> ShippedArchiveDirectories(const fs::path& executableDirect
   return {parent / "share" / "hexstead3d", parent / "data"};
 }
 
+std::string LocateDesktopIcon(const fs::path& executableDirectory, int size) {
+  if (executableDirectory.empty()) return {};
+  const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+  const fs::path theme = fs::path("hicolor") / folder / "apps" / "hexstead3d.png";
+  const fs::path parent = executableDirectory.parent_path();
+  std::error_code error;
+  for (const fs::path& icons : {parent / "share" / "icons", parent / "icons"}) {
+    if (fs::is_regular_file(icons / theme, error)) return (icons / theme).string();
+  }
+  return {};
+}
+
 std::string LocateArchive(const std::string& dataDirectory, const std::string& fileName,
                           const std::vector<fs::path>& shippedDirectories) {
   const std::string own = dataDirectory + "/" + fileName;

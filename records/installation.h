@@ -34,6 +34,11 @@ std::filesystem::path ExecutableDirectory();
 // <dir>/../data for a program in a build tree (build/app beside build/data).
 std::vector<std::filesystem::path> ShippedArchiveDirectories(const std::filesystem::path& executableDirectory);
 
+// The desktop icon of `size` pixels shipped with a program in
+// `executableDirectory`: <dir>/../share/icons/hicolor/<n>x<n>/apps/hexstead3d.png
+// (a package) or <dir>/../icons/hicolor/... (a build tree); empty when none.
+std::string LocateDesktopIcon(const std::filesystem::path& executableDirectory, int size);
+
 // The path to read the archive `fileName` from: <dataDirectory>/<fileName>
 // when that file exists (a user's own archives win), else the first shipped
 // directory holding it, else <dataDirectory>/<fileName> again so that a

@@ -56,6 +56,19 @@ TEST_F(ArchiveLookupTest, AMissingArchiveIsNamedInTheDataDirectory) {
   EXPECT_EQ(LocateArchive(Data(), "tiny.tex", shipped_), Data() + "/tiny.tex");
 }
 
+TEST_F(ArchiveLookupTest, TheWindowIconIsTheShippedDesktopIconOfThatSize) {
+  const fs::path bin = root_ / "usr/bin";
+  EXPECT_EQ(LocateDesktopIcon(bin, 48), "");
+  fs::create_directories(root_ / "usr/icons/hicolor/48x48/apps");
+  Touch(root_ / "usr/icons/hicolor/48x48/apps/hexstead3d.png");  // a build tree
+  EXPECT_EQ(LocateDesktopIcon(bin, 48), (root_ / "usr/icons/hicolor/48x48/apps/hexstead3d.png").string());
+  fs::create_directories(root_ / "usr/share/icons/hicolor/48x48/apps");
+  Touch(root_ / "usr/share/icons/hicolor/48x48/apps/hexstead3d.png");  // a package
+  EXPECT_EQ(LocateDesktopIcon(bin, 48), (root_ / "usr/share/icons/hicolor/48x48/apps/hexstead3d.png").string());
+  EXPECT_EQ(LocateDesktopIcon(bin, 32), "");
+  EXPECT_EQ(LocateDesktopIcon(fs::path(), 48), "");
+}
+
 TEST(UserDirectoryTest, FollowsTheXdgRules) {
   EXPECT_EQ(UserWorkDirectory("/xdg", "/home/ann"), fs::path("/xdg/Hexstead3D"));
   // Relative and empty XDG_DATA_HOME values are ignored.

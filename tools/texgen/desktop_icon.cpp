@@ -106,7 +106,7 @@ void PaintDesktopIcon(cairo_t* cr, double size) {
 
   // The settlement stands on the shared corner, a little above it so that its
   // foot covers the corner.
-  const double piece = size * (size < 32 ? 0.50 : 0.40);
+  const double piece = size * (size < 32 ? 0.50 : size <= 48 ? 0.46 : 0.40);
   DrawPieceIcon(cr, PieceKind::Settlement, palette::kPlayers[4], px, py - piece * 0.12, piece);
   cairo_restore(cr);
 }
