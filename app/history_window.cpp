@@ -1,5 +1,7 @@
 #include "history_window.h"
 
+#include <algorithm>
+
 #include <wx/clipbrd.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
@@ -25,13 +27,18 @@ wxBitmap HistoryPicture(const CInterfaceImages& images, int slot) {
     // A missing picture keeps its place in the list, so that the indices of
     // the others stay right.
     wxImage blank(kPictureSize, kPictureSize);
-    blank.SetRGB(wxRect(0, 0, kPictureSize, kPictureSize), kTransparentKey.Red(), kTransparentKey.Green(),
-                 kTransparentKey.Blue());
+    blank.InitAlpha();
+    std::fill_n(blank.GetAlpha(), kPictureSize * kPictureSize, wxIMAGE_ALPHA_TRANSPARENT);
     return wxBitmap(blank);
   }
-  if (bitmap.GetWidth() != kPictureSize || bitmap.GetHeight() != kPictureSize)
-    bitmap = wxBitmap(bitmap.ConvertToImage().Scale(kPictureSize, kPictureSize));
-  return bitmap;
+  wxImage image = bitmap.ConvertToImage();
+  if (image.GetWidth() != kPictureSize || image.GetHeight() != kPictureSize)
+    image = image.Scale(kPictureSize, kPictureSize);
+  // The key colour becomes transparent through an alpha channel: the tree
+  // draws such pictures without building a masked copy each time.
+  image.SetMaskColour(kTransparentKey.Red(), kTransparentKey.Green(), kTransparentKey.Blue());
+  image.InitAlpha();
+  return wxBitmap(image);
 }
 
 wxString ToWx(const std::string& cp1252) { return wxString::FromUTF8(Cp1252ToUtf8(cp1252)); }
@@ -44,7 +51,7 @@ CHistoryWindow::CHistoryWindow(wxWindow* parent, const CInterfaceImages& images)
   tree_ = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                          wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT | wxTR_SINGLE);
   pictures_ = new wxImageList(kPictureSize, kPictureSize, true, kPictureCount);
-  for (int slot = 0; slot < kPictureCount; ++slot) pictures_->Add(HistoryPicture(images, slot), kTransparentKey);
+  for (int slot = 0; slot < kPictureCount; ++slot) pictures_->Add(HistoryPicture(images, slot));
   tree_->AssignImageList(pictures_);
   root_ = tree_->AddRoot(wxString());
 
@@ -83,6 +90,14 @@ void CHistoryWindow::ShowHistory(const CHistoryLog& log) {
 void CHistoryWindow::Clear() { ShowHistory(CHistoryLog()); }
 
 void CHistoryWindow::RemoveFrom(size_t first) {
+  // Everything at once: deleting item by item leaves the tree control slow to
+  // update afterwards.
+  if (first == 0 && !shown_.empty()) {
+    tree_->DeleteChildren(root_);
+    ids_.clear();
+    shown_.clear();
+    return;
+  }
   // From the end, so that entries go before the group above them.
   while (shown_.size() > first) {
     tree_->Delete(ids_.back());

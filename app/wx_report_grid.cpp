@@ -94,6 +94,11 @@ wxFont CWxReportGrid::ToWxFont(const GridFont& font) {
 // --- IReportGrid -------------------------------------------------------------
 
 void CWxReportGrid::Reset(int rows, int columns) {
+  // A layout writes every cell: the grid is drawn once when it is done.
+  if (holdDepth_ > 0 && !batched_) {
+    grid_.BeginBatch();
+    batched_ = true;
+  }
   // A new table drops every text, attribute and merge of the old one.
   grid_.SetTable(new wxGridStringTable(std::max(rows, 0), std::max(columns, 0)), true);
   boxes_.clear();
@@ -114,7 +119,10 @@ void CWxReportGrid::SetBaseFont(const GridFont& font, int rowHeight) {
 }
 
 void CWxReportGrid::SetCellText(int row, int column, const std::string& text) {
-  grid_.SetCellValue(row, column, wxString::FromUTF8(Cp1252ToUtf8(text)));
+  // A refresh rewrites whole sections, mostly with the texts they hold: only
+  // a changed text is set, and the grid then redraws that cell alone.
+  const wxString value = wxString::FromUTF8(Cp1252ToUtf8(text));
+  if (grid_.GetCellValue(row, column) != value) grid_.SetCellValue(row, column, value);
 }
 
 void CWxReportGrid::SetCellFont(int row, int column, const GridFont& font) {
@@ -151,10 +159,17 @@ void CWxReportGrid::SetTopRow(int row) {
   grid_.Scroll(x, grid_.CellToRect(row, 0).GetTop() / lineHeight);
 }
 
-void CWxReportGrid::HoldRedraw() { grid_.BeginBatch(); }
+// Outside a layout, holding the redraw needs no batch: each changed cell
+// marks only its own rectangle for drawing, and the toolkit draws all of them
+// together once the refresh is done. A batch would redraw the whole grid.
+void CWxReportGrid::HoldRedraw() { ++holdDepth_; }
 
 void CWxReportGrid::ReleaseRedraw() {
-  if (grid_.GetBatchCount() > 0) grid_.EndBatch();
+  if (holdDepth_ == 0 || --holdDepth_ > 0) return;
+  if (batched_) {
+    batched_ = false;
+    grid_.EndBatch();
+  }
 }
 
 // --- after a layout -----------------------------------------------------------

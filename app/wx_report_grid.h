@@ -66,6 +66,8 @@ class CWxReportGrid : public IReportGrid {
  private:
   wxGrid& grid_;
   int rowHeight_ = 0;
+  int holdDepth_ = 0;
+  bool batched_ = false;  // a layout is being written in one batch
   std::vector<Box> boxes_;
   std::map<std::pair<int, int>, uint8_t> edges_;
 };

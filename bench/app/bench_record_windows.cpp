@@ -109,21 +109,18 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-// Milliseconds for one input and both windows painted, median of `repeats`;
-// the input is taken back after each (not timed).
-double TimeInput(const std::function<void()>& input, const std::function<void()>& takeBack,
-                 const std::vector<wxWindow*>& windows, int repeats) {
-  std::vector<double> times;
-  for (int i = 0; i < repeats; ++i) {
-    Pump();
-    const auto start = Clock::now();
-    input();
-    for (wxWindow* w : windows) w->Update();
-    times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    takeBack();
-    for (wxWindow* w : windows) w->Update();
-  }
-  return Median(times);
+// Milliseconds for one input with both windows painted; the input is taken
+// back after each (not timed).
+double TimeOnce(const std::function<void()>& input, const std::function<void()>& takeBack,
+                const std::vector<wxWindow*>& windows) {
+  Pump();
+  const auto start = Clock::now();
+  input();
+  for (wxWindow* w : windows) w->Update();
+  const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  takeBack();
+  for (wxWindow* w : windows) w->Update();
+  return ms;
 }
 
 }  // namespace
@@ -169,18 +166,33 @@ int main(int argc, char** argv) {
     };
     auto undo = [&] { session.UndoLast(); };
     // Mode 0: as the program refreshes; 1: every section and the whole
-    // tree; 2: the session alone, windows not told (its own share).
-    double times[3][2];
-    for (int mode = 0; mode < 3; ++mode) {
+    // tree; 2: the session alone, windows not told (its own share). The
+    // modes take turns within each repeat, so that a machine busy with other
+    // work slows all of them alike; each figure is a median.
+    std::vector<double> samples[3][2];
+    auto setMode = [&](int mode) {
       ui.SetFull(mode == 1);
       ui.Connect(mode == 2 ? nullptr : &session);
-      times[mode][0] = TimeInput(roll, undo, windows, repeats);
+    };
+    for (int r = 0; r < repeats; ++r) {
+      for (int mode = 0; mode < 3; ++mode) {
+        setMode(mode);
+        samples[mode][0].push_back(TimeOnce(roll, undo, windows));
+      }
+      setMode(0);
       session.OnRoll(8);
       session.OnContinue();
-      times[mode][1] = TimeInput(trade, undo, windows, repeats);
+      for (int mode = 0; mode < 3; ++mode) {
+        setMode(mode);
+        samples[mode][1].push_back(TimeOnce(trade, undo, windows));
+      }
+      setMode(0);
       session.UndoLast();
       session.UndoLast();
     }
+    double times[3][2];
+    for (int mode = 0; mode < 3; ++mode)
+      for (int k = 0; k < 2; ++k) times[mode][k] = Median(samples[mode][k]);
     std::printf("game: %d turns, %zu history lines, %d statistics rows\n", session.History().TurnCount(),
                 session.History().Log().ItemCount(), stats->Grid().GetNumberRows());
     const char* names[2] = {"roll ", "trade"};
