@@ -150,20 +150,7 @@ class RecordWindows : public ::testing::Test {
     gui::Pump(50);
   }
 
-  // File > New through both wizard dialogs with their defaults (three or
-  // four players, trades not tracked, the board entered by hand).
-  static void OpenGame() {
-    std::set<wxDialog*> answered;
-    gui::WhileModal([] { TheApp().NewGame(); },
-                    [&] {
-                      for (int id : {155, 156}) {
-                        wxDialog* dialog = gui::ShownDialog(id);
-                        if (dialog == nullptr || answered.count(dialog) != 0) continue;
-                        answered.insert(dialog);
-                        gui::ClickWindow(dialog->FindWindow(wxID_OK));
-                      }
-                    });
-  }
+  static void OpenGame() { gui::OpenGameWithDefaults(); }
 
   CGameSession& Session() { return view_->Session(); }
   CHistoryWindow& History() { return view_->HistoryWindow(); }
