@@ -14,7 +14,9 @@ class CBoardSetupPanel;
 class CBuildButton;
 class CChipPanel;
 class CGLSettingsDialog;
+class CHistoryWindow;
 class CPlayerSelectDialog;
+class CStatisticsWindow;
 class CSidePanel;
 
 // The game view: it owns the session of the current game, the board window
@@ -41,6 +43,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CSidePanel& CurrentSidePanel() { return *current_; }
   CGLSettingsDialog& GLSettings() { return *glSettings_; }
   CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
+  CHistoryWindow& HistoryWindow() { return *historyWindow_; }
+  CStatisticsWindow& StatisticsWindow() { return *statisticsWindow_; }
   CBuildButton& BuildButton(PurchaseKind kind);
   bool IsReady() const { return ready_; }
 
@@ -67,6 +71,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void SidePanelChanged() override;
   void PlayerDialogsChanged() override;
   void BoardChanged() override;
+  void HistoryChanged() override;
+  void StatisticsChanged(ReportMask reports) override;
 
   // --- IBoardViewClient -----------------------------------------------------------
   CSceneInput SceneInput() const override;
@@ -81,6 +87,11 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void SyncSidePanel();
   void SyncBuildButtons();
   void SyncPlayerDialogs();
+  // The history and statistics windows.
+  void CreateRecordWindows(wxWindow* parent);
+  void BindRecordWindowCommands();
+  void SyncStatistics(ReportMask reports);
+  void DestroyRecordWindows();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   void TogglePopup(wxWindow* dialog);
@@ -96,6 +107,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CSidePanel* current_ = nullptr;
   CGLSettingsDialog* glSettings_ = nullptr;
   CPlayerSelectDialog* playerSelect_ = nullptr;
+  CHistoryWindow* historyWindow_ = nullptr;
+  CStatisticsWindow* statisticsWindow_ = nullptr;
   bool ready_ = false;
   // Pickable ids of the current state, kept for the scene input's spans.
   mutable std::vector<int32_t> pickable_;
