@@ -87,7 +87,8 @@ CPlayerOrderDialog::CPlayerOrderDialog(wxWindow* parent, OkHandler onOk, std::fu
   top->Add(buttons, 0, wxEXPAND | wxALL, 10);
   SetSizerAndFit(top);
 
-  pad_ = new CDicePadDialog(parent, [this](int total) { EnterRoll(total); });
+  // The pad belongs to this dialog and goes with it.
+  pad_ = new CDicePadDialog(this, [this](int total) { EnterRoll(total); });
 
   useDice_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { StartDiceRolls(); });
   ok_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -112,9 +113,7 @@ CPlayerOrderDialog::CPlayerOrderDialog(wxWindow* parent, OkHandler onOk, std::fu
   });
 }
 
-CPlayerOrderDialog::~CPlayerOrderDialog() {
-  if (pad_ != nullptr) pad_->Destroy();
-}
+CPlayerOrderDialog::~CPlayerOrderDialog() = default;
 
 void CPlayerOrderDialog::Load(const std::vector<wxString>& names, const std::vector<uint32_t>& colours) {
   names_ = names;
@@ -146,8 +145,10 @@ bool CPlayerOrderDialog::Show(bool show) {
   if (show && !IsShown()) {
     CentreOnParent();
     Move(GetPosition() + wxPoint(125, 0));
-    pad_->CentreOnParent();
-    pad_->Move(pad_->GetPosition() - wxPoint(pad_->GetSize().x, 0));
+    // The pad is centred on the main window, then moved left by its width.
+    const wxRect main = GetParent() != nullptr ? GetParent()->GetScreenRect() : GetScreenRect();
+    const wxSize pad = pad_->GetSize();
+    pad_->Move(main.x + (main.width - pad.x) / 2 - pad.x, main.y + (main.height - pad.y) / 2);
   }
   if (!show) pad_->Hide();
   return wxDialog::Show(show);

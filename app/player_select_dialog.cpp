@@ -68,7 +68,9 @@ CPlayerSelectDialog::CPlayerSelectDialog(wxWindow* parent, OkHandler onOk, std::
   ok_ = new wxButton(this, wxID_OK, "OK");
   cancel_ = new wxButton(this, wxID_CANCEL, "Cancel");
   ok_->Disable();
+  seatCount_ = new wxStaticText(this, wxID_ANY, wxString());
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->Add(seatCount_, 0, wxALIGN_CENTER_VERTICAL);
   buttons->AddStretchSpacer();
   buttons->Add(ok_, 0, wxRIGHT, 6);
   buttons->Add(cancel_);
@@ -287,6 +289,14 @@ void CPlayerSelectDialog::SeatingChanged() {
   const int low = largeBoard_ ? 5 : 3;
   const int high = largeBoard_ ? 6 : 4;
   ok_->Enable(seated >= low && seated <= high);
+  // Say why OK is not offered yet.
+  const wxString range = wxString::Format("%d or %d players", low, high);
+  if (seated == 0) {
+    seatCount_->SetLabel("Seat " + range + ".");
+  } else {
+    seatCount_->SetLabel(wxString::Format("%d %s seated; this board takes %s.", seated,
+                                          seated == 1 ? "player" : "players", range));
+  }
   // Seated people are greyed in the list.
   for (int row = 0; row < players_->GetItemCount(); ++row) {
     const int databaseIndex = static_cast<int>(players_->GetItemData(row));

@@ -59,6 +59,7 @@ class CPlayerSelectDialog : public wxDialog {
   std::array<CPlayerBox*, 6> seats_{};
   std::array<CPlayer, 6> seated_{};
   wxStaticText* statistics_ = nullptr;
+  wxStaticText* seatCount_ = nullptr;
   wxButton* ok_ = nullptr;
   wxButton* cancel_ = nullptr;
   CTextDrag drag_;

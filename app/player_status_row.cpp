@@ -20,6 +20,7 @@ constexpr int kBadgeSize = 16;
 constexpr int kTitleBadgeLeft = 131;  // Largest Army; Longest Road 16 to the right
 constexpr int kResourceTop = 46;
 constexpr int kResourceSize = 20;
+constexpr int kResourceLeft = 2;
 constexpr int kResourceStep = 34;  // picture and its count
 
 }  // namespace
@@ -61,12 +62,13 @@ CPlayerStatusRow::CPlayerStatusRow(wxWindow* parent, wxWindowID id, wxPoint pos,
     longestRoad_->Hide();
   }
   for (int r = 0; r < 5; ++r) {
-    const int left = kMargin + r * kResourceStep;
+    const int left = kResourceLeft + r * kResourceStep;
     pictures_[r] = new wxStaticBitmap(this, wxID_ANY,
                                       WithColourKey(images.Bitmap(InterfaceArchive::Res, kResStatusRowSlot + r)),
                                       wxPoint(left, kResourceTop), wxSize(kResourceSize, kResourceSize));
-    counts_[r] = new CColourLabel(this, wxID_ANY, "0", wxPoint(left + kResourceSize + 1, kResourceTop + 3),
-                                  wxSize(kResourceStep - kResourceSize - 2, 15), font, *wxBLACK, back);
+    // Room for two digits (the bank holds up to 19 or 24 of a kind).
+    counts_[r] = new CColourLabel(this, wxID_ANY, "0", wxPoint(left + kResourceSize - 1, kResourceTop + 3),
+                                  wxSize(kResourceStep - kResourceSize, 15), font, *wxBLACK, back);
     pictures_[r]->Hide();
     counts_[r]->Hide();
   }

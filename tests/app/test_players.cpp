@@ -52,7 +52,7 @@ constexpr uint32_t kOrange = 0x0683FF;
 constexpr uint32_t kBlue = 0xDF2020;
 
 // File > New with a generated board, "3 or 4" unless `fiveOrSix`.
-CHexsteadView* OpenGeneratedGame(bool fiveOrSix) {
+CHexsteadView* OpenGeneratedGame(bool fiveOrSix, bool trackTrades = false) {
   std::set<wxDialog*> answered;
   gui::WhileModal([] { TheApp().NewGame(); },
                   [&] {
@@ -62,6 +62,7 @@ CHexsteadView* OpenGeneratedGame(bool fiveOrSix) {
                       answered.insert(dialog);
                       if (id == 156) {
                         if (fiveOrSix) gui::ClickWindow(dialog->FindWindow(IDC_PLAYERS_56));
+                        if (trackTrades) gui::ClickWindow(dialog->FindWindow(IDC_TRACK_TRADES));
                         gui::ClickWindow(dialog->FindWindow(IDC_GENERATE_BOARD));
                       }
                       gui::ClickWindow(dialog->FindWindow(wxID_OK));
@@ -329,6 +330,68 @@ TEST_F(Players, ManualOrderCancelAndTheLargeBoardRange) {
   EXPECT_FALSE(session.Fields().playersSelected);
   EXPECT_EQ(select.SeatedCount(), 6);
   EXPECT_TRUE(select.OkEnabled());
+}
+
+TEST_F(Players, StatusRowsWithTheBankShowOnlyWhatIsHeld) {
+  CHexsteadView* view = OpenGeneratedGame(false, true);
+  ASSERT_NE(view, nullptr);
+  CGameSession& session = view->Session();
+  CPlayerSelectDialog& select = view->PlayerSelection();
+  ASSERT_TRUE(gui::WaitFor([&] { return select.IsShown(); }));
+  for (const char* name : {"Ames", "Baker", "Cole"}) AddPlayer(select, name, "Y");
+  for (int row = 0; row < 3; ++row) DoubleClickRow(select, select.PlayerList()->GetItemText(row));
+  gui::ClickWindow(select.FindWindow(wxID_OK));
+  CPlayerOrderDialog& order = view->PlayerOrder();
+  ASSERT_TRUE(gui::WaitFor([&] { return order.IsShown(); }));
+  for (int seat = 0; seat < 3; ++seat) gui::DoubleClickAt(Centre(order.PlayerBox(seat)));
+  gui::Pump(100);
+  ASSERT_TRUE(order.OkEnabled());
+  gui::ClickWindow(order.FindWindow(wxID_OK));
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == InitialPlacement; }));
+
+  CPlayerStatusRows& rows = view->StatusRows();
+  ASSERT_EQ(rows.Count(), 4);
+  CPlayerStatusRow* bank = rows.Row(-1);
+  ASSERT_NE(bank, nullptr);
+  EXPECT_EQ(bank->GetPosition(), wxPoint(0, 72 * 3));
+  EXPECT_EQ(bank->NameLabel()->GetLabel(), "Bank");
+  EXPECT_EQ(bank->GetBackgroundColour(), *wxWHITE);
+  EXPECT_EQ(bank->PointsLabel(), nullptr);
+  EXPECT_EQ(bank->LargestArmyBadge(), nullptr);
+  for (int r = 0; r < 5; ++r) {
+    EXPECT_TRUE(bank->ResourcePicture(r)->IsShown());
+    EXPECT_EQ(bank->ResourceCount(r)->GetLabel(), wxString::Format("%d", session.Bank()[r]));
+  }
+  EXPECT_GE(TheApp().MainFrame()->GetMinSize().y, 70 + 72 * 4);
+
+  // A hand of two Wheat and one Sheep, 3 points and the Largest Army; then
+  // nothing again: only held cards and held titles show.
+  CPlayerStatusRow* first = rows.Row(0);
+  ASSERT_NE(first, nullptr);
+  CPlayerStatusRow::Shown held;
+  held.counts = {0, 2, 0, 0, 1};
+  held.points = 3;
+  held.largestArmy = true;
+  first->Update(held);
+  EXPECT_FALSE(first->ResourcePicture(0)->IsShown());
+  EXPECT_TRUE(first->ResourcePicture(1)->IsShown());
+  EXPECT_EQ(first->ResourceCount(1)->GetLabel(), "2");
+  EXPECT_TRUE(first->ResourceCount(4)->IsShown());
+  EXPECT_EQ(first->PointsLabel()->GetLabel(), "Points: 3");
+  EXPECT_TRUE(first->LargestArmyBadge()->IsShown());
+  EXPECT_FALSE(first->LongestRoadBadge()->IsShown());
+  gui::Screenshot("players_05_status_rows_with_bank");
+  // A refresh brings the row back to the session's state.
+  rows.Refresh(session);
+  EXPECT_FALSE(first->ResourcePicture(1)->IsShown());
+  EXPECT_FALSE(first->ResourceCount(4)->IsShown());
+  EXPECT_EQ(first->PointsLabel()->GetLabel(), "Points: 0");
+  EXPECT_FALSE(first->LargestArmyBadge()->IsShown());
+
+  // Undo back into the playing order removes the rows with the turn panel.
+  gui::ClickWindow(view->TurnPanel().FindWindow(IDC_UNDO_BUTTON));
+  ASSERT_TRUE(gui::WaitFor([&] { return order.IsShown(); }));
+  EXPECT_EQ(rows.Count(), 0);
 }
 
 }  // namespace
