@@ -76,7 +76,7 @@ void CHexsteadView::InitialUpdate() {
   board_->InitGL();
   images_.Load("data", [this](const std::string& text) { ShowMessage("Hexstead3D", text); });
 
-  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this);
+  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, random_, store_});
   CreateChildWindows();
   const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
   session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);

@@ -9,6 +9,7 @@
 #include "board_view.h"
 #include "engine/session/session.h"
 #include "interface_images.h"
+#include "records/game_database.h"
 
 class CBoardSetupPanel;
 class CBuildButton;
@@ -95,6 +96,12 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   wxWindow* Owner() const;
 
   CBoardView* board_ = nullptr;
+  // The session's services: the program's clock, the C library generator
+  // reseeded from the system clock, and the application's game database.
+  CProgramClock clock_;
+  CLibraryRandom randomSource_;
+  CBoardRandom random_{randomSource_, SystemClockSeconds};
+  CGameDatabaseStore store_{CGameDatabase::Instance()};
   std::unique_ptr<CGameSession> session_;
   CInterfaceImages images_;
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
