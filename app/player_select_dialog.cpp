@@ -136,20 +136,11 @@ bool CPlayerSelectDialog::Show(bool show) {
 void CPlayerSelectDialog::ReloadPlayers() {
   CPlayerDatabase& database = CPlayerDatabase::Instance();
   known_ = database.Players();
-  figures_.assign(known_.size(), CPlayerFigures{});
-  lastGameStart_.assign(known_.size(), 0.0);
   try {
-    CGameDatabase::Instance().ForEachHeader([this](int, const CGame& game) {
-      for (size_t p = 0; p < known_.size(); ++p) {
-        const int before = figures_[p].games;
-        AddGameToFigures(figures_[p], known_[p].playerId, game);
-        if (figures_[p].games != before) lastGameStart_[p] = std::max(lastGameStart_[p], game.startTime.days);
-      }
-    });
+    figures_ = database.Figures(CGameDatabase::Instance());
   } catch (const std::exception&) {
     // Unreadable stored games show no figures; seating still works.
     figures_.assign(known_.size(), CPlayerFigures{});
-    lastGameStart_.assign(known_.size(), 0.0);
   }
 
   // Seats keep their people; one who left the database frees the seat.
@@ -211,8 +202,7 @@ void CPlayerSelectDialog::ShowStatistics(int databaseIndex) {
     return;
   }
   const CPlayerFigures& figures = figures_[databaseIndex];
-  const double last = lastGameStart_[databaseIndex];
-  const std::string lastGame = figures.games > 0 ? ListDate(last) : std::string("none");
+  const std::string lastGame = figures.games > 0 ? ListDate(figures.lastGameStart) : std::string("none");
   statistics_->SetLabel(wxString::Format("%s\nGames: %s    Wins: %s    Average: %s\nLast game: %s",
                                          Shown(known_[databaseIndex].DisplayName()),
                                          figures.GamesText(), figures.WinsText(), figures.AverageText(),

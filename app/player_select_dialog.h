@@ -67,6 +67,5 @@ class CPlayerSelectDialog : public wxDialog {
   // The database as last read, and each player's figures from the stored games.
   std::vector<CPlayer> known_;
   std::vector<CPlayerFigures> figures_;
-  std::vector<double> lastGameStart_;
   OkHandler onOk_;
 };
