@@ -7,6 +7,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "close_box.h"
 #include "colour_label.h"
 #include "command_ids.h"
 #include "dice_pad_dialog.h"
@@ -100,17 +101,7 @@ CPlayerOrderDialog::CPlayerOrderDialog(wxWindow* parent, OkHandler onOk, std::fu
   cancel->Bind(wxEVT_BUTTON, [onCancel = std::move(onCancel)](wxCommandEvent&) {
     if (onCancel) onCancel();
   });
-  // The close box acts as Cancel; the game hides the dialog.
-  Bind(wxEVT_CLOSE_WINDOW, [cancel](wxCloseEvent& event) {
-    if (!event.CanVeto()) {
-      event.Skip();
-      return;
-    }
-    event.Veto();
-    wxCommandEvent click(wxEVT_BUTTON, wxID_CANCEL);
-    click.SetEventObject(cancel);
-    cancel->ProcessWindowEvent(click);
-  });
+  CloseBoxPressesCancel(this, cancel);
 }
 
 CPlayerOrderDialog::~CPlayerOrderDialog() = default;

@@ -10,6 +10,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "close_box.h"
 #include "command_ids.h"
 #include "engine/session/session.h"
 #include "panel_font.h"
@@ -101,19 +102,7 @@ CPlayerSelectDialog::CPlayerSelectDialog(wxWindow* parent, OkHandler onOk, std::
   cancel_->Bind(wxEVT_BUTTON, [onCancel = std::move(onCancel)](wxCommandEvent&) {
     if (onCancel) onCancel();
   });
-  // The dialog is shown and hidden by the game; its close box acts as Cancel.
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-    if (!event.CanVeto()) {
-      event.Skip();
-      return;
-    }
-    event.Veto();
-    if (cancel_->IsEnabled()) {
-      wxCommandEvent click(wxEVT_BUTTON, wxID_CANCEL);
-      click.SetEventObject(cancel_);
-      cancel_->ProcessWindowEvent(click);
-    }
-  });
+  CloseBoxPressesCancel(this, cancel_);
 }
 
 void CPlayerSelectDialog::Prepare(bool largeBoard, bool allowCancel) {

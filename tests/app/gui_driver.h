@@ -46,6 +46,10 @@ wxDialog* ShownDialog(int id);
 // 100 ms inside the modal loops to answer them with the mouse.
 void WhileModal(const std::function<void()>& start, const std::function<void()>& onTick);
 
+// File > New answered with the mouse: OK in "What do you want to do?" and,
+// after `options` (which may click its controls), OK in "Game Options".
+void OpenNewGame(const std::function<void(wxDialog*)>& options = {});
+
 // Writes a picture of the whole screen to <screenshot dir>/<name>.png.
 void Screenshot(const std::string& name);
 

@@ -53,21 +53,11 @@ constexpr uint32_t kBlue = 0xDF2020;
 
 // File > New with a generated board, "3 or 4" unless `fiveOrSix`.
 CHexsteadView* OpenGeneratedGame(bool fiveOrSix, bool trackTrades = false) {
-  std::set<wxDialog*> answered;
-  gui::WhileModal([] { TheApp().NewGame(); },
-                  [&] {
-                    for (int id : {155, 156}) {
-                      wxDialog* dialog = gui::ShownDialog(id);
-                      if (dialog == nullptr || answered.count(dialog) != 0) continue;
-                      answered.insert(dialog);
-                      if (id == 156) {
-                        if (fiveOrSix) gui::ClickWindow(dialog->FindWindow(IDC_PLAYERS_56));
-                        if (trackTrades) gui::ClickWindow(dialog->FindWindow(IDC_TRACK_TRADES));
-                        gui::ClickWindow(dialog->FindWindow(IDC_GENERATE_BOARD));
-                      }
-                      gui::ClickWindow(dialog->FindWindow(wxID_OK));
-                    }
-                  });
+  gui::OpenNewGame([&](wxDialog* options) {
+    if (fiveOrSix) gui::ClickWindow(options->FindWindow(IDC_PLAYERS_56));
+    if (trackTrades) gui::ClickWindow(options->FindWindow(IDC_TRACK_TRADES));
+    gui::ClickWindow(options->FindWindow(IDC_GENERATE_BOARD));
+  });
   return TheApp().OpenView();
 }
 
