@@ -34,7 +34,7 @@ CPlayerSelectDialog::CPlayerSelectDialog(wxWindow* parent, OkHandler onOk, std::
     : wxDialog(parent, 150, "Select the players in your Hexstead game"), onOk_(std::move(onOk)) {
   auto* hint = new wxStaticText(this, wxID_ANY,
                                 "Drag a player onto a coloured seat, or double-click a player to seat them.\n"
-                                "Drag a seated player back onto the list to free the seat.");
+                                "Drag a seated player back onto the list, or double-click the seat, to free it.");
 
   players_ = new wxListCtrl(this, IDC_PLAYER_LIST, wxDefaultPosition, wxSize(220, 228),
                             wxLC_REPORT | wxLC_SINGLE_SEL);
@@ -53,6 +53,11 @@ CPlayerSelectDialog::CPlayerSelectDialog(wxWindow* parent, OkHandler onOk, std::
     seats->Add(seats_[i], 0, i + 1 < seats_.size() ? wxBOTTOM : 0, 6);
     const int seat = static_cast<int>(i);
     seats_[i]->OnDragStart([this, seat] { drag_.Start(this, PlayerDragText(seats_[seat]->Player(), -1)); });
+    // A double-click frees the seat again.
+    seats_[i]->OnDoubleClick([this, seat] {
+      seats_[seat]->Clear();
+      SeatingChanged();
+    });
     drag_.AddTarget(seats_[i], [this, seat](const wxString& text) { DropOnSeat(seat, text); });
   }
   drag_.AddTarget(players_, [this](const wxString& text) { DropOnList(text); });

@@ -22,6 +22,7 @@
 #include "main_frame.h"
 #include "player_box.h"
 #include "player_colours.h"
+#include "player_edit_dialog.h"
 #include "player_order_dialog.h"
 #include "player_select_dialog.h"
 #include "player_status_row.h"
@@ -285,6 +286,13 @@ TEST_F(Players, ManualOrderCancelAndTheLargeBoardRange) {
   DoubleClickRow(select, "Ford, X");
   EXPECT_EQ(select.Seat(0)->GetLabel(), "X Ford");
   EXPECT_TRUE(select.OkEnabled());  // six
+  // A double-click on a seat frees it; the player can sit down again.
+  gui::DoubleClickAt(Centre(select.Seat(1)));
+  gui::Pump(100);
+  EXPECT_TRUE(select.Seat(1)->IsEmpty());
+  EXPECT_EQ(select.SeatedCount(), 5);
+  DoubleClickRow(select, "Baker, X");
+  EXPECT_EQ(select.Seat(1)->GetLabel(), "X Baker");
   gui::ClickWindow(select.FindWindow(wxID_OK));
 
   CPlayerOrderDialog& order = view->PlayerOrder();
@@ -320,6 +328,30 @@ TEST_F(Players, ManualOrderCancelAndTheLargeBoardRange) {
   EXPECT_FALSE(session.Fields().playersSelected);
   EXPECT_EQ(select.SeatedCount(), 6);
   EXPECT_TRUE(select.OkEnabled());
+}
+
+TEST_F(Players, EditDialogShowsStoredNamesAndStoresWhatIsTyped) {
+  // Stored names are Windows-1252: 0xFC is u-umlaut, 0x80 the euro sign.
+  CPlayerEditDialog edit(TheApp().MainFrame(), "Edit a player", "M\xFCller", "\x80va");
+  auto* last = static_cast<wxTextCtrl*>(edit.FindWindow(IDC_EDIT_LAST_NAME));
+  auto* first = static_cast<wxTextCtrl*>(edit.FindWindow(IDC_EDIT_FIRST_NAME));
+  ASSERT_NE(last, nullptr);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(edit.GetTitle(), "Edit a player");
+  EXPECT_EQ(last->GetValue(), wxString::FromUTF8("M\xC3\xBCller"));
+  EXPECT_EQ(first->GetValue(), wxString::FromUTF8("\xE2\x82\xACva"));
+  EXPECT_EQ(edit.LastName(), "M\xFCller");
+  // "Last Name:" comes first in the dialog.
+  EXPECT_LT(last->GetPosition().y, first->GetPosition().y);
+  edit.Show();
+  gui::Pump(100);
+  gui::Screenshot("players_06_edit_dialog");
+  // A character without a Windows-1252 byte is stored as '?'; empty stays empty.
+  first->ChangeValue(wxString::FromUTF8("J\xC5\x8Dn"));
+  last->ChangeValue(wxString());
+  EXPECT_EQ(edit.FirstName(), "J?n");
+  EXPECT_EQ(edit.LastName(), "");
+  edit.Hide();
 }
 
 TEST_F(Players, StatusRowsWithTheBankShowOnlyWhatIsHeld) {
