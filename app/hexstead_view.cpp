@@ -311,24 +311,28 @@ void CHexsteadView::OnCancelPlayerOrder() {
 void CHexsteadView::OnChooseTile(int tileType) {
   if (!session_) return;
   session_->ChooseTile(tileType);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::OnBoardPick(int location) {
   if (!session_ || location < 0) return;
   session_->Pick(location);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::OnBuild(PurchaseKind kind) {
   if (!session_) return;
   session_->OnBuild(kind);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::UndoLast() {
   if (!session_) return;
   session_->UndoLast();
+  ShowPendingDecision();
   SyncWithSession();
 }
 
@@ -386,38 +390,46 @@ CSceneInput CHexsteadView::SceneInput() const {
   return in;
 }
 
-// --- ISessionUi ---------------------------------------------------------------------
+// --- the session's decisions and notices -----------------------------------------
+
+void CHexsteadView::ShowPendingDecision() {
+  while (session_ && session_->Pending().kind != DecisionKind::None) {
+    const PendingDecision decision = session_->Pending();
+    bool answered = false;
+    switch (decision.kind) {
+      case DecisionKind::Discards:
+      case DecisionKind::Steal:
+        // The discard and steal dialogs come with the turn panel; until then
+        // the decision is cancelled: a 7 that needs discards is dropped, and
+        // the robber move is taken back.
+        answered = session_->CancelDecision();
+        break;
+      case DecisionKind::BankTradeResource:
+        answered = session_->AnswerBankTradeResource(
+            AskBankTradeResource(Owner(), decision.bankTrade.wanted, decision.bankTrade.tradeable));
+        break;
+      case DecisionKind::VictoryPointCard:
+        answered = session_->AnswerVictoryPointCard(wxMessageBox(wxString::FromUTF8(decision.text),
+                                                                 wxString::FromUTF8(decision.caption), wxYES_NO,
+                                                                 Owner()) == wxYES);
+        break;
+      case DecisionKind::Winner:
+        answered = session_->AnswerWinner(AskWinnerConfirmed(Owner(), session_->PlayerName(decision.player)));
+        break;
+      case DecisionKind::HiddenPoints:
+        answered = session_->AnswerHiddenPoints(
+            AskHiddenVictoryPoints(Owner(), session_->PlayerName(decision.player), decision.maxPoints));
+        break;
+      case DecisionKind::None: break;
+    }
+    if (!answered) break;  // a dialog gave what the session cannot take: leave the rest to the next input
+  }
+  if (!session_) return;
+  for (const SessionNotice& notice : session_->TakeNotices()) ShowMessage(notice.caption, notice.text);
+}
 
 void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
   wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK, Owner());
-}
-
-bool CHexsteadView::AskYesNo(const std::string& caption, const std::string& text) {
-  return wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxYES_NO, Owner()) == wxYES;
-}
-
-int32_t CHexsteadView::ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) {
-  return AskBankTradeResource(Owner(), wanted, tradeable);
-}
-
-std::optional<SeatMatrix> CHexsteadView::ChooseDiscards(const DiscardOffer&) {
-  // The discard dialog comes with the turn panel; until then a 7 that needs
-  // discards is dropped, exactly as when the user cancels the dialog.
-  return std::nullopt;
-}
-
-std::optional<StealChoice> CHexsteadView::ChooseSteal(const StealOffer&) {
-  // The steal dialog comes with the turn panel; until then the robber move
-  // is taken back, as when the user cancels the dialog.
-  return std::nullopt;
-}
-
-bool CHexsteadView::ConfirmWinner(int32_t winner) {
-  return AskWinnerConfirmed(Owner(), session_ ? session_->PlayerName(winner) : std::string());
-}
-
-int32_t CHexsteadView::AskHiddenPoints(int32_t player, int32_t maxPoints) {
-  return AskHiddenVictoryPoints(Owner(), session_ ? session_->PlayerName(player) : std::string(), maxPoints);
 }
 
 void CHexsteadView::PromptChanged(const std::string& prompt) {

@@ -22,9 +22,9 @@ class CSidePanel;
 
 // The game view: it owns the session of the current game, the board window
 // and every window of the game (build buttons, side panels, modeless
-// dialogs). It forwards the user's input to the session and answers the
-// session's questions with dialogs; what the windows show comes from the
-// session's queries.
+// dialogs). It forwards the user's input to the session and, after each
+// input, shows the decision the session waits for as a dialog whose answer
+// is the next input; what the windows show comes from the session's queries.
 class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient {
  public:
   CHexsteadView() = default;
@@ -59,13 +59,6 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void UndoLast();
 
   // --- ISessionUi ---------------------------------------------------------------
-  void ShowMessage(const std::string& caption, const std::string& text) override;
-  bool AskYesNo(const std::string& caption, const std::string& text) override;
-  int32_t ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) override;
-  std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer& offer) override;
-  std::optional<StealChoice> ChooseSteal(const StealOffer& offer) override;
-  bool ConfirmWinner(int32_t winner) override;
-  int32_t AskHiddenPoints(int32_t player, int32_t maxPoints) override;
   void PromptChanged(const std::string& prompt) override;
   void StatusRowChanged(int32_t player) override;
   void TurnPanelChanged() override;
@@ -84,6 +77,10 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void BindCommands();
   void LayoutChildren();
   void SyncWithSession();
+  // After every input handed to the session: the pending decisions, one
+  // dialog after another until none is left, then the session's notices.
+  void ShowPendingDecision();
+  void ShowMessage(const std::string& caption, const std::string& text);
   void SyncSidePanel();
   void SyncBuildButtons();
   void SyncPlayerDialogs();

@@ -34,6 +34,8 @@ void CGameSession::ResetFields() {
   f_.playerCount = static_cast<int32_t>(game_.players.size());
   undo_.clear();
   history_.Clear();
+  pending_ = PendingDecision{};
+  decision_ = DecisionContext{};
 }
 
 void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard) {
@@ -80,7 +82,7 @@ void CGameSession::ShowStoredGame(const CBoard& board, const CHistoryLog& histor
 }
 
 bool CGameSession::Pick(int32_t id) {
-  if (!f_.pickEnabled || id < 0) return false;
+  if (Busy() || !f_.pickEnabled || id < 0) return false;
   std::size_t depth = undo_.size();
   bool accepted = false;
   switch (f_.gameState) {
@@ -109,7 +111,7 @@ bool CGameSession::Pick(int32_t id) {
 }
 
 bool CGameSession::PickRoadSide(int32_t position, int32_t logicalSide) {
-  if (!board_.OnBoard(position) || logicalSide < 0 || logicalSide > 5) return false;
+  if (Busy() || !board_.OnBoard(position) || logicalSide < 0 || logicalSide > 5) return false;
   // The wedge drawn for logical side k: c = 1 - k + rotation / 60 (mod 6).
   int turn = static_cast<int>(board_.Piece(position).rotation) / 60;
   int drawn = Wrap6(1 - logicalSide + turn);

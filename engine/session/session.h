@@ -7,6 +7,7 @@
 
 #include "engine/board/board.h"
 #include "engine/session/action_kind.h"
+#include "engine/session/bank_trade_plan.h"
 #include "engine/session/game_history.h"
 #include "engine/session/ledger_kind.h"
 #include "engine/session/pending_decision.h"
@@ -147,31 +148,38 @@ class CGameSession {
   void AddHistoryEntry(const CUndoNode& node);
   bool ReverseStep(CUndoNode& node);  // true: undo runs on into the next node
   bool TakeBackNewest();              // pops and reverses one node; ReverseStep's answer
-  void RestoreLongestRoad(const CUndoNode& node);
+  void RestoreLongestRoad(const LongestRoadBefore& before);
+  LongestRoadBefore SaveLongestRoad() const;
   // The reverse step of each kind, next to its forward step.
-  void UndoPlacedTile(CUndoNode& node);
-  void UndoPlacedChip(CUndoNode& node);
+  void UndoPlacedTile(const CUndoNode& node);
+  void UndoPlacedChip(const CUndoNode& node);
   void UndoSelectedPlayers(CUndoNode& node);
   void UndoSortedPlayers(CUndoNode& node);
-  void UndoInitialSettlement(CUndoNode& node);
-  void UndoInitialRoad(CUndoNode& node);
-  void UndoRoll(CUndoNode& node);
-  void UndoContinue(CUndoNode& node);
-  void UndoEndTurn(CUndoNode& node);
-  void UndoShowedOptions(CUndoNode& node);
-  void UndoPlacedRoad(CUndoNode& node);
-  void UndoPlacedCity(CUndoNode& node);
-  void UndoPlacedSettlement(CUndoNode& node);
-  void UndoPlacedRobber(CUndoNode& node);
-  void UndoBoughtCard(CUndoNode& node);
-  void UndoPlayedVictoryPoint(CUndoNode& node);
-  void UndoPlayedMonopoly(CUndoNode& node);
-  void UndoPlayedRoadBuilding(CUndoNode& node);
-  void UndoPlayedYearOfPlenty(CUndoNode& node);
-  void UndoPlayedSoldier(CUndoNode& node);
-  void UndoTraded(CUndoNode& node);
-  bool UndoStole(CUndoNode& node);  // true when the renewed steal was cancelled
-  void UndoDiscarded(CUndoNode& node);
+  void UndoInitialSettlement(const CUndoNode& node);
+  void UndoInitialRoad(const CUndoNode& node);
+  void UndoRoll(const CUndoNode& node);
+  void UndoContinue(const CUndoNode& node);
+  void UndoEndTurn(const CUndoNode& node);
+  void UndoShowedOptions(const CUndoNode& node);
+  void UndoPlacedRoad(const CUndoNode& node);
+  void UndoPlacedCity(const CUndoNode& node);
+  void UndoPlacedSettlement(const CUndoNode& node);
+  void UndoPlacedRobber(const CUndoNode& node);
+  void UndoBoughtCard(const CUndoNode& node);
+  void UndoPlayedVictoryPoint(const CUndoNode& node);
+  void UndoPlayedMonopoly(const CUndoNode& node);
+  void UndoPlayedRoadBuilding(const CUndoNode& node);
+  void UndoPlayedYearOfPlenty(const CUndoNode& node);
+  void UndoPlayedSoldier(const CUndoNode& node);
+  void UndoTraded(const CUndoNode& node);
+  void UndoStole(const CUndoNode& node);
+  void UndoDiscarded(const CUndoNode& node);
+
+  // Decisions: opening one ends the step; its answer resumes it.
+  bool Busy() const { return pending_.kind != DecisionKind::None; }
+  void OpenDecision(PendingDecision decision);
+  void CloseDecision();
+  void Notify(std::string caption, std::string text);
 
   // Set-up steps.
   void ResetFields();
@@ -184,19 +192,24 @@ class CGameSession {
   bool BuildSettlementAt(int32_t corner);
   bool BuildCityAt(int32_t site);
   bool FinishBuild(CUndoNode node);
+  void FinishRoll(int32_t total, std::vector<CUndoNode> discards);
   bool MoveRobberTo(int32_t position);
-  enum class StealOutcome { NoCandidates, Stolen, Cancelled };
-  StealOutcome OfferSteal();
-  void Produce(CUndoNode& node);  // for the producingTiles, into the roll's node
-  bool TakeDiscards(std::vector<CUndoNode>& discards);
-  bool AutoTrade(PurchaseKind kind, bool continuesIntoPrevious);
+  bool OfferSteal();  // false when nobody can be robbed
+  void Steal(const StealChoice& choice);
+  void Produce(RollUndo& roll);  // for the producingTiles
+  void StartAutoTrade(PurchaseKind kind, bool runsOn, bool forCard);
+  void ContinueAutoTrade();
+  void FinishCardPurchase();
+  void RevealVictoryPoint(int32_t player, bool fromThisTurn);
   int32_t UpdateLargestArmy();
   int32_t ReexamineLongestRoad(int32_t builder);
   int32_t LongestRoadHolder() const;
   int32_t RoadsBuilt(int32_t player) const;
   void AdjustPositionCounts(int32_t player, int32_t corner, int32_t settlements, int32_t cities);
   void CheckVictory();
-  void CountHiddenPoints(int32_t winner);
+  void AskNextHiddenPoints();
+  void CountHiddenPoints(int32_t player, int32_t points);
+  void FinishGame();
   void StoreFinishedGame();
 
   // Derived panel state, recomputed after every input.
@@ -220,5 +233,16 @@ class CGameSession {
   std::vector<CUndoNode> undo_;
   CGameHistory history_;
   PendingDecision pending_;
+  // What the pending decision resumes when it is answered.
+  struct DecisionContext {
+    CBankTradeChain bankTrade;             // BankTradeResource: the plan so far
+    PurchaseKind purchase = PurchaseRoad;  // what the bank trade pays for
+    bool tradeRunsOn = false;              // its Undo runs on into ShowedOptions
+    bool forCard = false;                  // a development card is bought after the trade
+    bool traded = false;                   // the card's own bank trade was recorded
+    int32_t winner = -1;                   // HiddenPoints: the confirmed winner
+    int32_t nextHidden = 0;                // HiddenPoints: the next player to look at
+  };
+  DecisionContext decision_;
   std::vector<SessionNotice> notices_;
 };

@@ -14,7 +14,7 @@ namespace {
 class CardsAndVictory : public ::testing::Test {
  protected:
   CSessionHarness h;
-  CGameSession& s = h.session;
+  CAnsweredSession& s = h.session;
   CTestUi& ui = h.ui;
 
   const CPlayerGame& Seat(int p) { return s.Game().players[p]; }

@@ -104,6 +104,10 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
   } else {
     if (!session_) throw ScriptError(n, "no game: start one with 'new'");
     bool taken = RunInput(line);
+    // An input whose own decision was cancelled leaves no trace, as if the
+    // session had not taken it; an Undo stays taken.
+    bool cancelled = ui_.ShowPendingDecisions(*session_, n);
+    if (cancelled && verb != "undo") taken = false;
     AfterInput(line, taken);
   }
 }

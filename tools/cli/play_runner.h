@@ -37,6 +37,8 @@ class PlayRunner {
   void SetOutput(std::ostream* out) { out_ = out; ui_.SetOutput(out); }
   // The self-check after every input (on by default).
   void SetCheckConsistency(bool check) { checkConsistency_ = check; }
+  // Called each time a decision is pending, before it is answered.
+  void SetDecisionProbe(std::function<void(CGameSession&)> probe) { ui_.SetDecisionProbe(std::move(probe)); }
 
  private:
   bool RunInput(const ScriptLine& line);  // false: the session ignored it
