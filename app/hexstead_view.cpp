@@ -291,18 +291,21 @@ void CHexsteadView::SyncPlayerDialogs() {
 void CHexsteadView::OnSelectPlayers(const std::vector<SeatChoice>& seats) {
   if (!session_) return;
   session_->SelectPlayers(seats);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::OnSortPlayers(const std::vector<int32_t>& order) {
   if (!session_) return;
   session_->SortPlayers(order);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::OnCancelPlayerOrder() {
   if (!session_) return;
   session_->CancelPlayerOrder();
+  ShowPendingDecision();
   SyncWithSession();
 }
 
