@@ -14,8 +14,12 @@
 #include "hexstead_app.h"
 #include "history_window.h"
 #include "main_frame.h"
+#include "player_colours.h"
+#include "player_order_dialog.h"
 #include "player_select_dialog.h"
+#include "player_status_rows.h"
 #include "quit_question.h"
+#include "records/text_encoding.h"
 #include "render/interface_slots.h"
 #include "session_prompts.h"
 #include "statistics_window.h"
@@ -37,18 +41,6 @@ constexpr BuildButtonPlace kBuildButtons[3] = {
     {PurchaseCity, 207, kTinyCitySlot},
 };
 constexpr int kBuildButtonTop = 5;
-
-// Player colours in the order of the colour-dependent picture sets: white,
-// blue, green, orange, red, brown (as 0x00BBGGRR values).
-constexpr ColorRef kPictureSetColours[6] = {
-    MakeColorRef(235, 235, 235), MakeColorRef(32, 32, 223), MakeColorRef(0, 128, 0),
-    MakeColorRef(255, 131, 6),   MakeColorRef(223, 32, 32), MakeColorRef(100, 50, 0),
-};
-
-int PictureSetIndex(ColorRef colour) {
-  const auto* found = std::find(std::begin(kPictureSetColours), std::end(kPictureSetColours), colour);
-  return found == std::end(kPictureSetColours) ? -1 : static_cast<int>(found - std::begin(kPictureSetColours));
-}
 
 // Room of the turn panel's status line (prompts are one or two lines).
 constexpr int kTurnPanelTextHeight = 44;
@@ -86,7 +78,7 @@ void CHexsteadView::InitialUpdate() {
   board_->InitGL();
   images_.Load("data", [this](const std::string& text) { ShowMessage("Hexstead3D", text); });
 
-  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this);
+  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, random_, store_});
   CreateChildWindows();
   const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
   session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
@@ -111,9 +103,13 @@ void CHexsteadView::CreateChildWindows() {
 
   wxWindow* main = TheApp().MainFrame();
   glSettings_ = new CGLSettingsDialog(main, *board_);
-  playerSelect_ = new CPlayerSelectDialog(main, [this] { UndoLast(); });
+  playerSelect_ = new CPlayerSelectDialog(
+      main, [this](const std::vector<SeatChoice>& seats) { OnSelectPlayers(seats); }, [this] { UndoLast(); });
   playerSelect_->Centre();
   CreateRecordWindows(main);
+  playerOrder_ = new CPlayerOrderDialog(
+      main, [this](const std::vector<int32_t>& order) { OnSortPlayers(order); }, [this] { OnCancelPlayerOrder(); });
+  statusRows_ = std::make_unique<CPlayerStatusRows>(board_, images_);
 }
 
 void CHexsteadView::BindCommands() {
@@ -153,9 +149,12 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   session_.reset();
   if (glSettings_ != nullptr) glSettings_->Destroy();
   if (playerSelect_ != nullptr) playerSelect_->Destroy();
+  if (playerOrder_ != nullptr) playerOrder_->Destroy();
   glSettings_ = nullptr;
   playerSelect_ = nullptr;
   DestroyRecordWindows();
+  playerOrder_ = nullptr;
+  statusRows_.reset();
   if (TheApp().OpenView() == this) {
     TheApp().ForgetGame();
     if (CMainFrame* main = TheApp().MainFrame()) main->ApplyMinimumSize();
@@ -207,6 +206,15 @@ void CHexsteadView::ShowSidePanel(int id) {
   current_->PlaceAtRightEdge(board_->GetClientSize().x);
   current_->Show();
   current_->Layout();
+  // The status rows belong to the turn: made again from the seats each time
+  // the turn panel appears.
+  if (statusRows_ && session_) {
+    if (current_ == turnPanel_) {
+      statusRows_->Recreate(*session_);
+    } else {
+      statusRows_->Clear();
+    }
+  }
   if (CMainFrame* main = TheApp().MainFrame()) main->ApplyMinimumSize();
 }
 
@@ -217,6 +225,7 @@ void CHexsteadView::SyncWithSession() {
   SyncSidePanel();
   SyncBuildButtons();
   SyncPlayerDialogs();
+  if (statusRows_) statusRows_->Refresh(*session_);
   board_->Refresh(false);
 }
 
@@ -232,7 +241,10 @@ void CHexsteadView::SyncSidePanel() {
   current_->EnableUndo(fields.undoButtonEnabled);
   // While the players are chosen and ordered the dialogs take the panel's
   // place; their Cancel buttons take the steps back.
-  if (fields.gameState == PlayerInformation) current_->Hide();
+  if (fields.gameState == PlayerInformation) {
+    current_->Hide();
+    if (statusRows_) statusRows_->Clear();
+  }
 }
 
 void CHexsteadView::SyncBuildButtons() {
@@ -257,10 +269,45 @@ void CHexsteadView::SyncBuildButtons() {
 }
 
 void CHexsteadView::SyncPlayerDialogs() {
-  if (!session_ || playerSelect_ == nullptr) return;
+  if (!session_ || playerSelect_ == nullptr || playerOrder_ == nullptr) return;
   const CSessionFields& fields = session_->Fields();
-  playerSelect_->AllowCancel(session_->Game().boardGenerated == 0);
+  const CGame& game = session_->Game();
+  playerSelect_->Prepare(session_->Board().Kind() == BoardKind::Large, game.boardGenerated == 0);
   if (fields.playerSelectionShown != playerSelect_->IsShown()) playerSelect_->Show(fields.playerSelectionShown);
+  if (fields.playerOrderShown != playerOrder_->IsShown()) {
+    if (fields.playerOrderShown) {
+      // The order starts afresh from the seats as they are now.
+      std::vector<wxString> names;
+      std::vector<uint32_t> colours;
+      for (const CPlayerGame& seat : game.players) {
+        names.push_back(wxString::FromUTF8(Cp1252ToUtf8(seat.player.DisplayName())));
+        colours.push_back(static_cast<uint32_t>(seat.color));
+      }
+      playerOrder_->Load(names, colours);
+    }
+    playerOrder_->Show(fields.playerOrderShown);
+  }
+}
+
+void CHexsteadView::OnSelectPlayers(const std::vector<SeatChoice>& seats) {
+  if (!session_) return;
+  session_->SelectPlayers(seats);
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnSortPlayers(const std::vector<int32_t>& order) {
+  if (!session_) return;
+  session_->SortPlayers(order);
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnCancelPlayerOrder() {
+  if (!session_) return;
+  session_->CancelPlayerOrder();
+  ShowPendingDecision();
+  SyncWithSession();
 }
 
 // --- input ----------------------------------------------------------------------
@@ -268,24 +315,28 @@ void CHexsteadView::SyncPlayerDialogs() {
 void CHexsteadView::OnChooseTile(int tileType) {
   if (!session_) return;
   session_->ChooseTile(tileType);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::OnBoardPick(int location) {
   if (!session_ || location < 0) return;
   session_->Pick(location);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::OnBuild(PurchaseKind kind) {
   if (!session_) return;
   session_->OnBuild(kind);
+  ShowPendingDecision();
   SyncWithSession();
 }
 
 void CHexsteadView::UndoLast() {
   if (!session_) return;
   session_->UndoLast();
+  ShowPendingDecision();
   SyncWithSession();
 }
 
@@ -343,42 +394,54 @@ CSceneInput CHexsteadView::SceneInput() const {
   return in;
 }
 
-// --- ISessionUi ---------------------------------------------------------------------
+// --- the session's decisions and notices -----------------------------------------
+
+void CHexsteadView::ShowPendingDecision() {
+  while (session_ && session_->Pending().kind != DecisionKind::None) {
+    const PendingDecision decision = session_->Pending();
+    bool answered = false;
+    switch (decision.kind) {
+      case DecisionKind::Discards:
+      case DecisionKind::Steal:
+        // The discard and steal dialogs come with the turn panel; until then
+        // the decision is cancelled: a 7 that needs discards is dropped, and
+        // the robber move is taken back.
+        answered = session_->CancelDecision();
+        break;
+      case DecisionKind::BankTradeResource:
+        answered = session_->AnswerBankTradeResource(
+            AskBankTradeResource(Owner(), decision.bankTrade.wanted, decision.bankTrade.tradeable));
+        break;
+      case DecisionKind::VictoryPointCard:
+        answered = session_->AnswerVictoryPointCard(wxMessageBox(wxString::FromUTF8(decision.text),
+                                                                 wxString::FromUTF8(decision.caption), wxYES_NO,
+                                                                 Owner()) == wxYES);
+        break;
+      case DecisionKind::Winner:
+        answered = session_->AnswerWinner(AskWinnerConfirmed(Owner(), session_->PlayerName(decision.player)));
+        break;
+      case DecisionKind::HiddenPoints:
+        answered = session_->AnswerHiddenPoints(
+            AskHiddenVictoryPoints(Owner(), session_->PlayerName(decision.player), decision.maxPoints));
+        break;
+      case DecisionKind::None: break;
+    }
+    if (!answered) break;  // a dialog gave what the session cannot take: leave the rest to the next input
+  }
+  if (!session_) return;
+  for (const SessionNotice& notice : session_->TakeNotices()) ShowMessage(notice.caption, notice.text);
+}
 
 void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
   wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK, Owner());
 }
 
-bool CHexsteadView::AskYesNo(const std::string& caption, const std::string& text) {
-  return wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxYES_NO, Owner()) == wxYES;
-}
-
-int32_t CHexsteadView::ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) {
-  return AskBankTradeResource(Owner(), wanted, tradeable);
-}
-
-std::optional<SeatMatrix> CHexsteadView::ChooseDiscards(const DiscardOffer&) {
-  // The discard dialog comes with the turn panel; until then a 7 that needs
-  // discards is dropped, exactly as when the user cancels the dialog.
-  return std::nullopt;
-}
-
-std::optional<StealChoice> CHexsteadView::ChooseSteal(const StealOffer&) {
-  // The steal dialog comes with the turn panel; until then the robber move
-  // is taken back, as when the user cancels the dialog.
-  return std::nullopt;
-}
-
-bool CHexsteadView::ConfirmWinner(int32_t winner) {
-  return AskWinnerConfirmed(Owner(), session_ ? session_->PlayerName(winner) : std::string());
-}
-
-int32_t CHexsteadView::AskHiddenPoints(int32_t player, int32_t maxPoints) {
-  return AskHiddenVictoryPoints(Owner(), session_ ? session_->PlayerName(player) : std::string(), maxPoints);
-}
-
 void CHexsteadView::PromptChanged(const std::string& prompt) {
   if (turnPanel_ != nullptr) turnPanel_->SetText(wxString::FromUTF8(prompt));
+}
+
+void CHexsteadView::StatusRowChanged(int32_t player) {
+  if (session_ && statusRows_) statusRows_->RefreshRow(*session_, player);
 }
 
 void CHexsteadView::TurnPanelChanged() { SyncSidePanel(); }

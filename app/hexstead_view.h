@@ -9,21 +9,24 @@
 #include "board_view.h"
 #include "engine/session/session.h"
 #include "interface_images.h"
+#include "records/game_database.h"
 
 class CBoardSetupPanel;
 class CBuildButton;
 class CChipPanel;
 class CGLSettingsDialog;
 class CHistoryWindow;
+class CPlayerOrderDialog;
 class CPlayerSelectDialog;
+class CPlayerStatusRows;
 class CStatisticsWindow;
 class CSidePanel;
 
 // The game view: it owns the session of the current game, the board window
 // and every window of the game (build buttons, side panels, modeless
-// dialogs). It forwards the user's input to the session and answers the
-// session's questions with dialogs; what the windows show comes from the
-// session's queries.
+// dialogs). It forwards the user's input to the session and, after each
+// input, shows the decision the session waits for as a dialog whose answer
+// is the next input; what the windows show comes from the session's queries.
 class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient {
  public:
   CHexsteadView() = default;
@@ -45,6 +48,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
   CHistoryWindow& HistoryWindow() { return *historyWindow_; }
   CStatisticsWindow& StatisticsWindow() { return *statisticsWindow_; }
+  CPlayerOrderDialog& PlayerOrder() { return *playerOrder_; }
+  CPlayerStatusRows& StatusRows() { return *statusRows_; }
   CBuildButton& BuildButton(PurchaseKind kind);
   bool IsReady() const { return ready_; }
 
@@ -58,14 +63,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void UndoLast();
 
   // --- ISessionUi ---------------------------------------------------------------
-  void ShowMessage(const std::string& caption, const std::string& text) override;
-  bool AskYesNo(const std::string& caption, const std::string& text) override;
-  int32_t ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) override;
-  std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer& offer) override;
-  std::optional<StealChoice> ChooseSteal(const StealOffer& offer) override;
-  bool ConfirmWinner(int32_t winner) override;
-  int32_t AskHiddenPoints(int32_t player, int32_t maxPoints) override;
   void PromptChanged(const std::string& prompt) override;
+  void StatusRowChanged(int32_t player) override;
   void TurnPanelChanged() override;
   void BuildButtonsChanged() override;
   void SidePanelChanged() override;
@@ -84,6 +83,10 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void BindCommands();
   void LayoutChildren();
   void SyncWithSession();
+  // After every input handed to the session: the pending decisions, one
+  // dialog after another until none is left, then the session's notices.
+  void ShowPendingDecision();
+  void ShowMessage(const std::string& caption, const std::string& text);
   void SyncSidePanel();
   void SyncBuildButtons();
   void SyncPlayerDialogs();
@@ -92,12 +95,21 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void BindRecordWindowCommands();
   void SyncStatistics(ReportMask reports);
   void DestroyRecordWindows();
+  void OnSelectPlayers(const std::vector<SeatChoice>& seats);
+  void OnSortPlayers(const std::vector<int32_t>& order);
+  void OnCancelPlayerOrder();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   void TogglePopup(wxWindow* dialog);
   wxWindow* Owner() const;
 
   CBoardView* board_ = nullptr;
+  // The session's services: the program's clock, the C library generator
+  // reseeded from the system clock, and the application's game database.
+  CProgramClock clock_;
+  CLibraryRandom randomSource_;
+  CBoardRandom random_{randomSource_, SystemClockSeconds};
+  CGameDatabaseStore store_{CGameDatabase::Instance()};
   std::unique_ptr<CGameSession> session_;
   CInterfaceImages images_;
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
@@ -109,6 +121,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CPlayerSelectDialog* playerSelect_ = nullptr;
   CHistoryWindow* historyWindow_ = nullptr;
   CStatisticsWindow* statisticsWindow_ = nullptr;
+  CPlayerOrderDialog* playerOrder_ = nullptr;
+  std::unique_ptr<CPlayerStatusRows> statusRows_;
   bool ready_ = false;
   // Pickable ids of the current state, kept for the scene input's spans.
   mutable std::vector<int32_t> pickable_;

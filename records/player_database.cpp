@@ -37,6 +37,8 @@ void AddGameToFigures(CPlayerFigures& figures, int32_t playerId, const CGame& ga
     ++figures.games;
     if (seat.victoryPoints > 9) ++figures.wins;
     figures.pointSum += seat.victoryPoints;
+    // Stored games are in the order they ended, not started: keep the latest.
+    if (figures.games == 1 || game.startTime.days > figures.lastGameStart) figures.lastGameStart = game.startTime.days;
     return;
   }
 }

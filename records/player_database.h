@@ -14,6 +14,7 @@ struct CPlayerFigures {
   int games = 0;       // games with a seat of this player
   int wins = 0;        // of those, games where that seat has 10 or more points
   int pointSum = 0;    // victory points of that seat over those games
+  double lastGameStart = 0.0;  // start (days since 30.12.1899) of the latest of those games
 
   double Average() const { return games > 0 ? static_cast<double>(pointSum) / games : 0.0; }
   std::string GamesText() const;    // "%d"

@@ -22,18 +22,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr double kTargetActionsPerSecond = 100000.0;
 
-// Dialogs while undoing: a renewed steal dialog is cancelled, which takes
-// the robber move back too. No other dialog opens during an Undo.
-class UndoAnswers : public DialogAnswers {
- public:
-  int32_t BankTrade(int32_t, const std::array<bool, 5>&) override { return 0; }
-  std::optional<SeatMatrix> Discards(const DiscardOffer&) override { return std::nullopt; }
-  std::optional<StealChoice> Steal(const StealOffer&) override { return std::nullopt; }
-  bool YesNo(const std::string&, const std::string&) override { return false; }
-  bool Winner(int32_t) override { return false; }
-  int32_t Hidden(int32_t, int32_t) override { return 0; }
-};
-
 // Plays a random tracked game on the standard board until `actions` actions
 // are recorded; the winner's dialog is always answered with Undo so the game
 // runs on. Returns the script: every input with its answers before it.
@@ -93,11 +81,13 @@ Timing RunOnce(const std::vector<std::string>& script, const std::string& dataDi
   CGameSession& session = runner.Session();
   t.actions = session.UndoDepth();
 
-  UndoAnswers undoAnswers;
-  runner.SetAnswers(undoAnswers);
+  // Undoing a steal leaves the steal pending again; its Cancel takes the
+  // robber move back, and the two count as one step.
   start = Clock::now();
-  while (session.UndoDepth() > 0)
+  while (session.UndoDepth() > 0) {
     if (!session.UndoLast()) break;
+    if (session.Pending().kind == DecisionKind::Steal) session.CancelDecision();
+  }
   t.undoSeconds = std::chrono::duration<double>(Clock::now() - start).count();
   if (session.UndoDepth() != 0) std::fprintf(stderr, "undo stopped with %zu actions left\n", session.UndoDepth());
   return t;

@@ -1,75 +1,89 @@
 #include "engine/session/bank_trade_plan.h"
 
-namespace {
-
-void CountAtRatio(BankTradePlan& plan, int32_t ratio) {
-  if (ratio >= 2 && ratio <= 4) ++plan.ratioCounts[ratio - 2];
-}
-
-// Gives one trade unit of `s` for one card of `n`.
-void TradeUnit(BankTradePlan& plan, std::array<int32_t, 5>& units, const std::array<int32_t, 5>& ratios,
-               int32_t s, int32_t n) {
-  plan.given[s] += ratios[s];
-  --units[s];
-  ++plan.received[n];
-  CountAtRatio(plan, ratios[s]);
-}
-
-}  // namespace
-
-BankTradePlan PlanBankTrade(const ResourceCounts& hand, const ResourceCounts& cost,
-                            const std::array<int32_t, 5>& ratios, const ResourceCounts& bank,
-                            const BankTradeChooser* chooser) {
-  BankTradePlan plan;
-  std::array<int32_t, 5> missing{}, units{};
-  int32_t totalMissing = 0, totalUnits = 0;
+CBankTradeChain::CBankTradeChain(const ResourceCounts& hand, const ResourceCounts& cost,
+                                 const std::array<int32_t, 5>& ratios, const ResourceCounts& bank)
+    : ratios_(ratios) {
+  int32_t totalUnits = 0;
   for (int r = 0; r < 5; ++r) {
     int32_t surplus = hand[r];
     if (cost[r] > 0) {
       surplus = hand[r] >= cost[r] ? hand[r] - cost[r] : 0;
-      missing[r] = hand[r] < cost[r] ? cost[r] - hand[r] : 0;
+      missing_[r] = hand[r] < cost[r] ? cost[r] - hand[r] : 0;
     }
-    units[r] = ratios[r] > 0 ? surplus / ratios[r] : 0;
-    totalMissing += missing[r];
-    totalUnits += units[r];
-    if (missing[r] > bank[r]) return plan;
+    units_[r] = ratios[r] > 0 ? surplus / ratios[r] : 0;
+    totalMissing_ += missing_[r];
+    totalUnits += units_[r];
+    if (missing_[r] > bank[r]) {
+      totalMissing_ = 0;  // not affordable: nothing to ask, nothing to trade
+      return;
+    }
   }
-  if (totalMissing == 0) {
-    plan.affordable = true;
-    return plan;
+  if (totalMissing_ == 0) {
+    plan_.affordable = true;
+    return;
   }
-  if (totalUnits < totalMissing) return plan;
-  plan.affordable = true;
-  plan.tradesNeeded = true;
-  if (chooser == nullptr) return plan;
+  if (totalUnits < totalMissing_) {
+    totalMissing_ = 0;
+    return;
+  }
+  plan_.affordable = true;
+  plan_.tradesNeeded = true;
+  choices_ = totalUnits;
+}
 
-  // One choice per missing card while more than one unit is left to choose from.
-  int32_t c = totalUnits;
-  while (c > 1 && totalMissing > 0) {
-    int32_t n = 0;
-    while (missing[n] == 0) ++n;
-    std::array<bool, 5> tradeable{};
-    for (int r = 0; r < 5; ++r) tradeable[r] = units[r] > 0;
-    int32_t s = (*chooser)(n, tradeable);
-    if (s < 0 || s > 4 || !tradeable[s]) {  // a closed dialog still yields an enabled choice
-      s = 0;
-      while (!tradeable[s]) ++s;
-    }
-    TradeUnit(plan, units, ratios, s, n);
-    --missing[n];
-    --totalMissing;
-    if (units[s] == 0) --c;
-  }
-  // The rest needs no choice: at most one resource still has units.
+std::optional<BankTradeQuestion> CBankTradeChain::Question() const {
+  if (choices_ <= 1 || totalMissing_ <= 0) return std::nullopt;
+  BankTradeQuestion q;
+  while (missing_[q.wanted] == 0) ++q.wanted;
+  for (int r = 0; r < 5; ++r) q.tradeable[r] = units_[r] > 0;
+  return q;
+}
+
+bool CBankTradeChain::Choose(int32_t resource) {
+  std::optional<BankTradeQuestion> q = Question();
+  if (!q || resource < 0 || resource > 4 || !q->tradeable[resource]) return false;
+  TradeUnit(resource, q->wanted);
+  --missing_[q->wanted];
+  --totalMissing_;
+  if (units_[resource] == 0) --choices_;
+  return true;
+}
+
+void CBankTradeChain::Finish() {
+  if (!plan_.tradesNeeded) return;
   for (int n = 0; n < 5; ++n) {
-    for (; missing[n] > 0; --missing[n]) {
+    for (; missing_[n] > 0; --missing_[n]) {
       for (int s = 0; s < 5; ++s) {
-        if (units[s] > 0) {
-          TradeUnit(plan, units, ratios, s, n);
+        if (units_[s] > 0) {
+          TradeUnit(s, n);
           break;
         }
       }
     }
   }
-  return plan;
+  totalMissing_ = 0;
+}
+
+void CBankTradeChain::TradeUnit(int32_t give, int32_t wanted) {
+  plan_.given[give] += ratios_[give];
+  --units_[give];
+  ++plan_.received[wanted];
+  int32_t ratio = ratios_[give];
+  if (ratio >= 2 && ratio <= 4) ++plan_.ratioCounts[ratio - 2];
+}
+
+BankTradePlan PlanBankTrade(const ResourceCounts& hand, const ResourceCounts& cost,
+                            const std::array<int32_t, 5>& ratios, const ResourceCounts& bank,
+                            const BankTradeChooser* chooser) {
+  CBankTradeChain chain(hand, cost, ratios, bank);
+  if (chooser == nullptr) return chain.Plan();
+  while (std::optional<BankTradeQuestion> q = chain.Question()) {
+    if (!chain.Choose((*chooser)(q->wanted, q->tradeable))) {
+      int32_t s = 0;
+      while (!q->tradeable[s]) ++s;
+      chain.Choose(s);
+    }
+  }
+  chain.Finish();
+  return chain.Plan();
 }

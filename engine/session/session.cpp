@@ -3,11 +3,27 @@
 #include <algorithm>
 
 #include "engine/board/placement_rules.h"
-#include "records/clock.h"
 
-CGameSession::CGameSession(CGame& game, ISessionUi& ui)
-    : game_(game), ui_(ui), clockRandom_(libraryRandom_, [] { return std::int64_t{CClock::NowSeconds()}; }) {
-  board_.Reset(BoardKind::Standard, *random_);
+namespace {
+
+// The board a session shows before NewGame or ShowStoredGame replaces it. Its
+// piece rotations come from fixed draws, so creating a session takes nothing
+// from the owner's random source.
+CBoard PlaceholderBoard() {
+  CFixedRandom fixed({0});
+  CBoardRandom random(fixed, [] { return std::int64_t{0}; });
+  return CBoard(BoardKind::Standard, random);
+}
+
+}  // namespace
+
+CGameSession::CGameSession(CGame& game, ISessionUi& ui, const SessionServices& services)
+    : game_(game),
+      ui_(ui),
+      clock_(services.clock),
+      random_(services.random),
+      store_(services.store),
+      board_(PlaceholderBoard()) {
   ResetFields();
   Refresh();
 }
@@ -18,6 +34,8 @@ void CGameSession::ResetFields() {
   f_.playerCount = static_cast<int32_t>(game_.players.size());
   undo_.clear();
   history_.Clear();
+  pending_ = PendingDecision{};
+  decision_ = DecisionContext{};
 }
 
 void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard) {
@@ -29,12 +47,11 @@ void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard
   game_.rolls.clear();
   game_.rollCounts = {};
   BoardKind kind = BoardKindForPlayers(seats);
-  CBoardRandom& random = random_ != nullptr ? *random_ : clockRandom_;
-  board_.Reset(kind, random);
+  board_.Reset(kind, random_);
   for (CPlayerGame& seat : game_.players) seat.SizePositions(board_.TileCount());
   ResetFields();
   if (generateBoard) {
-    board_.Generate(random);
+    board_.Generate(random_);
     board_.RebuildHarbourIndex();
     f_.gameState = PlayerInformation;
     f_.playerSelectionShown = true;
@@ -65,7 +82,7 @@ void CGameSession::ShowStoredGame(const CBoard& board, const CHistoryLog& histor
 }
 
 bool CGameSession::Pick(int32_t id) {
-  if (!f_.pickEnabled || id < 0) return false;
+  if (Busy() || !f_.pickEnabled || id < 0) return false;
   std::size_t depth = undo_.size();
   bool accepted = false;
   switch (f_.gameState) {
@@ -94,7 +111,7 @@ bool CGameSession::Pick(int32_t id) {
 }
 
 bool CGameSession::PickRoadSide(int32_t position, int32_t logicalSide) {
-  if (!board_.OnBoard(position) || logicalSide < 0 || logicalSide > 5) return false;
+  if (Busy() || !board_.OnBoard(position) || logicalSide < 0 || logicalSide > 5) return false;
   // The wedge drawn for logical side k: c = 1 - k + rotation / 60 (mod 6).
   int turn = static_cast<int>(board_.Piece(position).rotation) / 60;
   int drawn = Wrap6(1 - logicalSide + turn);

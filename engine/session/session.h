@@ -7,10 +7,13 @@
 
 #include "engine/board/board.h"
 #include "engine/session/action_kind.h"
+#include "engine/session/bank_trade_plan.h"
 #include "engine/session/game_history.h"
 #include "engine/session/ledger_kind.h"
+#include "engine/session/pending_decision.h"
 #include "engine/session/purchase.h"
 #include "engine/session/session_fields.h"
+#include "engine/session/session_services.h"
 #include "engine/session/session_ui.h"
 #include "engine/session/undo_node.h"
 #include "records/game.h"
@@ -40,12 +43,16 @@ struct PlayCardOffer {
 
 // One game from the first tile to the winner: the board, the session fields,
 // the live game record, the undo stack and the history. Every input goes
-// through here; dialogs and refreshes go through ISessionUi.
+// through here, and every step runs to its end: where the user must decide
+// something the session holds a pending decision, and the answer is the next
+// input. Refreshes go out through ISessionUi.
 class CGameSession {
  public:
   // --- set-up -----------------------------------------------------------------
   // `game` is the application's current game record, live for the whole game.
-  CGameSession(CGame& game, ISessionUi& ui);
+  // The services (clock, random draws, store for finished games) are the
+  // owner's and must outlive the session.
+  CGameSession(CGame& game, ISessionUi& ui, const SessionServices& services);
   CGameSession(const CGameSession&) = delete;
   CGameSession& operator=(const CGameSession&) = delete;
   // The wizard answers: players 3 ("3 or 4") or 5 ("5 or 6"), "Keep track of
@@ -54,11 +61,6 @@ class CGameSession {
   // A finished game read from the game database, shown for review: the game
   // record (already the current CGame) with its board and history.
   void ShowStoredGame(const CBoard& board, const CHistoryLog& history);
-  // Where finished games are stored (game.db, keys.db); "data" by default.
-  void SetDataDirectory(std::string dir) { dataDir_ = std::move(dir); }
-  // Board generation and piece rotations draw from here (by default the C
-  // library generator reseeded from the clock of records/clock.h).
-  void SetBoardRandom(CBoardRandom* random) { random_ = random; }
 
   // --- inputs (each returns false when the state does not take it) ----------
   bool ChooseTile(int32_t tileType);           // board set-up palette
@@ -80,6 +82,21 @@ class CGameSession {
   bool TradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get);
   bool TradeWithBank(int32_t give, int32_t wanted);  // a card dragged onto a bank picture
   bool UndoLast();  // Edit / Undo; nothing on an empty stack
+
+  // --- decisions ---------------------------------------------------------------
+  // While a decision is pending every other input returns false and changes
+  // nothing; its answer (or Cancel, where the dialog has one) is the way on.
+  const PendingDecision& Pending() const { return pending_; }
+  bool AnswerDiscards(const SeatMatrix& lost);     // per player the cards lost
+  bool AnswerSteal(const StealChoice& choice);     // victim and card (resource 5 = no card)
+  bool AnswerBankTradeResource(int32_t resource);  // one of the tradeable ones
+  bool AnswerVictoryPointCard(bool thisTurn);      // Yes = received on this turn
+  bool AnswerWinner(bool accept);                  // "&Continue" = true, "&Undo" = false
+  bool AnswerHiddenPoints(int32_t points);         // 0..maxPoints
+  bool CancelDecision();                           // Cancel of the discard or steal dialog
+  // Messages raised by the last inputs, to show now ("Trade to the bank",
+  // a game that could not be stored); the list is emptied.
+  std::vector<SessionNotice> TakeNotices();
 
   // --- queries: state ---------------------------------------------------------
   const CSessionFields& Fields() const { return f_; }
@@ -131,31 +148,38 @@ class CGameSession {
   void AddHistoryEntry(const CUndoNode& node);
   bool ReverseStep(CUndoNode& node);  // true: undo runs on into the next node
   bool TakeBackNewest();              // pops and reverses one node; ReverseStep's answer
-  void RestoreLongestRoad(const CUndoNode& node);
+  void RestoreLongestRoad(const LongestRoadBefore& before);
+  LongestRoadBefore SaveLongestRoad() const;
   // The reverse step of each kind, next to its forward step.
-  void UndoPlacedTile(CUndoNode& node);
-  void UndoPlacedChip(CUndoNode& node);
+  void UndoPlacedTile(const CUndoNode& node);
+  void UndoPlacedChip(const CUndoNode& node);
   void UndoSelectedPlayers(CUndoNode& node);
   void UndoSortedPlayers(CUndoNode& node);
-  void UndoInitialSettlement(CUndoNode& node);
-  void UndoInitialRoad(CUndoNode& node);
-  void UndoRoll(CUndoNode& node);
-  void UndoContinue(CUndoNode& node);
-  void UndoEndTurn(CUndoNode& node);
-  void UndoShowedOptions(CUndoNode& node);
-  void UndoPlacedRoad(CUndoNode& node);
-  void UndoPlacedCity(CUndoNode& node);
-  void UndoPlacedSettlement(CUndoNode& node);
-  void UndoPlacedRobber(CUndoNode& node);
-  void UndoBoughtCard(CUndoNode& node);
-  void UndoPlayedVictoryPoint(CUndoNode& node);
-  void UndoPlayedMonopoly(CUndoNode& node);
-  void UndoPlayedRoadBuilding(CUndoNode& node);
-  void UndoPlayedYearOfPlenty(CUndoNode& node);
-  void UndoPlayedSoldier(CUndoNode& node);
-  void UndoTraded(CUndoNode& node);
-  bool UndoStole(CUndoNode& node);  // true when the renewed steal was cancelled
-  void UndoDiscarded(CUndoNode& node);
+  void UndoInitialSettlement(const CUndoNode& node);
+  void UndoInitialRoad(const CUndoNode& node);
+  void UndoRoll(const CUndoNode& node);
+  void UndoContinue(const CUndoNode& node);
+  void UndoEndTurn(const CUndoNode& node);
+  void UndoShowedOptions(const CUndoNode& node);
+  void UndoPlacedRoad(const CUndoNode& node);
+  void UndoPlacedCity(const CUndoNode& node);
+  void UndoPlacedSettlement(const CUndoNode& node);
+  void UndoPlacedRobber(const CUndoNode& node);
+  void UndoBoughtCard(const CUndoNode& node);
+  void UndoPlayedVictoryPoint(const CUndoNode& node);
+  void UndoPlayedMonopoly(const CUndoNode& node);
+  void UndoPlayedRoadBuilding(const CUndoNode& node);
+  void UndoPlayedYearOfPlenty(const CUndoNode& node);
+  void UndoPlayedSoldier(const CUndoNode& node);
+  void UndoTraded(const CUndoNode& node);
+  void UndoStole(const CUndoNode& node);
+  void UndoDiscarded(const CUndoNode& node);
+
+  // Decisions: opening one ends the step; its answer resumes it.
+  bool Busy() const { return pending_.kind != DecisionKind::None; }
+  void OpenDecision(PendingDecision decision);
+  void CloseDecision();
+  void Notify(std::string caption, std::string text);
 
   // Set-up steps.
   void ResetFields();
@@ -168,19 +192,24 @@ class CGameSession {
   bool BuildSettlementAt(int32_t corner);
   bool BuildCityAt(int32_t site);
   bool FinishBuild(CUndoNode node);
+  void FinishRoll(int32_t total, std::vector<CUndoNode> discards);
   bool MoveRobberTo(int32_t position);
-  enum class StealOutcome { NoCandidates, Stolen, Cancelled };
-  StealOutcome OfferSteal();
-  void Produce(CUndoNode& node);  // for the producingTiles, into the roll's node
-  bool TakeDiscards(std::vector<CUndoNode>& discards);
-  bool AutoTrade(PurchaseKind kind, bool continuesIntoPrevious);
+  bool OfferSteal();  // false when nobody can be robbed
+  void Steal(const StealChoice& choice);
+  void Produce(RollUndo& roll);  // for the producingTiles
+  void StartAutoTrade(PurchaseKind kind, bool runsOn, bool forCard);
+  void ContinueAutoTrade();
+  void FinishCardPurchase();
+  void RevealVictoryPoint(int32_t player, bool fromThisTurn);
   int32_t UpdateLargestArmy();
   int32_t ReexamineLongestRoad(int32_t builder);
   int32_t LongestRoadHolder() const;
   int32_t RoadsBuilt(int32_t player) const;
   void AdjustPositionCounts(int32_t player, int32_t corner, int32_t settlements, int32_t cities);
   void CheckVictory();
-  void CountHiddenPoints(int32_t winner);
+  void AskNextHiddenPoints();
+  void CountHiddenPoints(int32_t player, int32_t points);
+  void FinishGame();
   void StoreFinishedGame();
 
   // Derived panel state, recomputed after every input.
@@ -196,13 +225,24 @@ class CGameSession {
 
   CGame& game_;
   ISessionUi& ui_;
-  // The C library generator, reseeded from the program's clock.
-  CLibraryRandom libraryRandom_;
-  CBoardRandom clockRandom_;
-  CBoardRandom* random_ = &clockRandom_;
-  std::string dataDir_ = "data";
+  ISessionClock& clock_;
+  CBoardRandom& random_;
+  IFinishedGameStore& store_;
   CBoard board_;
   CSessionFields f_;
   std::vector<CUndoNode> undo_;
   CGameHistory history_;
+  PendingDecision pending_;
+  // What the pending decision resumes when it is answered.
+  struct DecisionContext {
+    CBankTradeChain bankTrade;             // BankTradeResource: the plan so far
+    PurchaseKind purchase = PurchaseRoad;  // what the bank trade pays for
+    bool tradeRunsOn = false;              // its Undo runs on into ShowedOptions
+    bool forCard = false;                  // a development card is bought after the trade
+    bool traded = false;                   // the card's own bank trade was recorded
+    int32_t winner = -1;                   // HiddenPoints: the confirmed winner
+    int32_t nextHidden = 0;                // HiddenPoints: the next player to look at
+  };
+  DecisionContext decision_;
+  std::vector<SessionNotice> notices_;
 };

@@ -28,75 +28,86 @@ PlayCardOffer CGameSession::PlayCardOfferFor(int32_t player) const {
 }
 
 bool CGameSession::OnBuyCard() {
-  if (f_.gameState != Turn || !f_.turn.buyCardEnabled || game_.gameOn == 0) return false;
-  int32_t p = f_.currentPlayer;
-  P(p).cardsBoughtThisTurn += 1;
-  bool traded = false;
+  if (Busy() || f_.gameState != Turn || !f_.turn.buyCardEnabled || game_.gameOn == 0) return false;
   if (Tracks()) {
-    std::size_t depth = undo_.size();
-    AutoTrade(PurchaseCard, false);
-    traded = undo_.size() > depth;
-    Pay(p, PurchaseCard);
+    StartAutoTrade(PurchaseCard, false, true);  // buys the card once the trade is done
+  } else {
+    decision_.traded = false;
+    FinishCardPurchase();
   }
-  CUndoNode node;
-  node.kind = BoughtCard;
-  node.value = p;
-  // One Undo takes back the purchase together with its own bank trade.
-  node.continues = traded;
-  RecordAction(std::move(node));
   Refresh();
   return true;
 }
 
-void CGameSession::UndoBoughtCard(CUndoNode& node) {
-  P(node.value).cardsBoughtThisTurn -= 1;
-  Refund(node.value, PurchaseCard);
+void CGameSession::FinishCardPurchase() {
+  int32_t p = f_.currentPlayer;
+  P(p).cardsBoughtThisTurn += 1;
+  Pay(p, PurchaseCard);
+  // One Undo takes back the purchase together with its own bank trade.
+  RecordAction(CUndoNode(BoughtCard, CardBoughtUndo{p}, decision_.traded));
+  decision_.forCard = false;
+  decision_.traded = false;
+}
+
+void CGameSession::UndoBoughtCard(const CUndoNode& node) {
+  int32_t p = node.As<CardBoughtUndo>().player;
+  P(p).cardsBoughtThisTurn -= 1;
+  Refund(p, PurchaseCard);
 }
 
 bool CGameSession::PlayVictoryPoint(int32_t player) {
-  if (!PlayCardOfferFor(player).kinds[VictoryPointCard]) return false;
-  CPlayerGame& seat = P(player);
-  AddVictoryPoints(player, 1);
-  bool fromThisTurn = seat.cardsBoughtThisTurn > 0;
-  if (seat.cardsBoughtThisTurn > 0 && seat.cardsHeld > 0)
-    fromThisTurn = ui_.AskYesNo("Victory Point", VictoryPointQuestion(PlayerName(player)));
-  if (fromThisTurn) seat.cardsBoughtThisTurn -= 1;
-  else seat.cardsHeld -= 1;
-  seat.cardsPlayed[VictoryPointCard] += 1;
-  CUndoNode node;
-  node.kind = PlayedVictoryPoint;
-  node.value = (fromThisTurn ? 1 : 0) + 10 * player;
-  RecordAction(std::move(node));
-  Refresh();
-  CheckVictory();
+  if (Busy() || !PlayCardOfferFor(player).kinds[VictoryPointCard]) return false;
+  const CPlayerGame& seat = P(player);
+  if (seat.cardsBoughtThisTurn > 0 && seat.cardsHeld > 0) {
+    // Only the user knows whether this card was bought in this turn.
+    PendingDecision decision;
+    decision.kind = DecisionKind::VictoryPointCard;
+    decision.player = player;
+    decision.caption = "Victory Point";
+    decision.text = VictoryPointQuestion(PlayerName(player));
+    OpenDecision(std::move(decision));
+    Refresh();
+    return true;
+  }
+  RevealVictoryPoint(player, seat.cardsBoughtThisTurn > 0);
   return true;
 }
 
-void CGameSession::UndoPlayedVictoryPoint(CUndoNode& node) {
-  int32_t p = node.value / 10;
-  RemoveVictoryPoints(p, 1);
-  if (node.value % 10 == 1) P(p).cardsBoughtThisTurn += 1;
-  else P(p).cardsHeld += 1;
-  P(p).cardsPlayed[VictoryPointCard] -= 1;
+void CGameSession::RevealVictoryPoint(int32_t player, bool fromThisTurn) {
+  CPlayerGame& seat = P(player);
+  AddVictoryPoints(player, 1);
+  if (fromThisTurn) seat.cardsBoughtThisTurn -= 1;
+  else seat.cardsHeld -= 1;
+  seat.cardsPlayed[VictoryPointCard] += 1;
+  RecordAction(CUndoNode(PlayedVictoryPoint, VictoryPointUndo{player, fromThisTurn}));
+  Refresh();
+  CheckVictory();
+}
+
+void CGameSession::UndoPlayedVictoryPoint(const CUndoNode& node) {
+  const VictoryPointUndo& card = node.As<VictoryPointUndo>();
+  RemoveVictoryPoints(card.player, 1);
+  if (card.fromThisTurn) P(card.player).cardsBoughtThisTurn += 1;
+  else P(card.player).cardsHeld += 1;
+  P(card.player).cardsPlayed[VictoryPointCard] -= 1;
 }
 
 bool CGameSession::PlayMonopoly(int32_t resource) {
-  if (resource < 0 || resource > 4 || !PlayCardOfferFor(f_.currentPlayer).kinds[MonopolyCard]) return false;
+  if (Busy() || resource < 0 || resource > 4 || !PlayCardOfferFor(f_.currentPlayer).kinds[MonopolyCard]) return false;
   int32_t cp = f_.currentPlayer;
-  CUndoNode node;
-  node.kind = PlayedMonopoly;
-  node.resource = resource;
+  MonopolyUndo taken;
+  taken.resource = resource;
   if (Tracks()) {
     for (int32_t j = 0; j < f_.playerCount; ++j) {
       int32_t n = P(j).hand[resource];
       if (j == cp || n <= 0) continue;
       GainResources(MonopolyGain, cp, resource, n, j);
       LoseResources(TakenBy, j, resource, n, cp);
-      node.amounts[j] = n;
+      taken.amounts[j] = n;
     }
     ui_.StatisticsChanged(Report(8) | Report(13));
   }
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(PlayedMonopoly, taken));
   CPlayerGame& seat = P(cp);
   seat.cardsHeld -= 1;
   seat.cardsPlayed[MonopolyCard] += 1;
@@ -105,26 +116,25 @@ bool CGameSession::PlayMonopoly(int32_t resource) {
   return true;
 }
 
-void CGameSession::UndoPlayedMonopoly(CUndoNode& node) {
+void CGameSession::UndoPlayedMonopoly(const CUndoNode& node) {
+  const MonopolyUndo& taken = node.As<MonopolyUndo>();
   int32_t cp = f_.currentPlayer;
   P(cp).cardsHeld += 1;
   P(cp).cardsPlayed[MonopolyCard] -= 1;
   P(cp).cardPlayedThisTurn = 0;
   if (Tracks()) {
     for (int32_t j = 0; j < f_.playerCount; ++j) {
-      if (node.amounts[j] <= 0) continue;
-      GainResources(TakenBy, j, node.resource, node.amounts[j], cp);
-      LoseResources(MonopolyGain, cp, node.resource, node.amounts[j], j);
+      if (taken.amounts[j] <= 0) continue;
+      GainResources(TakenBy, j, taken.resource, taken.amounts[j], cp);
+      LoseResources(MonopolyGain, cp, taken.resource, taken.amounts[j], j);
     }
     ui_.StatisticsChanged(Report(8) | Report(13));
   }
 }
 
 bool CGameSession::PlayRoadBuilding() {
-  if (!PlayCardOfferFor(f_.currentPlayer).kinds[RoadBuildingCard]) return false;
-  CUndoNode node;
-  node.kind = PlayedRoadBuilding;
-  RecordAction(std::move(node));
+  if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[RoadBuildingCard]) return false;
+  RecordAction(CUndoNode(PlayedRoadBuilding, std::monostate{}));
   CPlayerGame& seat = P(f_.currentPlayer);
   seat.cardsHeld -= 1;
   seat.cardsPlayed[RoadBuildingCard] += 1;
@@ -134,7 +144,7 @@ bool CGameSession::PlayRoadBuilding() {
   return true;
 }
 
-void CGameSession::UndoPlayedRoadBuilding(CUndoNode& /*node*/) {
+void CGameSession::UndoPlayedRoadBuilding(const CUndoNode& /*node*/) {
   int32_t cp = f_.currentPlayer;
   P(cp).cardsHeld += 1;
   P(cp).cardsPlayed[RoadBuildingCard] -= 1;
@@ -149,10 +159,9 @@ std::array<bool, 5> CGameSession::YearOfPlentyChoices() const {
 }
 
 bool CGameSession::PlayYearOfPlenty(const ResourceCounts& counts) {
-  if (!PlayCardOfferFor(f_.currentPlayer).kinds[YearOfPlentyCard]) return false;
+  if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[YearOfPlentyCard]) return false;
   int32_t cp = f_.currentPlayer;
-  CUndoNode node;
-  node.kind = PlayedYearOfPlenty;
+  YearOfPlentyUndo taken;
   if (Tracks()) {
     // The dialog takes exactly two cards, and only what the bank holds.
     int32_t sum = 0;
@@ -162,10 +171,10 @@ bool CGameSession::PlayYearOfPlenty(const ResourceCounts& counts) {
     }
     if (sum != 2) return false;
     for (int r = 4; r >= 0; --r) GainResources(YearOfPlenty, cp, r, counts[r], -1);
-    node.value = counts[0] * 10000 + counts[1] * 1000 + counts[2] * 100 + counts[3] * 10 + counts[4];
+    taken.counts = counts;
     ui_.StatisticsChanged(Report(9));
   }
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(PlayedYearOfPlenty, taken));
   CPlayerGame& seat = P(cp);
   seat.cardsHeld -= 1;
   seat.cardsPlayed[YearOfPlentyCard] += 1;
@@ -174,15 +183,14 @@ bool CGameSession::PlayYearOfPlenty(const ResourceCounts& counts) {
   return true;
 }
 
-void CGameSession::UndoPlayedYearOfPlenty(CUndoNode& node) {
+void CGameSession::UndoPlayedYearOfPlenty(const CUndoNode& node) {
+  const ResourceCounts& counts = node.As<YearOfPlentyUndo>().counts;
   int32_t cp = f_.currentPlayer;
   P(cp).cardsHeld += 1;
   P(cp).cardsPlayed[YearOfPlentyCard] -= 1;
   P(cp).cardPlayedThisTurn = 0;
-  const int32_t digits[5] = {node.value / 10000, node.value / 1000 % 10, node.value / 100 % 10,
-                             node.value / 10 % 10, node.value % 10};
   if (Tracks()) {
-    for (int r = 0; r < 5; ++r) LoseResources(YearOfPlenty, cp, r, digits[r], -1);
+    for (int r = 0; r < 5; ++r) LoseResources(YearOfPlenty, cp, r, counts[r], -1);
     ui_.StatisticsChanged(Report(9));
   }
 }
@@ -202,17 +210,14 @@ int32_t CGameSession::UpdateLargestArmy() {
 }
 
 bool CGameSession::PlaySoldier() {
-  if (!PlayCardOfferFor(f_.currentPlayer).kinds[SoldierCard]) return false;
+  if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[SoldierCard]) return false;
   int32_t cp = f_.currentPlayer;
   CPlayerGame& seat = P(cp);
   f_.soldierRobber = true;
   seat.cardsHeld -= 1;
   seat.cardsPlayed[SoldierCard] += 1;
-  CUndoNode node;
-  node.kind = PlayedSoldier;
-  node.value = UpdateLargestArmy();
-  node.previous = board_.robberPlacer;
-  RecordAction(std::move(node));
+  int32_t army = UpdateLargestArmy();
+  RecordAction(CUndoNode(PlayedSoldier, SoldierUndo{army, board_.robberPlacer}));
   f_.pickEnabled = true;
   board_.robberPlacer = cp;
   f_.lastPick = -1;
@@ -223,15 +228,16 @@ bool CGameSession::PlaySoldier() {
   return true;
 }
 
-void CGameSession::UndoPlayedSoldier(CUndoNode& node) {
+void CGameSession::UndoPlayedSoldier(const CUndoNode& node) {
+  const SoldierUndo& played = node.As<SoldierUndo>();
   int32_t cp = f_.currentPlayer;
   f_.soldierRobber = false;
   P(cp).cardsHeld += 1;
   P(cp).cardsPlayed[SoldierCard] -= 1;
   P(cp).cardPlayedThisTurn = 0;
-  int32_t h = node.value;
+  int32_t h = played.largestArmyResult;
   if (h >= BonusFromNobody) MoveBonus(&CPlayerGame::hasLargestArmy, cp, h);
-  board_.robberPlacer = node.previous;
+  board_.robberPlacer = played.robberPlacerBefore;
   f_.gameState = Turn;
   f_.pickEnabled = false;
   f_.lastPick = -1;

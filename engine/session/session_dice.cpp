@@ -20,19 +20,32 @@ std::string ProductionLine(const std::string& firstName, const ResourceCounts& g
 }  // namespace
 
 bool CGameSession::OnRoll(int32_t total) {
-  if (f_.gameState != Turn || f_.turn.rolled || game_.gameOn == 0 || total < 2 || total > 12) return false;
-  int32_t cp = f_.currentPlayer;
-  CUndoNode node;
-  node.kind = f_.rollsStarted ? Roll : RollFirst;
-  node.roll = total;
-  node.previous = f_.turn.lastRoll;
-  node.party = board_.robberPlacer;
-  std::vector<CUndoNode> discards;
-  if (total == 7) {
-    if (Tracks() && !TakeDiscards(discards)) {
-      Refresh();  // the roll is dropped; the dice pad stays for a new total
-      return false;
+  if (Busy() || f_.gameState != Turn || f_.turn.rolled || game_.gameOn == 0 || total < 2 || total > 12) return false;
+  if (total == 7 && Tracks()) {
+    // The seven check: the roll waits for the discards, and a Cancel drops it.
+    PendingDecision decision;
+    decision.kind = DecisionKind::Discards;
+    decision.discards = DiscardRequirements();
+    bool anyone = false;
+    for (int32_t n : decision.discards.required) anyone = anyone || n > 0;
+    if (anyone) {
+      OpenDecision(std::move(decision));
+      Refresh();
+      return true;
     }
+  }
+  FinishRoll(total, {});
+  return true;
+}
+
+// The roll with its consequences, once any discards are taken.
+void CGameSession::FinishRoll(int32_t total, std::vector<CUndoNode> discards) {
+  int32_t cp = f_.currentPlayer;
+  RollUndo roll;
+  roll.total = total;
+  roll.lastRollBefore = f_.turn.lastRoll;
+  roll.robberPlacerBefore = board_.robberPlacer;
+  if (total == 7) {
     f_.turn.lastRoll = 7;
     f_.turn.rolled = true;
     f_.gameState = PlaceRobber;
@@ -44,12 +57,12 @@ bool CGameSession::OnRoll(int32_t total) {
     f_.producingTiles.clear();
     for (int b = 0; b < board_.LandCount(); ++b)
       if (board_.Piece(b).chip == total) f_.producingTiles.push_back(b);
-    Produce(node);
+    Produce(roll);
     f_.gameState = GoodsReceived;
     f_.turn.rolled = false;
     ui_.StatisticsChanged(Report(7) | Report(12));
   }
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(f_.rollsStarted ? Roll : RollFirst, std::move(roll)));
   for (CUndoNode& d : discards) RecordAction(std::move(d));
   game_.rolls.push_back(total);
   game_.rollCounts[cp][total - 2] += 1;
@@ -57,29 +70,29 @@ bool CGameSession::OnRoll(int32_t total) {
   ui_.StatisticsChanged(Report(1) | (discards.empty() ? 0 : Report(14)));
   Refresh();
   ui_.BoardChanged();
-  return true;
 }
 
-void CGameSession::UndoRoll(CUndoNode& node) {
+void CGameSession::UndoRoll(const CUndoNode& node) {
+  const RollUndo& roll = node.As<RollUndo>();
   int32_t cp = f_.currentPlayer;
   f_.rollsStarted = node.kind == Roll;
-  int32_t total = node.roll;
+  int32_t total = roll.total;
   if (total != 7) {
     for (int32_t p = 0; p < f_.playerCount; ++p) {
       for (int r = 0; r < 5; ++r) {
-        LoseResources(Production, p, r, node.gains[p][r], -1);
-        LoseResources(RobberBlocked, p, r, node.withheld[p][r], board_.robberPlacer);
+        LoseResources(Production, p, r, roll.gains[p][r], -1);
+        LoseResources(RobberBlocked, p, r, roll.withheld[p][r], board_.robberPlacer);
       }
     }
     ui_.StatisticsChanged(Report(7) | Report(12));
   }
-  board_.robberPlacer = node.party;
+  board_.robberPlacer = roll.robberPlacerBefore;
   game_.rolls.pop_back();
   game_.rollCounts[cp][total - 2] -= 1;
   ui_.StatisticsChanged(Report(1));
   f_.turn.productionLines = {};
   f_.turn.productionLineShown = {};
-  f_.turn.lastRoll = node.previous;
+  f_.turn.lastRoll = roll.lastRollBefore;
   f_.turn.rolled = false;
   f_.gameState = Turn;
   f_.pickEnabled = false;
@@ -87,7 +100,7 @@ void CGameSession::UndoRoll(CUndoNode& node) {
   f_.producingTiles.clear();
 }
 
-void CGameSession::Produce(CUndoNode& node) {
+void CGameSession::Produce(RollUndo& roll) {
   for (int32_t step = 0; step < f_.playerCount; ++step) {
     int32_t p = (f_.currentPlayer + step) % f_.playerCount;
     const CPlayerGame& seat = P(p);
@@ -96,16 +109,16 @@ void CGameSession::Produce(CUndoNode& node) {
       if (r < 0 || r > 4) continue;
       bool robbed = b == board_.robberTile;
       auto produce = [&](int32_t amount) {
-        if (robbed) node.withheld[p][r] += GainResources(RobberBlocked, p, r, amount, board_.robberPlacer);
-        else node.gains[p][r] += GainResources(Production, p, r, amount, -1);
+        if (robbed) roll.withheld[p][r] += GainResources(RobberBlocked, p, r, amount, board_.robberPlacer);
+        else roll.gains[p][r] += GainResources(Production, p, r, amount, -1);
       };
       for (int32_t i = 0; i < seat.settlementsAt[b]; ++i) produce(1);
       for (int32_t i = 0; i < seat.citiesAt[b]; ++i) produce(2);
     }
   }
   for (int32_t p = 0; p < 6; ++p) {
-    bool any = p < f_.playerCount && HandTotal(node.gains[p]) > 0;
-    f_.turn.productionLines[p] = any ? ProductionLine(P(p).player.firstName, node.gains[p]) : std::string();
+    bool any = p < f_.playerCount && HandTotal(roll.gains[p]) > 0;
+    f_.turn.productionLines[p] = any ? ProductionLine(P(p).player.firstName, roll.gains[p]) : std::string();
     f_.turn.productionLineShown[p] = any;
   }
 }
@@ -120,51 +133,20 @@ DiscardOffer CGameSession::DiscardRequirements() const {
   return offer;
 }
 
-// The seven check: asks for the discards and takes them. False when the user
-// cancelled (or answered something the dialog would not accept).
-bool CGameSession::TakeDiscards(std::vector<CUndoNode>& discards) {
-  DiscardOffer offer = DiscardRequirements();
-  bool anyone = false;
-  for (int32_t n : offer.required) anyone = anyone || n > 0;
-  if (!anyone) return true;
-  std::optional<SeatMatrix> answer = ui_.ChooseDiscards(offer);
-  if (!answer) return false;
-  for (int32_t p = 0; p < 6; ++p) {
-    int32_t sum = 0;
-    for (int r = 0; r < 5; ++r) {
-      int32_t n = (*answer)[p][r];
-      if (n < 0 || (p < f_.playerCount && n > P(p).hand[r])) return false;
-      sum += n;
-    }
-    if (sum != offer.required[p]) return false;
-  }
-  for (int32_t p = 0; p < f_.playerCount; ++p) {
-    if (offer.required[p] == 0) continue;
-    for (int r = 0; r < 5; ++r) LoseResources(Discard, p, r, (*answer)[p][r], -1);
-    CUndoNode node;
-    node.kind = Discarded;
-    node.party = p;
-    node.give = (*answer)[p];
-    node.continues = true;
-    discards.push_back(std::move(node));
-  }
-  return true;
-}
-
-void CGameSession::UndoDiscarded(CUndoNode& node) {
-  for (int r = 0; r < 5; ++r) GainResources(Discard, node.party, r, node.give[r], -1);
+void CGameSession::UndoDiscarded(const CUndoNode& node) {
+  const ExchangeUndo& lost = node.As<ExchangeUndo>();
+  for (int r = 0; r < 5; ++r) GainResources(Discard, lost.party, r, lost.give[r], -1);
   ui_.StatisticsChanged(Report(14));
 }
 
 bool CGameSession::OnContinue() {
-  if (f_.gameState != GoodsReceived) return false;
-  CUndoNode node;
-  node.kind = Continue;
-  node.roll = f_.turn.lastRoll;
-  node.lines.assign(f_.turn.productionLines.begin(), f_.turn.productionLines.begin() + f_.playerCount);
-  for (std::size_t p = 0; p < node.lines.size(); ++p)
-    if (!f_.turn.productionLineShown[p]) node.lines[p].clear();
-  RecordAction(std::move(node));
+  if (Busy() || f_.gameState != GoodsReceived) return false;
+  ContinueUndo shown;
+  shown.roll = f_.turn.lastRoll;
+  shown.lines.assign(f_.turn.productionLines.begin(), f_.turn.productionLines.begin() + f_.playerCount);
+  for (std::size_t p = 0; p < shown.lines.size(); ++p)
+    if (!f_.turn.productionLineShown[p]) shown.lines[p].clear();
+  RecordAction(CUndoNode(Continue, std::move(shown)));
   f_.turn.productionLines = {};
   f_.turn.productionLineShown = {};
   f_.producingTiles.clear();
@@ -175,15 +157,16 @@ bool CGameSession::OnContinue() {
   return true;
 }
 
-void CGameSession::UndoContinue(CUndoNode& node) {
-  for (std::size_t p = 0; p < node.lines.size() && p < 6; ++p) {
-    f_.turn.productionLines[p] = node.lines[p];
-    f_.turn.productionLineShown[p] = !node.lines[p].empty();
+void CGameSession::UndoContinue(const CUndoNode& node) {
+  const ContinueUndo& shown = node.As<ContinueUndo>();
+  for (std::size_t p = 0; p < shown.lines.size() && p < 6; ++p) {
+    f_.turn.productionLines[p] = shown.lines[p];
+    f_.turn.productionLineShown[p] = !shown.lines[p].empty();
   }
   f_.producingTiles.clear();
   for (int b = 0; b < board_.LandCount(); ++b)
-    if (board_.Piece(b).chip == node.roll) f_.producingTiles.push_back(b);
-  f_.turn.lastRoll = node.roll;
+    if (board_.Piece(b).chip == shown.roll) f_.producingTiles.push_back(b);
+  f_.turn.lastRoll = shown.roll;
   f_.turn.rolled = false;
   f_.gameState = GoodsReceived;
 }
@@ -207,88 +190,71 @@ StealOffer CGameSession::StealCandidates() const {
 
 bool CGameSession::MoveRobberTo(int32_t position) {
   if (!board_.IsLandPosition(position) || position == board_.robberTile) return false;
-  CUndoNode node;
-  node.kind = PlacedRobber;
-  node.value = board_.robberTile * 100 + board_.robberPlacer * 10 + (f_.soldierRobber ? 1 : 0);
+  RecordAction(CUndoNode(PlacedRobber, RobberUndo{board_.robberTile, board_.robberPlacer, f_.soldierRobber}));
   board_.robberTile = position;
   f_.gameState = Turn;
   f_.pickEnabled = false;
-  RecordAction(std::move(node));
   f_.soldierRobber = false;
-  if (Tracks() && OfferSteal() == StealOutcome::Cancelled) {
-    // Cancelling the steal takes the robber back: robber mode again.
-    TakeBackNewest();
-    ui_.HistoryChanged();
-    ui_.BoardChanged();
-    return false;
-  }
+  if (Tracks()) OfferSteal();
   ui_.BoardChanged();
   return true;
 }
 
-void CGameSession::UndoPlacedRobber(CUndoNode& node) {
-  board_.robberTile = node.value / 100;
-  board_.robberPlacer = node.value / 10 % 10;
-  f_.soldierRobber = node.value % 10 != 0;
+void CGameSession::UndoPlacedRobber(const CUndoNode& node) {
+  const RobberUndo& before = node.As<RobberUndo>();
+  board_.robberTile = before.tileBefore;
+  board_.robberPlacer = before.placerBefore;
+  f_.soldierRobber = before.soldier;
   f_.pickEnabled = true;
   f_.lastPick = -1;
   f_.gameState = PlaceRobber;
 }
 
-CGameSession::StealOutcome CGameSession::OfferSteal() {
-  StealOffer offer = StealCandidates();
+// The steal after the robber waits for the user's choice; a Cancel takes the
+// robber move back (CancelDecision).
+bool CGameSession::OfferSteal() {
+  PendingDecision decision;
+  decision.kind = DecisionKind::Steal;
+  decision.steal = StealCandidates();
   bool any = false;
-  for (bool c : offer.candidates) any = any || c;
-  if (!any) return StealOutcome::NoCandidates;
-  std::optional<StealChoice> choice = ui_.ChooseSteal(offer);
-  if (!choice || choice->victim < 0 || choice->victim > 5 || !offer.candidates[choice->victim] ||
-      choice->resource < 0 || choice->resource > 5 ||
-      (choice->resource < 5 && P(choice->victim).hand[choice->resource] <= 0))
-    return StealOutcome::Cancelled;
-  CUndoNode node;
-  node.kind = Stole;
-  node.value = choice->victim * 10 + choice->resource;
-  if (choice->resource < 5) {
-    GainResources(Stolen, f_.currentPlayer, choice->resource, 1, choice->victim);
-    LoseResources(TakenBy, choice->victim, choice->resource, 1, f_.currentPlayer);
-    ui_.StatisticsChanged(Report(8) | Report(13));
-  }
-  RecordAction(std::move(node));
-  return StealOutcome::Stolen;
+  for (bool c : decision.steal.candidates) any = any || c;
+  if (any) OpenDecision(std::move(decision));
+  return any;
 }
 
-// Takes the stolen card back, then offers the steal again: a new choice ends
-// the undo there, a cancel (or nobody left to rob) lets it run on into the
-// robber move.
-bool CGameSession::UndoStole(CUndoNode& node) {
-  int32_t victim = node.value / 10, resource = node.value % 10;
-  if (resource < 5) {
-    LoseResources(Stolen, f_.currentPlayer, resource, 1, victim);
-    GainResources(TakenBy, victim, resource, 1, f_.currentPlayer);
+void CGameSession::Steal(const StealChoice& choice) {
+  if (choice.resource < 5) {
+    GainResources(Stolen, f_.currentPlayer, choice.resource, 1, choice.victim);
+    LoseResources(TakenBy, choice.victim, choice.resource, 1, f_.currentPlayer);
     ui_.StatisticsChanged(Report(8) | Report(13));
   }
-  StealOutcome outcome = OfferSteal();
-  return outcome == StealOutcome::Cancelled;
+  RecordAction(CUndoNode(Stole, StealUndo{choice.victim, choice.resource}));
+}
+
+// Takes the stolen card back and leaves the steal pending again: a new
+// choice is recorded as a new steal, a Cancel takes the robber move back.
+void CGameSession::UndoStole(const CUndoNode& node) {
+  const StealUndo& steal = node.As<StealUndo>();
+  if (steal.resource < 5) {
+    LoseResources(Stolen, f_.currentPlayer, steal.resource, 1, steal.victim);
+    GainResources(TakenBy, steal.victim, steal.resource, 1, f_.currentPlayer);
+    ui_.StatisticsChanged(Report(8) | Report(13));
+  }
+  OfferSteal();
 }
 
 // --- end of turn -----------------------------------------------------------------
 
 bool CGameSession::OnEndTurn() {
-  if (f_.gameState != Turn || !f_.turn.rolled || game_.gameOn == 0) return false;
+  if (Busy() || f_.gameState != Turn || !f_.turn.rolled || game_.gameOn == 0) return false;
   int32_t cp = f_.currentPlayer;
   CPlayerGame& seat = P(cp);
-  CUndoNode node;
-  node.kind = EndTurn;
-  node.value = seat.cardsBoughtThisTurn + 10 * seat.cardPlayedThisTurn;
-  // The value's last digit cannot hold ten or more cards bought in a turn.
-  node.amounts = {seat.cardsBoughtThisTurn, seat.cardPlayedThisTurn, 0, 0, 0, 0};
-  node.previous = f_.freeRoads;
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(EndTurn, EndTurnUndo{seat.cardsBoughtThisTurn, seat.cardPlayedThisTurn, f_.freeRoads}));
   seat.cardsHeld += seat.cardsBoughtThisTurn;
   seat.cardsBoughtThisTurn = 0;
   seat.cardPlayedThisTurn = 0;
   f_.freeRoads = 0;
-  CDateTime now = CClock::Now();
+  CDateTime now = clock_.Now();
   seat.turnSeconds.push_back(SpanSeconds(now.days - game_.turnStart.days));
   game_.turnStart = now;
   ui_.StatisticsChanged(Report(4));
@@ -298,19 +264,20 @@ bool CGameSession::OnEndTurn() {
   return true;
 }
 
-void CGameSession::UndoEndTurn(CUndoNode& node) {
+void CGameSession::UndoEndTurn(const CUndoNode& node) {
+  const EndTurnUndo& ended = node.As<EndTurnUndo>();
   int32_t cp = (f_.currentPlayer + f_.playerCount - 1) % f_.playerCount;
   f_.currentPlayer = cp;
   CPlayerGame& seat = P(cp);
-  seat.cardPlayedThisTurn = node.amounts[1];
-  seat.cardsBoughtThisTurn = node.amounts[0];
-  seat.cardsHeld -= node.amounts[0];
+  seat.cardPlayedThisTurn = ended.cardPlayedThisTurn;
+  seat.cardsBoughtThisTurn = ended.cardsBoughtThisTurn;
+  seat.cardsHeld -= ended.cardsBoughtThisTurn;
   int32_t s = seat.turnSeconds.back();
   seat.turnSeconds.pop_back();
   // The resumed turn goes on from its length at End Turn.
-  game_.turnStart = CClock::Now();
+  game_.turnStart = clock_.Now();
   game_.turnStart.days -= s / 86400.0;
-  f_.freeRoads = node.previous;
+  f_.freeRoads = ended.freeRoadsBefore;
   f_.turn.rolled = true;
   ui_.StatisticsChanged(Report(4));
 }

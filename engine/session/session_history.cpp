@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include "engine/session/session.h"
 
 namespace {
@@ -37,8 +35,7 @@ std::string LowerCardList(const ResourceCounts& counts) {
   return text;
 }
 
-std::string YearOfPlentyText(int32_t value) {
-  const int32_t c[5] = {value / 10000, value / 1000 % 10, value / 100 % 10, value / 10 % 10, value % 10};
+std::string YearOfPlentyText(const ResourceCounts& c) {
   std::string text = "Played a Year of Plenty Card to get ";
   bool joined = false;
   for (int r = 0; r < 5; ++r) {
@@ -66,9 +63,10 @@ void CGameSession::AddHistoryEntry(const CUndoNode& node) {
   };
   switch (node.kind) {
     case PlacedTile: {
-      std::string name = Lower(node.value);
+      int32_t type = node.As<TilePlacedUndo>().tileType;
+      std::string name = Lower(type);
       bool vowel = !name.empty() && std::string("aeiou").find(name[0]) != std::string::npos;
-      history_.AddSetupEntry(G::BoardSetupGroup, (vowel ? "Placed an " : "Placed a ") + name + ".", node.value);
+      history_.AddSetupEntry(G::BoardSetupGroup, (vowel ? "Placed an " : "Placed a ") + name + ".", type);
       break;
     }
     case PlacedChip: {
@@ -96,10 +94,11 @@ void CGameSession::AddHistoryEntry(const CUndoNode& node) {
       break;
     }
     case RollFirst:
-    case Roll:
-      turn((node.roll == 8 || node.roll == 11 ? "Rolled an " : "Rolled a ") + std::to_string(node.roll) + ".", 44,
-           true);
+    case Roll: {
+      int32_t total = node.As<RollUndo>().total;
+      turn((total == 8 || total == 11 ? "Rolled an " : "Rolled a ") + std::to_string(total) + ".", 44, true);
       break;
+    }
     case Continue: turn("Started actions.", 45, false); break;
     case EndTurn:
       turn("Ended turn.", 54, false);
@@ -107,8 +106,7 @@ void CGameSession::AddHistoryEntry(const CUndoNode& node) {
       break;
     case ShowedOptions: turn("Showed placement options.", 46, false); break;
     case PlacedRoad: {
-      int32_t v = std::abs(node.value);
-      int32_t o = node.value < 0 ? -(v % 100) : v % 100;
+      int32_t o = node.As<RoadUndo>().longestRoadResult;
       turn(o >= -1 ? "Placed a road (Longest Road)." : "Placed a road.", ColourPicture(32, colour, node.kind), false);
       break;
     }
@@ -117,33 +115,44 @@ void CGameSession::AddHistoryEntry(const CUndoNode& node) {
     case PlacedRobber: turn("Placed the robber.", 47, false); break;
     case BoughtCard: turn("Bought a development card.", 48, false); break;
     case PlayedVictoryPoint: {
-      int32_t p = node.value / 10;
+      int32_t p = node.As<VictoryPointUndo>().player;
       turn(p == cp ? "Played a Victory Point." : PlayerName(p) + " played a Victory Point.", 49, true);
       break;
     }
-    case PlayedMonopoly: turn("Played a Monopoly card on " + Lower(node.resource) + ".", 53, true); break;
+    case PlayedMonopoly:
+      turn("Played a Monopoly card on " + Lower(node.As<MonopolyUndo>().resource) + ".", 53, true);
+      break;
     case PlayedRoadBuilding: turn("Played a Road Building card.", 51, true); break;
     case PlayedYearOfPlenty:
-      turn(Tracks() ? YearOfPlentyText(node.value) : "Played a Year of Plenty Card.", 52, true);
+      turn(Tracks() ? YearOfPlentyText(node.As<YearOfPlentyUndo>().counts) : "Played a Year of Plenty Card.", 52,
+           true);
       break;
     case PlayedSoldier:
-      turn(node.value >= -1 ? "Played a Soldier card (Largest Army)." : "Played a Soldier card.", 50, true);
+      turn(node.As<SoldierUndo>().largestArmyResult >= -1 ? "Played a Soldier card (Largest Army)."
+                                                          : "Played a Soldier card.",
+           50, true);
       break;
-    case Traded:
-      turn("Traded" + LowerCardList(node.give) + " to " + (node.party < 0 ? "the bank" : PlayerName(node.party)) +
-               " for" + LowerCardList(node.get) + ".",
+    case Traded: {
+      const ExchangeUndo& trade = node.As<ExchangeUndo>();
+      turn("Traded" + LowerCardList(trade.give) + " to " + (trade.party < 0 ? "the bank" : PlayerName(trade.party)) +
+               " for" + LowerCardList(trade.get) + ".",
            56, false);
       break;
+    }
     case Stole: {
-      int32_t victim = node.value / 10, r = node.value % 10;
+      int32_t victim = node.As<StealUndo>().victim, r = node.As<StealUndo>().resource;
       turn(r == 5 ? "Chose to not steal a card." : "Stole 1 " + Lower(r) + " from " + PlayerName(victim) + ".", 57,
            false);
       break;
     }
-    case Discarded: turn(PlayerName(node.party) + " lost" + LowerCardList(node.give) + ".", 59, false); break;
-    case Won: turn(PlayerName(node.value) + " won the game!", 60, true); break;
+    case Discarded: {
+      const ExchangeUndo& lost = node.As<ExchangeUndo>();
+      turn(PlayerName(lost.party) + " lost" + LowerCardList(lost.give) + ".", 59, false);
+      break;
+    }
+    case Won: turn(PlayerName(node.As<WinnerUndo>().winner) + " won the game!", 60, true); break;
     case WastedPoints: {
-      int32_t p = node.value / 10, v = node.value % 10;
+      int32_t p = node.As<WastedPointsUndo>().player, v = node.As<WastedPointsUndo>().points;
       turn(PlayerName(p) + " wasted " + std::to_string(v) + " victory point" + (v == 1 ? "" : "s") + ".", 61, false);
       break;
     }

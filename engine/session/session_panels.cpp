@@ -133,7 +133,9 @@ void CGameSession::Refresh() {
   RefreshBuildButtons();
   RefreshPalette();
   f_.undoButtonEnabled = CanUndo();
-  f_.prompt = DerivedPrompt();
+  // While a decision is pending the prompt stays what it was when the dialog
+  // opened; it follows the state again once the decision is answered.
+  if (!Busy()) f_.prompt = DerivedPrompt();
   if (f_.prompt != old.prompt) ui_.PromptChanged(f_.prompt);
   if (!(f_.turn == old.turn) || f_.undoButtonEnabled != old.undoButtonEnabled) ui_.TurnPanelChanged();
   if (f_.buildButtons != old.buildButtons) ui_.BuildButtonsChanged();

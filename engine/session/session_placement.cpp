@@ -6,16 +6,6 @@
 #include "engine/session/session.h"
 #include "records/clock.h"
 
-namespace {
-
-// k + N_(k-1) * 10 + N_k * 1000 + P * 100000: a corner with its pieces.
-int32_t CornerPayload(int32_t corner) {
-  int p = IdPosition(corner), k = IdIndex(corner);
-  const PositionRow& row = PositionTableRow(p);
-  return k + row.neighbor[Wrap6(k - 1)] * 10 + row.neighbor[k] * 1000 + p * 100000;
-}
-
-}  // namespace
 
 void CGameSession::AdjustPositionCounts(int32_t player, int32_t corner, int32_t settlements, int32_t cities) {
   CPlayerGame& seat = P(player);
@@ -38,11 +28,11 @@ int32_t CGameSession::RoadsBuilt(int32_t player) const { return 15 - P(player).r
 bool CGameSession::PlaceInitialSettlement(int32_t corner) {
   if (!OffersCorner(board_, OfferedInitialSettlements(board_), corner)) return false;
   int32_t p = f_.currentPlayer;
-  CUndoNode node;
-  node.kind = InitialSettlement;
-  node.value = CornerPayload(corner) + p * 10000000;
-  node.previous = f_.initialSettlementCorner;
-  node.candidates = f_.initialRoadCandidates;
+  InitialSettlementUndo placed;
+  placed.player = p;
+  placed.corner = corner;
+  placed.cornerBefore = f_.initialSettlementCorner;
+  placed.roadCandidatesBefore = f_.initialRoadCandidates;
   board_.SetBuilding(corner, SettlementCode(p));
   f_.initialSettlementCorner = corner;
   f_.initialRoadCandidates = InitialRoadCandidates(board_, corner);
@@ -52,46 +42,39 @@ bool CGameSession::PlaceInitialSettlement(int32_t corner) {
     // The second settlement brings one card of each producing piece it touches.
     for (const PieceCorner& c : board_.CornerFormsOnBoard(IdPosition(corner), IdIndex(corner))) {
       int32_t type = Index(board_.Type(c.position));
-      if (type >= 0 && type <= 4) node.gains[p][type] += GainResources(Production, p, type, 1, -1);
+      if (type >= 0 && type <= 4) placed.startingCards[type] += GainResources(Production, p, type, 1, -1);
     }
     ui_.StatisticsChanged(Report(7));
   }
   AddVictoryPoints(p, 1);
   f_.placingSettlement = false;
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(InitialSettlement, placed));
   ui_.BoardChanged();
   return true;
 }
 
-void CGameSession::UndoInitialSettlement(CUndoNode& node) {
-  int32_t corner = node.value / 100000 % 100 * 10 + node.value % 10;
-  int32_t p = node.value / 10000000;
-  board_.ClearBuilding(corner);
+void CGameSession::UndoInitialSettlement(const CUndoNode& node) {
+  const InitialSettlementUndo& placed = node.As<InitialSettlementUndo>();
+  int32_t p = placed.player;
+  board_.ClearBuilding(placed.corner);
   P(p).settlementsLeft += 1;
-  AdjustPositionCounts(p, corner, -1, 0);
-  for (int r = 0; r < 5; ++r) LoseResources(Production, p, r, node.gains[p][r], -1);
+  AdjustPositionCounts(p, placed.corner, -1, 0);
+  for (int r = 0; r < 5; ++r) LoseResources(Production, p, r, placed.startingCards[r], -1);
   if (!f_.firstRound) ui_.StatisticsChanged(Report(7));
   RemoveVictoryPoints(p, 1);
   f_.placingSettlement = true;
-  f_.initialSettlementCorner = node.previous;
-  f_.initialRoadCandidates = node.candidates;
+  f_.initialSettlementCorner = placed.cornerBefore;
+  f_.initialRoadCandidates = placed.roadCandidatesBefore;
 }
 
 bool CGameSession::PlaceInitialRoad(int32_t edge) {
   const auto& candidates = f_.initialRoadCandidates;
   if (edge < 0 || std::find(candidates.begin(), candidates.end(), edge) == candidates.end()) return false;
   int32_t p = f_.currentPlayer;
-  int f = IdIndex(edge);
-  int n = board_.Piece(IdPosition(edge)).neighbor[f];
-  CUndoNode node;
-  node.kind = InitialRoad;
-  node.value = f_.initialSettlementCorner + Wrap6(f + 3) * 1000 + n * 10000 + edge * 1000000;
-  node.previous = p;
-  node.firstRound = f_.firstRound;
-  node.turnStart = game_.turnStart;
+  RecordAction(CUndoNode(InitialRoad,
+                         InitialRoadUndo{p, edge, f_.initialSettlementCorner, f_.firstRound, game_.turnStart}));
   board_.SetRoad(edge, p);
   P(p).roadsLeft -= 1;
-  RecordAction(std::move(node));
   // Snake order: 0, 1, ..., n-1, n-1, ..., 1, 0.
   f_.placingSettlement = true;
   if (f_.firstRound) {
@@ -103,7 +86,7 @@ bool CGameSession::PlaceInitialRoad(int32_t edge) {
     f_.lastPick = -1;
     f_.currentPlayer = 0;
     f_.turn.rolled = false;
-    game_.turnStart = CClock::Now();
+    game_.turnStart = clock_.Now();
   } else {
     f_.currentPlayer = p - 1;
   }
@@ -111,19 +94,19 @@ bool CGameSession::PlaceInitialRoad(int32_t edge) {
   return true;
 }
 
-void CGameSession::UndoInitialRoad(CUndoNode& node) {
+void CGameSession::UndoInitialRoad(const CUndoNode& node) {
+  const InitialRoadUndo& road = node.As<InitialRoadUndo>();
   if (f_.gameState == Turn) {
     f_.gameState = InitialPlacement;
     f_.pickEnabled = true;
-    game_.turnStart = node.turnStart;
+    game_.turnStart = road.turnStartBefore;
   }
-  int32_t edge = node.value / 1000000;
-  int32_t p = node.previous;
-  board_.ClearRoad(edge);
+  int32_t p = road.player;
+  board_.ClearRoad(road.edge);
   P(p).roadsLeft += 1;
-  f_.initialSettlementCorner = node.value % 1000;
+  f_.initialSettlementCorner = road.settlementCorner;
   // Back to the player who placed it, in the round it was placed in.
-  f_.firstRound = node.firstRound;
+  f_.firstRound = road.firstRound;
   f_.currentPlayer = p;
   f_.placingSettlement = false;
 }
@@ -131,21 +114,19 @@ void CGameSession::UndoInitialRoad(CUndoNode& node) {
 // --- building in a turn ---------------------------------------------------------
 
 bool CGameSession::OnBuild(PurchaseKind kind) {
-  if (f_.gameState != Turn || !f_.turn.rolled || game_.gameOn == 0) return false;
+  if (Busy() || f_.gameState != Turn || !f_.turn.rolled || game_.gameOn == 0) return false;
   int index = kind == PurchaseSettlement ? 0 : kind == PurchaseCity ? 1 : kind == PurchaseRoad ? 2 : -1;
   if (index < 0 || !f_.buildButtons[index]) return false;
-  CUndoNode node;
-  node.kind = ShowedOptions;
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(ShowedOptions, std::monostate{}));
   f_.gameState = kind == PurchaseSettlement ? PlaceSettlement : kind == PurchaseCity ? PlaceCity : PlaceRoad;
   f_.pickEnabled = true;
   f_.lastPick = -1;
-  if (Tracks()) AutoTrade(kind, true);
+  if (Tracks()) StartAutoTrade(kind, true, false);
   Refresh();
   return true;
 }
 
-void CGameSession::UndoShowedOptions(CUndoNode& /*node*/) {
+void CGameSession::UndoShowedOptions(const CUndoNode& /*node*/) {
   f_.gameState = Turn;
   f_.pickEnabled = false;
   f_.lastPick = -1;
@@ -154,11 +135,10 @@ void CGameSession::UndoShowedOptions(CUndoNode& /*node*/) {
 bool CGameSession::BuildRoadAt(int32_t edge) {
   if (!OffersEdge(board_, f_.roadOptions, edge)) return false;
   int32_t p = f_.currentPlayer;
-  CUndoNode node;
-  node.kind = PlacedRoad;
-  node.longestRoadLength = board_.longestRoadLength;
-  node.longestRoadPath = board_.longestRoadPath;
-  int32_t freeBefore = f_.freeRoads;
+  RoadUndo road;
+  road.edge = edge;
+  road.longestRoad = SaveLongestRoad();
+  road.freeRoadsBefore = f_.freeRoads;
   board_.SetRoad(edge, p);
   P(p).roadsLeft -= 1;
   if (Tracks()) {
@@ -168,28 +148,22 @@ bool CGameSession::BuildRoadAt(int32_t edge) {
   int32_t holder = LongestRoadHolder();
   int32_t o = LongestRoadSearch(board_, p, RoadsBuilt(p), holder);
   if (o >= BonusFromNobody) MoveBonus(&CPlayerGame::hasLongestRoad, o, p);
-  int f = IdIndex(edge), position = IdPosition(edge);
-  int n = board_.Piece(position).neighbor[f];
-  int32_t value = std::abs(o) + Wrap6(f + 3) * 100 + n * 1000 + f * 100000 + position * 1000000 +
-                  freeBefore * 100000000;
-  node.value = o < 0 ? -value : value;
-  return FinishBuild(std::move(node));
+  road.longestRoadResult = o;
+  return FinishBuild(CUndoNode(PlacedRoad, std::move(road)));
 }
 
-void CGameSession::UndoPlacedRoad(CUndoNode& node) {
+void CGameSession::UndoPlacedRoad(const CUndoNode& node) {
+  const RoadUndo& road = node.As<RoadUndo>();
   int32_t p = f_.currentPlayer;
-  int32_t v = std::abs(node.value);
-  int32_t o = node.value < 0 ? -(v % 100) : v % 100;
-  int32_t freeBefore = v / 100000000;
-  int32_t edge = v / 1000000 % 100 * 10 + v / 100000 % 10;
-  board_.ClearRoad(edge);
+  int32_t o = road.longestRoadResult;
+  board_.ClearRoad(road.edge);
   P(p).roadsLeft += 1;
   if (Tracks()) {
-    if (freeBefore > 0) f_.freeRoads += 1;
+    if (road.freeRoadsBefore > 0) f_.freeRoads += 1;
     else Refund(p, PurchaseRoad);
   }
   if (o >= BonusFromNobody) MoveBonus(&CPlayerGame::hasLongestRoad, p, o);
-  RestoreLongestRoad(node);
+  RestoreLongestRoad(road.longestRoad);
   f_.gameState = PlaceRoad;
   f_.pickEnabled = true;
   f_.lastPick = -1;
@@ -210,31 +184,30 @@ int32_t CGameSession::ReexamineLongestRoad(int32_t builder) {
 bool CGameSession::BuildSettlementAt(int32_t corner) {
   if (!OffersCorner(board_, f_.settlementOptions, corner)) return false;
   int32_t p = f_.currentPlayer;
-  CUndoNode node;
-  node.kind = PlacedSettlement;
-  node.longestRoadLength = board_.longestRoadLength;
-  node.longestRoadPath = board_.longestRoadPath;
+  SettlementUndo placed;
+  placed.corner = corner;
+  placed.longestRoad = SaveLongestRoad();
   board_.SetBuilding(corner, SettlementCode(p));
   P(p).settlementsLeft -= 1;
   Pay(p, PurchaseSettlement);
   int32_t lost = ReexamineLongestRoad(p);
   AdjustPositionCounts(p, corner, 1, 0);
   AddVictoryPoints(p, 1);
-  node.value = CornerPayload(corner) + lost * 10000000;
-  return FinishBuild(std::move(node));
+  placed.longestRoadLoser = lost - 1;
+  return FinishBuild(CUndoNode(PlacedSettlement, std::move(placed)));
 }
 
-void CGameSession::UndoPlacedSettlement(CUndoNode& node) {
+void CGameSession::UndoPlacedSettlement(const CUndoNode& node) {
+  const SettlementUndo& placed = node.As<SettlementUndo>();
   int32_t p = f_.currentPlayer;
-  int32_t corner = node.value / 100000 % 100 * 10 + node.value % 10;
-  int32_t lost = node.value / 10000000;
-  board_.ClearBuilding(corner);
+  board_.ClearBuilding(placed.corner);
   P(p).settlementsLeft += 1;
-  AdjustPositionCounts(p, corner, -1, 0);
+  AdjustPositionCounts(p, placed.corner, -1, 0);
   RemoveVictoryPoints(p, 1);
   Refund(p, PurchaseSettlement);
-  if (lost > 0) MoveBonus(&CPlayerGame::hasLongestRoad, LongestRoadHolder(), lost - 1);
-  RestoreLongestRoad(node);
+  if (placed.longestRoadLoser >= 0)
+    MoveBonus(&CPlayerGame::hasLongestRoad, LongestRoadHolder(), placed.longestRoadLoser);
+  RestoreLongestRoad(placed.longestRoad);
   f_.gameState = PlaceSettlement;
   f_.pickEnabled = true;
   f_.lastPick = -1;
@@ -258,15 +231,12 @@ bool CGameSession::BuildCityAt(int32_t site) {
   AdjustPositionCounts(p, corner, -1, 1);
   AddVictoryPoints(p, 1);
   Pay(p, PurchaseCity);
-  CUndoNode node;
-  node.kind = PlacedCity;
-  node.value = CitySiteCodeOf(s.position, s.corner);
-  return FinishBuild(std::move(node));
+  return FinishBuild(CUndoNode(PlacedCity, CityUndo{CitySiteCodeOf(s.position, s.corner)}));
 }
 
-void CGameSession::UndoPlacedCity(CUndoNode& node) {
+void CGameSession::UndoPlacedCity(const CUndoNode& node) {
   int32_t p = f_.currentPlayer;
-  CitySite s = DecodeCitySiteCode(node.value);
+  CitySite s = DecodeCitySiteCode(node.As<CityUndo>().site);
   CornerId corner = MakeCornerId(s.position, s.corner);
   board_.DowngradeBuilding(corner);
   P(p).settlementsLeft -= 1;

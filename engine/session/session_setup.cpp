@@ -12,14 +12,11 @@ constexpr int32_t kSeatBoxColour[6] = {0xEBEBEB, 0x2020DF, 0x0683FF, 0xDF2020, 0
 }  // namespace
 
 bool CGameSession::ChooseTile(int32_t tileType) {
-  if (f_.gameState != BoardSetup || tileType < 0 || tileType > 12) return false;
+  if (Busy() || f_.gameState != BoardSetup || tileType < 0 || tileType > 12) return false;
   if (!f_.palette.enabled[tileType]) return false;  // the palette offers only what is left
   TileEntryResult result = board_.EnterTile(static_cast<TileType>(tileType));
   if (result == TileEntryResult::Ignored) return false;
-  CUndoNode node;
-  node.kind = PlacedTile;
-  node.value = tileType;
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(PlacedTile, TilePlacedUndo{tileType}));
   if (result == TileEntryResult::BoardComplete) {
     f_.gameState = ChipPlacement;
     f_.pickEnabled = true;
@@ -31,7 +28,7 @@ bool CGameSession::ChooseTile(int32_t tileType) {
   return true;
 }
 
-void CGameSession::UndoPlacedTile(CUndoNode& /*node*/) {
+void CGameSession::UndoPlacedTile(const CUndoNode& /*node*/) {
   if (f_.gameState == ChipPlacement) {
     f_.gameState = BoardSetup;
     f_.pickEnabled = false;
@@ -43,12 +40,7 @@ bool CGameSession::PickChip(int32_t position) {
   auto before = std::make_shared<const CBoard>(board_);
   ChipPickResult result = board_.PickChip(position);
   if (result == ChipPickResult::Ignored) return false;
-  CUndoNode node;
-  node.kind = PlacedChip;
-  node.value = position;
-  node.board = std::move(before);
-  node.previous = f_.lastPick;
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(PlacedChip, ChipPlacedUndo{position, std::move(before), f_.lastPick}));
   if (result == ChipPickResult::SecondChip) {
     f_.gameState = PlayerInformation;
     f_.pickEnabled = false;
@@ -59,19 +51,20 @@ bool CGameSession::PickChip(int32_t position) {
   return true;
 }
 
-void CGameSession::UndoPlacedChip(CUndoNode& node) {
+void CGameSession::UndoPlacedChip(const CUndoNode& node) {
+  const ChipPlacedUndo& chip = node.As<ChipPlacedUndo>();
   if (f_.gameState != ChipPlacement) {
     f_.gameState = ChipPlacement;
     f_.pickEnabled = true;
     f_.playerSelectionShown = false;
     ui_.PlayerDialogsChanged();
   }
-  board_ = *node.board;
-  f_.lastPick = node.previous;
+  board_ = *chip.boardBefore;
+  f_.lastPick = chip.lastPickBefore;
 }
 
 bool CGameSession::SelectPlayers(const std::vector<SeatChoice>& seats) {
-  if (f_.gameState != PlayerInformation || f_.playersSelected) return false;
+  if (Busy() || f_.gameState != PlayerInformation || f_.playersSelected) return false;
   bool large = board_.Kind() == BoardKind::Large;
   std::size_t low = large ? 5 : 3, high = large ? 6 : 4;
   if (seats.size() < low || seats.size() > high) return false;
@@ -80,9 +73,7 @@ bool CGameSession::SelectPlayers(const std::vector<SeatChoice>& seats) {
   for (std::size_t i = 0; i < byBox.size(); ++i) {
     if (byBox[i].box < 0 || byBox[i].box > 5 || (i > 0 && byBox[i].box == byBox[i - 1].box)) return false;
   }
-  CUndoNode node;
-  node.kind = SelectedPlayers;
-  node.seats = game_.players;
+  CUndoNode node(SelectedPlayers, SeatsUndo{game_.players});
   game_.players.assign(byBox.size(), CPlayerGame{});
   for (std::size_t i = 0; i < byBox.size(); ++i) {
     game_.players[i].player = byBox[i].player;
@@ -101,7 +92,7 @@ bool CGameSession::SelectPlayers(const std::vector<SeatChoice>& seats) {
 }
 
 void CGameSession::UndoSelectedPlayers(CUndoNode& node) {
-  game_.players = std::move(node.seats);
+  game_.players = std::move(node.As<SeatsUndo>().seatsBefore);
   f_.playerCount = static_cast<int32_t>(game_.players.size());
   f_.playersSelected = false;
   f_.playerSelectionShown = true;
@@ -110,7 +101,7 @@ void CGameSession::UndoSelectedPlayers(CUndoNode& node) {
 }
 
 bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
-  if (f_.gameState != PlayerInformation || !f_.playersSelected) return false;
+  if (Busy() || f_.gameState != PlayerInformation || !f_.playersSelected) return false;
   std::size_t n = game_.players.size();
   if (order.size() != n) return false;
   std::vector<bool> seen(n, false);
@@ -118,10 +109,9 @@ bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
     if (i < 0 || static_cast<std::size_t>(i) >= n || seen[i]) return false;
     seen[i] = true;
   }
-  CUndoNode node;
-  node.kind = SortedPlayers;
-  node.seats = game_.players;
-  for (std::size_t i = 0; i < n; ++i) game_.players[i] = node.seats[order[i]];
+  CUndoNode node(SortedPlayers, SeatsUndo{game_.players});
+  const std::vector<CPlayerGame>& before = node.As<SeatsUndo>().seatsBefore;
+  for (std::size_t i = 0; i < n; ++i) game_.players[i] = before[order[i]];
   f_.playerOrderShown = false;
   RecordAction(std::move(node));
   // Initial placement begins with the first player placing a settlement.
@@ -139,7 +129,7 @@ bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
 }
 
 void CGameSession::UndoSortedPlayers(CUndoNode& node) {
-  game_.players = std::move(node.seats);
+  game_.players = std::move(node.As<SeatsUndo>().seatsBefore);
   f_.gameState = PlayerInformation;
   f_.pickEnabled = false;
   f_.lastPick = -1;
@@ -149,7 +139,7 @@ void CGameSession::UndoSortedPlayers(CUndoNode& node) {
 }
 
 bool CGameSession::CancelPlayerOrder() {
-  if (f_.gameState != PlayerInformation || !f_.playersSelected || undo_.empty()) return false;
+  if (Busy() || f_.gameState != PlayerInformation || !f_.playersSelected || undo_.empty()) return false;
   // Cancel takes the selection back, which shows the selection dialog again.
   TakeBackNewest();
   ui_.HistoryChanged();

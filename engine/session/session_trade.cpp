@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <optional>
+
 #include "engine/board/harbour_ratio.h"
 #include "engine/session/bank_trade_plan.h"
 #include "engine/session/session.h"
@@ -30,40 +33,61 @@ bool CGameSession::CanAfford(PurchaseKind kind) const {
   return PlanBankTrade(P(p).hand, PurchaseCost(kind), ratios, f_.bank, nullptr).affordable;
 }
 
-// Makes the purchase affordable with trades at the player's best ratios,
-// asking which resource to give for each missing card while there is a choice.
-bool CGameSession::AutoTrade(PurchaseKind kind, bool continuesIntoPrevious) {
-  if (kind == PurchaseRoad && f_.freeRoads > 0) return true;
+// Makes the purchase affordable with trades at the player's best ratios. The
+// player is asked which resource to give for each missing card while there
+// is a choice, one pending question at a time; the plan is kept between the
+// answers. A development card is bought once the trade is done.
+void CGameSession::StartAutoTrade(PurchaseKind kind, bool runsOn, bool forCard) {
+  decision_.purchase = kind;
+  decision_.tradeRunsOn = runsOn;
+  decision_.forCard = forCard;
+  decision_.traded = false;
   int32_t p = f_.currentPlayer;
-  std::array<int32_t, 5> ratios{};
-  for (int r = 0; r < 5; ++r) ratios[r] = TradeRatio(p, r);
-  BankTradeChooser chooser = [this](int32_t wanted, const std::array<bool, 5>& tradeable) {
-    return ui_.ChooseBankTradeResource(wanted, tradeable);
-  };
-  BankTradePlan plan = PlanBankTrade(P(p).hand, PurchaseCost(kind), ratios, f_.bank, &chooser);
-  if (!plan.affordable) return false;
-  if (!plan.tradesNeeded) return true;
-  CUndoNode node;
-  node.kind = Traded;
-  node.party = -2;
-  node.continues = continuesIntoPrevious;
-  node.tradeCounts = plan.ratioCounts;
-  for (int r = 0; r < 5; ++r) {
-    LoseResources(BankTrade, p, r, plan.given[r], -1);
-    node.give[r] = plan.given[r];
+  if (kind == PurchaseRoad && f_.freeRoads > 0) {
+    decision_.bankTrade = CBankTradeChain();
+  } else {
+    std::array<int32_t, 5> ratios{};
+    for (int r = 0; r < 5; ++r) ratios[r] = TradeRatio(p, r);
+    decision_.bankTrade = CBankTradeChain(P(p).hand, PurchaseCost(kind), ratios, f_.bank);
   }
-  for (int r = 0; r < 5; ++r) node.get[r] = std::max(0, GainResources(BankTrade, p, r, plan.received[r], -1));
-  for (int i = 0; i < 3; ++i) P(p).bankTrades[i] += plan.ratioCounts[i];
-  ui_.StatisticsChanged(Report(16));
-  std::string text = "Traded" + CardList(node.give, true) + " to the bank for" + CardList(node.get, true) + ".";
-  RecordAction(std::move(node));
-  ui_.ShowMessage("Trade to the bank", text);
-  return true;
+  ContinueAutoTrade();
+}
+
+void CGameSession::ContinueAutoTrade() {
+  CBankTradeChain& chain = decision_.bankTrade;
+  if (std::optional<BankTradeQuestion> question = chain.Question()) {
+    PendingDecision decision;
+    decision.kind = DecisionKind::BankTradeResource;
+    decision.bankTrade = *question;
+    OpenDecision(std::move(decision));
+    return;
+  }
+  chain.Finish();
+  const BankTradePlan& plan = chain.Plan();
+  if (plan.affordable && plan.tradesNeeded) {
+    int32_t p = f_.currentPlayer;
+    ExchangeUndo trade;
+    trade.party = -2;
+    trade.tradeCounts = plan.ratioCounts;
+    for (int r = 0; r < 5; ++r) {
+      LoseResources(BankTrade, p, r, plan.given[r], -1);
+      trade.give[r] = plan.given[r];
+    }
+    for (int r = 0; r < 5; ++r) trade.get[r] = std::max(0, GainResources(BankTrade, p, r, plan.received[r], -1));
+    for (int i = 0; i < 3; ++i) P(p).bankTrades[i] += plan.ratioCounts[i];
+    ui_.StatisticsChanged(Report(16));
+    std::string text = "Traded" + CardList(trade.give, true) + " to the bank for" + CardList(trade.get, true) + ".";
+    RecordAction(CUndoNode(Traded, std::move(trade), decision_.tradeRunsOn));
+    Notify("Trade to the bank", std::move(text));
+    decision_.traded = true;
+  }
+  decision_.bankTrade = CBankTradeChain();
+  if (decision_.forCard) FinishCardPurchase();
 }
 
 bool CGameSession::TradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get) {
   int32_t cp = f_.currentPlayer;
-  if (f_.gameState != Turn || !f_.turn.tradeEnabled || game_.gameOn == 0) return false;
+  if (Busy() || f_.gameState != Turn || !f_.turn.tradeEnabled || game_.gameOn == 0) return false;
   if (partner < 0 || partner >= f_.playerCount || partner == cp) return false;
   int giveKinds = 0, getKinds = 0;
   for (int r = 0; r < 5; ++r) {
@@ -90,12 +114,7 @@ bool CGameSession::TradeWithPlayer(int32_t partner, const ResourceCounts& give, 
   me.tradesWith[partner] += 1;
   other.tradesWith[cp] += 1;
   ui_.StatisticsChanged(Report(16));
-  CUndoNode node;
-  node.kind = Traded;
-  node.party = partner;
-  node.give = give;
-  node.get = get;
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(Traded, ExchangeUndo{partner, give, get, {}}));
   Refresh();
   return true;
 }
@@ -111,46 +130,46 @@ std::array<bool, 5> CGameSession::BankDraggable() const {
 // One card dragged onto a bank picture: one trade at the best ratio. The
 // bank must hold the wanted card, or the drop would take cards for nothing.
 bool CGameSession::TradeWithBank(int32_t give, int32_t wanted) {
-  if (f_.gameState != Turn || !f_.turn.tradeEnabled || !Tracks() || game_.gameOn == 0) return false;
+  if (Busy() || f_.gameState != Turn || !f_.turn.tradeEnabled || !Tracks() || game_.gameOn == 0) return false;
   if (give < 0 || give > 4 || wanted < 0 || wanted > 4 || give == wanted) return false;
   if (!BankDraggable()[give] || f_.bank[wanted] <= 0) return false;
   int32_t p = f_.currentPlayer;
   int32_t ratio = TradeRatio(p, give);
-  CUndoNode node;
-  node.kind = Traded;
-  node.party = -1;
+  ExchangeUndo trade;
+  trade.party = -1;
   LoseResources(BankTrade, p, give, ratio, -1);
-  node.give[give] = ratio;
-  node.get[wanted] = GainResources(BankTrade, p, wanted, 1, -1);
-  node.tradeCounts[ratio - 2] = 1;
+  trade.give[give] = ratio;
+  trade.get[wanted] = GainResources(BankTrade, p, wanted, 1, -1);
+  trade.tradeCounts[ratio - 2] = 1;
   P(p).bankTrades[ratio - 2] += 1;
   ui_.StatisticsChanged(Report(16));
-  RecordAction(std::move(node));
+  RecordAction(CUndoNode(Traded, std::move(trade)));
   Refresh();
   return true;
 }
 
-void CGameSession::UndoTraded(CUndoNode& node) {
+void CGameSession::UndoTraded(const CUndoNode& node) {
+  const ExchangeUndo& trade = node.As<ExchangeUndo>();
   int32_t cp = f_.currentPlayer;
-  if (node.party < 0) {
+  if (trade.party < 0) {
     for (int r = 0; r < 5; ++r) {
-      LoseResources(BankTrade, cp, r, node.get[r], -2);
-      GainResources(BankTrade, cp, r, node.give[r], -2);
+      LoseResources(BankTrade, cp, r, trade.get[r], -2);
+      GainResources(BankTrade, cp, r, trade.give[r], -2);
     }
-    for (int i = 0; i < 3; ++i) P(cp).bankTrades[i] -= node.tradeCounts[i];
+    for (int i = 0; i < 3; ++i) P(cp).bankTrades[i] -= trade.tradeCounts[i];
   } else {
-    int32_t partner = node.party;
+    int32_t partner = trade.party;
     CPlayerGame& me = P(cp);
     CPlayerGame& other = P(partner);
     for (int r = 0; r < 5; ++r) {
-      LoseResources(PlayerTrade, cp, r, node.get[r], partner);
-      GainResources(PlayerTrade, cp, r, node.give[r], partner);
-      LoseResources(PlayerTrade, partner, r, node.give[r], cp);
-      GainResources(PlayerTrade, partner, r, node.get[r], cp);
-      me.givenTo[partner][r] -= node.give[r];
-      me.receivedFrom[partner][r] -= node.get[r];
-      other.givenTo[cp][r] -= node.get[r];
-      other.receivedFrom[cp][r] -= node.give[r];
+      LoseResources(PlayerTrade, cp, r, trade.get[r], partner);
+      GainResources(PlayerTrade, cp, r, trade.give[r], partner);
+      LoseResources(PlayerTrade, partner, r, trade.give[r], cp);
+      GainResources(PlayerTrade, partner, r, trade.get[r], cp);
+      me.givenTo[partner][r] -= trade.give[r];
+      me.receivedFrom[partner][r] -= trade.get[r];
+      other.givenTo[cp][r] -= trade.get[r];
+      other.receivedFrom[cp][r] -= trade.give[r];
     }
     me.tradesWith[partner] -= 1;
     other.tradesWith[cp] -= 1;

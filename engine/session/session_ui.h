@@ -2,15 +2,14 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "records/player_game.h"
 
-// Everything the game session asks of the user, and everything it tells the
-// windows that show it. The application answers with modal dialogs; tests and
-// the command-line driver answer from a script. The session never talks to a
-// window in any other way.
+// What the game session tells the windows that show it: which parts to
+// refresh. The session asks nothing through here; what it needs the user to
+// decide is its pending decision (pending_decision.h), and the answer is the
+// next input.
 
 // ResourceCounts (five counts by ResourceType) and SeatMatrix (five counts per
 // player index) come with the game records.
@@ -19,12 +18,16 @@
 struct DiscardOffer {
   std::array<int32_t, 6> required{};  // cards each player must lose; 0 = not listed
   SeatMatrix hands{};          // the players' hands when the dialog opens
+
+  bool operator==(const DiscardOffer&) const = default;
 };
 
 // What the "Steal a card from a player" dialog offers and returns.
 struct StealOffer {
   std::array<bool, 6> candidates{};   // players that may be robbed
   SeatMatrix hands{};          // their hands, for "Cards for %s"
+
+  bool operator==(const StealOffer&) const = default;
 };
 struct StealChoice {
   int32_t victim = -1;
@@ -40,21 +43,6 @@ class ISessionUi {
  public:
   virtual ~ISessionUi() = default;
 
-  // Modal dialogs and message boxes; each returns the user's answer.
-  virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
-  virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
-  // "Trade to the bank": which resource to give for one card of `wanted`;
-  // must return one of the enabled resources (the dialog has no Cancel).
-  virtual int32_t ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) = 0;
-  // Discards on a 7: per player the cards lost, or nothing when cancelled.
-  virtual std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer& offer) = 0;
-  // Steal after the robber: victim and card, or nothing when cancelled.
-  virtual std::optional<StealChoice> ChooseSteal(const StealOffer& offer) = 0;
-  // "The game is over!": true for "&Continue", false for "&Undo".
-  virtual bool ConfirmWinner(int32_t winner) = 0;
-  // "Victory Point totals": 0..maxPoints hidden points in the player's hand.
-  virtual int32_t AskHiddenPoints(int32_t player, int32_t maxPoints) = 0;
-
   // Refresh notifications; the windows re-read the session's queries.
   virtual void PromptChanged(const std::string& /*prompt*/) {}
   virtual void StatusRowChanged(int32_t /*player, -1 = bank row*/) {}
@@ -65,4 +53,5 @@ class ISessionUi {
   virtual void PlayerDialogsChanged() {}  // selection / order dialog shown or hidden
   virtual void HistoryChanged() {}
   virtual void BoardChanged() {}
+  virtual void DecisionChanged() {}       // a decision became pending or was answered
 };

@@ -7,8 +7,9 @@ void CGameSession::RecordAction(CUndoNode node) {
   ui_.HistoryChanged();
 }
 
+// Never while a decision is pending: its answer (or Cancel) comes first.
 bool CGameSession::CanUndo() const {
-  return !undo_.empty() && f_.gameState != GameOver && game_.gameOn != 0;
+  return !Busy() && !undo_.empty() && f_.gameState != GameOver && game_.gameOn != 0;
 }
 
 bool CGameSession::UndoLast() {
@@ -31,15 +32,20 @@ bool CGameSession::TakeBackNewest() {
   return more;
 }
 
-void CGameSession::RestoreLongestRoad(const CUndoNode& node) {
-  board_.longestRoadLength = node.longestRoadLength;
-  board_.longestRoadPath = node.longestRoadPath;
+LongestRoadBefore CGameSession::SaveLongestRoad() const {
+  return LongestRoadBefore{board_.longestRoadLength, board_.longestRoadPath};
+}
+
+void CGameSession::RestoreLongestRoad(const LongestRoadBefore& before) {
+  board_.longestRoadLength = before.length;
+  board_.longestRoadPath = before.path;
 }
 
 // Runs the reverse step of the node's kind (each sits next to its forward
 // step). Returns true when undo runs on into the next node: an automatic bank
 // trade into its build, discards into their roll, a purchase into its own
-// bank trade, a steal whose renewed dialog was cancelled into the robber move.
+// bank trade. No reverse step asks anything: undoing a steal leaves the steal
+// pending again, and its Cancel takes the robber move back.
 bool CGameSession::ReverseStep(CUndoNode& node) {
   switch (node.kind) {
     case PlacedTile: UndoPlacedTile(node); return false;
@@ -64,7 +70,7 @@ bool CGameSession::ReverseStep(CUndoNode& node) {
     case PlayedYearOfPlenty: UndoPlayedYearOfPlenty(node); return false;
     case PlayedSoldier: UndoPlayedSoldier(node); return false;
     case Traded: UndoTraded(node); return node.continues;
-    case Stole: return UndoStole(node);
+    case Stole: UndoStole(node); return false;
     case Discarded: UndoDiscarded(node); return node.continues;
     case Won:
     case WastedPoints: return false;

@@ -19,16 +19,7 @@ namespace {
 TEST(AppExit, ExitAsksWhileAGameIsOpenAndClosesEverythingOnYes) {
   std::string why;
   if (!gui::Start(&why)) GTEST_SKIP() << why;
-  std::set<wxDialog*> answered;
-  gui::WhileModal([] { TheApp().NewGame(); },
-                  [&] {
-                    for (int id : {155, 156}) {
-                      wxDialog* dialog = gui::ShownDialog(id);
-                      if (dialog == nullptr || answered.count(dialog) != 0) continue;
-                      answered.insert(dialog);
-                      gui::ClickWindow(dialog->FindWindow(wxID_OK));
-                    }
-                  });
+  gui::OpenNewGame();
   CHexsteadView* view = TheApp().OpenView();
   ASSERT_NE(view, nullptr);
   CMainFrame* main = TheApp().MainFrame();

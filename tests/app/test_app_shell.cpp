@@ -67,19 +67,7 @@ bool Checked(wxWindow* dialog, int id) { return static_cast<wxRadioButton*>(dial
 
 // Opens a game through the wizard; `options` may click controls of "Game
 // Options" before its OK is clicked.
-void OpenGame(const std::function<void(wxDialog*)>& options = {}) {
-  std::set<wxDialog*> answered;
-  gui::WhileModal([] { TheApp().NewGame(); },
-                  [&] {
-                    for (int id : {155, 156}) {
-                      wxDialog* dialog = gui::ShownDialog(id);
-                      if (dialog == nullptr || answered.count(dialog) != 0) continue;
-                      answered.insert(dialog);
-                      if (id == 156 && options) options(dialog);
-                      gui::ClickWindow(dialog->FindWindow(wxID_OK));
-                    }
-                  });
-}
+void OpenGame(const std::function<void(wxDialog*)>& options = {}) { gui::OpenNewGame(options); }
 
 TEST_F(AppShell, MainFrameStartsWithMenu128HiddenToolbarAndFourPanes) {
   CMainFrame* frame = TheApp().MainFrame();

@@ -150,7 +150,7 @@ class RecordWindows : public ::testing::Test {
     gui::Pump(50);
   }
 
-  static void OpenGame() { gui::OpenGameWithDefaults(); }
+  static void OpenGame() { gui::OpenNewGame(); }
 
   CGameSession& Session() { return view_->Session(); }
   CHistoryWindow& History() { return view_->HistoryWindow(); }

@@ -98,6 +98,27 @@ TEST_F(DatabaseTest, FiguresCountGamesWinsAndAverage) {
   EXPECT_EQ(names, (std::vector<std::string>{"1 Day, Cy", "0 Lee, Ann", "3 lee, ann", "2 Nobody, Zed"}));
 }
 
+TEST_F(DatabaseTest, FiguresKeepTheLatestStartedGameWhateverTheStoredOrder) {
+  CGameDatabase db(dir.string());
+  const double starts[] = {45000.5, 45200.25, 45100.0};
+  for (int g = 0; g < 3; ++g) {
+    SampleGame sample = MakeGame(g + 1, {{7, "Ann", "Lee", 10}, {8, "Bob", "Stone", 4}, {9, "Cy", "Day", 3}});
+    sample.game.startTime.days = starts[g];
+    if (g == 1) sample.game.players[0].player.playerId = 6;  // Ann not in the latest game
+    db.AppendRecord(sample.game, sample.history, sample.board, db.RecordPath(), db.KeyPath());
+  }
+  CPlayerDatabase players(dir.string());
+  players.AddPlayer(CPlayer("Ann", "Lee", 7));
+  players.AddPlayer(CPlayer("Bob", "Stone", 8));
+  players.AddPlayer(CPlayer("Zed", "Nobody", 5));
+  std::vector<CPlayerFigures> figures = players.Figures(db);
+  EXPECT_EQ(figures[0].games, 2);
+  EXPECT_DOUBLE_EQ(figures[0].lastGameStart, 45100.0);
+  EXPECT_DOUBLE_EQ(figures[1].lastGameStart, 45200.25);
+  EXPECT_EQ(figures[2].games, 0);
+  EXPECT_DOUBLE_EQ(figures[2].lastGameStart, 0.0);
+}
+
 TEST_F(DatabaseTest, RenameInGamesRewritesTheFirstMatchingSeat) {
   CGameDatabase db(dir.string());
   Store(db, 1, {{7, "Ann", "Lee", 10}, {8, "Bob", "Stone", 4}, {7, "Ann", "Lee", 3}});

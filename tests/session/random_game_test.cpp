@@ -13,7 +13,7 @@
 
 namespace {
 
-using Input = std::function<bool(CGameSession&)>;
+using Input = std::function<bool(CAnsweredSession&)>;
 
 int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
 
@@ -33,18 +33,18 @@ class CRandomPlayer {
         for (int t = 0; t < 13; ++t)
           if (f.palette.enabled[t]) tiles.push_back(t);
         int32_t t = tiles.empty() ? 0 : Choose(tiles);
-        return [t](CGameSession& g) { return g.ChooseTile(t); };
+        return [t](CAnsweredSession& g) { return g.ChooseTile(t); };
       }
       case ChipPlacement: return PickOne(s);
       case PlayerInformation: return Players(s);
       case InitialPlacement: return PickOne(s);
       case Turn: return TurnInput(s);
-      case GoodsReceived: return [](CGameSession& g) { return g.OnContinue(); };
+      case GoodsReceived: return [](CAnsweredSession& g) { return g.OnContinue(); };
       case PlaceRoad:
       case PlaceCity:
       case PlaceSettlement:
       case PlaceRobber:
-        if (Chance(5)) return [](CGameSession& g) { return g.UndoLast(); };
+        if (Chance(5)) return [](CAnsweredSession& g) { return g.UndoLast(); };
         return PickOne(s);
       default: return nullptr;
     }
@@ -55,13 +55,13 @@ class CRandomPlayer {
     std::vector<int32_t> ids = s.PickableIds();
     if (ids.empty() || Chance(3)) {
       int32_t junk = static_cast<int32_t>(rng_() % 600);
-      return [junk](CGameSession& g) { return g.Pick(junk); };
+      return [junk](CAnsweredSession& g) { return g.Pick(junk); };
     }
     int32_t id = Choose(ids);
     bool road = s.GameStateNow() == PlaceRoad ||
                 (s.GameStateNow() == InitialPlacement && !s.Fields().placingSettlement);
-    if (road) return [id](CGameSession& g) { return g.PickRoadSide(IdPosition(id), IdIndex(id)); };
-    return [id](CGameSession& g) { return g.Pick(id); };
+    if (road) return [id](CAnsweredSession& g) { return g.PickRoadSide(IdPosition(id), IdIndex(id)); };
+    return [id](CAnsweredSession& g) { return g.Pick(id); };
   }
 
   Input Players(const CGameSession& s) {
@@ -74,13 +74,13 @@ class CRandomPlayer {
       std::vector<SeatChoice> seats;
       for (int32_t i = 0; i < count; ++i)
         seats.push_back({boxes[i], CPlayer("P" + std::to_string(i), "X", 10 + i)});
-      return [seats](CGameSession& g) { return g.SelectPlayers(seats); };
+      return [seats](CAnsweredSession& g) { return g.SelectPlayers(seats); };
     }
-    if (Chance(10)) return [](CGameSession& g) { return g.CancelPlayerOrder(); };
+    if (Chance(10)) return [](CAnsweredSession& g) { return g.CancelPlayerOrder(); };
     std::vector<int32_t> order(n);
     std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin(), order.end(), rng_);
-    return [order](CGameSession& g) { return g.SortPlayers(order); };
+    return [order](CAnsweredSession& g) { return g.SortPlayers(order); };
   }
 
   Input TurnInput(const CGameSession& s) {
@@ -90,31 +90,31 @@ class CRandomPlayer {
     std::vector<Input> options;
     if (!t.rolled) {
       int32_t total = 2 + static_cast<int32_t>(rng_() % 6) + static_cast<int32_t>(rng_() % 6);
-      options.push_back([total](CGameSession& g) { return g.OnRoll(total); });
-      options.push_back([total](CGameSession& g) { return g.OnRoll(total); });
+      options.push_back([total](CAnsweredSession& g) { return g.OnRoll(total); });
+      options.push_back([total](CAnsweredSession& g) { return g.OnRoll(total); });
     } else {
-      options.push_back([](CGameSession& g) { return g.OnEndTurn(); });
+      options.push_back([](CAnsweredSession& g) { return g.OnEndTurn(); });
       for (int k = 0; k < 3; ++k) {
         if (!f.buildButtons[k]) continue;
         PurchaseKind kind = k == 0 ? PurchaseSettlement : k == 1 ? PurchaseCity : PurchaseRoad;
-        for (int i = 0; i < 4; ++i) options.push_back([kind](CGameSession& g) { return g.OnBuild(kind); });
+        for (int i = 0; i < 4; ++i) options.push_back([kind](CAnsweredSession& g) { return g.OnBuild(kind); });
       }
-      if (t.buyCardEnabled) options.push_back([](CGameSession& g) { return g.OnBuyCard(); });
+      if (t.buyCardEnabled) options.push_back([](CAnsweredSession& g) { return g.OnBuyCard(); });
       if (t.tradeEnabled) {
         options.push_back(PlayerTrade(s));
         int32_t give = static_cast<int32_t>(rng_() % 5), want = static_cast<int32_t>(rng_() % 5);
-        options.push_back([give, want](CGameSession& g) { return g.TradeWithBank(give, want); });
+        options.push_back([give, want](CAnsweredSession& g) { return g.TradeWithBank(give, want); });
       }
     }
     for (int32_t p = 0; p < f.playerCount; ++p) {
       PlayCardOffer offer = s.PlayCardOfferFor(p);
       if (!offer.listed[p]) continue;
-      if (offer.kinds[VictoryPointCard]) options.push_back([p](CGameSession& g) { return g.PlayVictoryPoint(p); });
+      if (offer.kinds[VictoryPointCard]) options.push_back([p](CAnsweredSession& g) { return g.PlayVictoryPoint(p); });
       if (p != cp) continue;
-      if (offer.kinds[SoldierCard]) options.push_back([](CGameSession& g) { return g.PlaySoldier(); });
+      if (offer.kinds[SoldierCard]) options.push_back([](CAnsweredSession& g) { return g.PlaySoldier(); });
       int32_t r = static_cast<int32_t>(rng_() % 5);
-      if (offer.kinds[MonopolyCard]) options.push_back([r](CGameSession& g) { return g.PlayMonopoly(r); });
-      if (offer.kinds[RoadBuildingCard]) options.push_back([](CGameSession& g) { return g.PlayRoadBuilding(); });
+      if (offer.kinds[MonopolyCard]) options.push_back([r](CAnsweredSession& g) { return g.PlayMonopoly(r); });
+      if (offer.kinds[RoadBuildingCard]) options.push_back([](CAnsweredSession& g) { return g.PlayRoadBuilding(); });
       if (offer.kinds[YearOfPlentyCard]) {
         ResourceCounts c{};
         auto bank = s.Bank();
@@ -122,10 +122,10 @@ class CRandomPlayer {
           int32_t k = static_cast<int32_t>(rng_() % 5);
           if (bank[k] > c[k]) ++c[k];
         }
-        options.push_back([c](CGameSession& g) { return g.PlayYearOfPlenty(c); });
+        options.push_back([c](CAnsweredSession& g) { return g.PlayYearOfPlenty(c); });
       }
     }
-    if (Chance(4)) options.push_back([](CGameSession& g) { return g.UndoLast(); });
+    if (Chance(4)) options.push_back([](CAnsweredSession& g) { return g.UndoLast(); });
     return Choose(options);
   }
 
@@ -140,7 +140,7 @@ class CRandomPlayer {
     if (theirs[b] > 0 && b != a) get[b] = 1;
     if (Total(give) == 0) give[0] = 1;
     if (Total(get) == 0) get[1] = 1;
-    return [partner, give, get](CGameSession& g) { return g.TradeWithPlayer(partner, give, get); };
+    return [partner, give, get](CAnsweredSession& g) { return g.TradeWithPlayer(partner, give, get); };
   }
 
   std::mt19937& rng_;
@@ -152,7 +152,7 @@ void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, i
   std::mt19937 answers(seed * 7 + 1);
   CSessionHarness h;
   h.ui.random = &answers;
-  CGameSession& s = h.session;
+  CAnsweredSession& s = h.session;
   s.NewGame(players, track, generate);
   SessionSnapshot start = TakeSnapshot(s);
   CRandomPlayer player(rng);

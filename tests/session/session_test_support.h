@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,9 +12,10 @@
 #include "engine/session/session.h"
 #include "records/archive.h"
 #include "records/clock.h"
+#include "records/game_database.h"
 
-// Answers the session's dialogs from queues (or at random) and keeps what it
-// was told.
+// Answers the session's decisions from queues (or at random), as the dialogs
+// of the windows would, and keeps what it was told.
 class CTestUi : public ISessionUi {
  public:
   std::deque<int32_t> bankTradeAnswers;
@@ -28,15 +31,15 @@ class CTestUi : public ISessionUi {
   std::vector<std::string> prompts;
   int bankTradeDialogs = 0, discardDialogs = 0, stealDialogs = 0, winnerDialogs = 0;
 
-  void ShowMessage(const std::string& caption, const std::string& text) override {
+  void ShowMessage(const std::string& caption, const std::string& text) {
     messages.push_back(caption + ": " + text);
   }
-  bool AskYesNo(const std::string& caption, const std::string& text) override {
+  bool AskYesNo(const std::string& caption, const std::string& text) {
     messages.push_back(caption + ": " + text);
     if (!yesNoAnswers.empty()) return Pop(yesNoAnswers);
     return random != nullptr && (*random)() % 2 == 0;
   }
-  int32_t ChooseBankTradeResource(int32_t, const std::array<bool, 5>& tradeable) override {
+  int32_t ChooseBankTradeResource(int32_t, const std::array<bool, 5>& tradeable) {
     ++bankTradeDialogs;
     if (!bankTradeAnswers.empty()) return Pop(bankTradeAnswers);
     std::vector<int32_t> choices;
@@ -44,7 +47,7 @@ class CTestUi : public ISessionUi {
       if (tradeable[r]) choices.push_back(r);
     return random != nullptr ? choices[(*random)() % choices.size()] : choices.front();
   }
-  std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer& offer) override {
+  std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer& offer) {
     ++discardDialogs;
     if (!discardAnswers.empty()) return Pop(discardAnswers);
     if (random == nullptr) return std::nullopt;
@@ -61,7 +64,7 @@ class CTestUi : public ISessionUi {
     }
     return out;
   }
-  std::optional<StealChoice> ChooseSteal(const StealOffer& offer) override {
+  std::optional<StealChoice> ChooseSteal(const StealOffer& offer) {
     ++stealDialogs;
     if (cancelSteals) return std::nullopt;
     if (!stealAnswers.empty()) return Pop(stealAnswers);
@@ -78,12 +81,12 @@ class CTestUi : public ISessionUi {
     choice.resource = cards[(*random)() % cards.size()];
     return choice;
   }
-  bool ConfirmWinner(int32_t) override {
+  bool ConfirmWinner(int32_t) {
     ++winnerDialogs;
     if (!winnerAnswers.empty()) return Pop(winnerAnswers);
     return random == nullptr || (*random)() % 3 != 0;
   }
-  int32_t AskHiddenPoints(int32_t, int32_t most) override {
+  int32_t AskHiddenPoints(int32_t, int32_t most) {
     if (!hiddenAnswers.empty()) return Pop(hiddenAnswers);
     return random != nullptr ? static_cast<int32_t>((*random)() % (most + 1)) : 0;
   }
@@ -96,6 +99,86 @@ class CTestUi : public ISessionUi {
     q.pop_front();
     return v;
   }
+};
+
+// A session whose inputs answer the decisions they leave pending from the
+// test UI's queues (or at random), as the windows do after every input: a
+// test then reads like a user's sequence of inputs and dialog answers. An
+// input whose own decision was cancelled reports false, as it leaves no
+// trace; an Undo reports true.
+class CAnsweredSession : public CGameSession {
+ public:
+  CAnsweredSession(CGame& game, CTestUi& ui, const SessionServices& services)
+      : CGameSession(game, ui, services), ui_(ui) {}
+
+  bool ChooseTile(int32_t t) { return Answered(CGameSession::ChooseTile(t)); }
+  bool Pick(int32_t id) { return Answered(CGameSession::Pick(id)); }
+  bool PickRoadSide(int32_t position, int32_t side) { return Answered(CGameSession::PickRoadSide(position, side)); }
+  bool SelectPlayers(const std::vector<SeatChoice>& seats) { return Answered(CGameSession::SelectPlayers(seats)); }
+  bool SortPlayers(const std::vector<int32_t>& order) { return Answered(CGameSession::SortPlayers(order)); }
+  bool CancelPlayerOrder() { return Answered(CGameSession::CancelPlayerOrder()); }
+  bool OnRoll(int32_t total) { return Answered(CGameSession::OnRoll(total)); }
+  bool OnContinue() { return Answered(CGameSession::OnContinue()); }
+  bool OnBuild(PurchaseKind kind) { return Answered(CGameSession::OnBuild(kind)); }
+  bool OnEndTurn() { return Answered(CGameSession::OnEndTurn()); }
+  bool OnBuyCard() { return Answered(CGameSession::OnBuyCard()); }
+  bool PlayVictoryPoint(int32_t player) { return Answered(CGameSession::PlayVictoryPoint(player)); }
+  bool PlayMonopoly(int32_t resource) { return Answered(CGameSession::PlayMonopoly(resource)); }
+  bool PlayRoadBuilding() { return Answered(CGameSession::PlayRoadBuilding()); }
+  bool PlayYearOfPlenty(const ResourceCounts& counts) { return Answered(CGameSession::PlayYearOfPlenty(counts)); }
+  bool PlaySoldier() { return Answered(CGameSession::PlaySoldier()); }
+  bool TradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get) {
+    return Answered(CGameSession::TradeWithPlayer(partner, give, get));
+  }
+  bool TradeWithBank(int32_t give, int32_t wanted) { return Answered(CGameSession::TradeWithBank(give, wanted)); }
+  bool UndoLast() {
+    bool taken = CGameSession::UndoLast();
+    AnswerAll();
+    return taken;
+  }
+
+  // Answers what is pending now; true when a decision was cancelled.
+  bool AnswerAll() {
+    bool cancelled = false;
+    TakeMessages();
+    for (int guard = 0; Pending().kind != DecisionKind::None && guard < 100; ++guard) {
+      const PendingDecision d = Pending();
+      switch (d.kind) {
+        case DecisionKind::Discards: {
+          std::optional<SeatMatrix> lost = ui_.ChooseDiscards(d.discards);
+          if (!lost || !AnswerDiscards(*lost)) cancelled = CancelDecision() || cancelled;
+          break;
+        }
+        case DecisionKind::Steal: {
+          std::optional<StealChoice> choice = ui_.ChooseSteal(d.steal);
+          if (!choice || !AnswerSteal(*choice)) cancelled = CancelDecision() || cancelled;
+          break;
+        }
+        case DecisionKind::BankTradeResource:
+          AnswerBankTradeResource(ui_.ChooseBankTradeResource(d.bankTrade.wanted, d.bankTrade.tradeable));
+          break;
+        case DecisionKind::VictoryPointCard: AnswerVictoryPointCard(ui_.AskYesNo(d.caption, d.text)); break;
+        case DecisionKind::Winner: AnswerWinner(ui_.ConfirmWinner(d.player)); break;
+        case DecisionKind::HiddenPoints:
+          AnswerHiddenPoints(std::clamp(ui_.AskHiddenPoints(d.player, d.maxPoints), 0, d.maxPoints));
+          break;
+        case DecisionKind::None: break;
+      }
+      TakeMessages();
+    }
+    return cancelled;
+  }
+
+ private:
+  bool Answered(bool taken) {
+    bool cancelled = AnswerAll();
+    return taken && !cancelled;
+  }
+  void TakeMessages() {
+    for (const SessionNotice& n : TakeNotices()) ui_.ShowMessage(n.caption, n.text);
+  }
+
+  CTestUi& ui_;
 };
 
 // Everything an undo must restore, in comparable form.
@@ -150,13 +233,42 @@ inline const std::vector<int32_t>& LargeTiles() {
   return tiles;
 }
 
+// Where a test's finished games go: counted, and appended to a game
+// database when `dataDir` is set; `failure` makes storing throw.
+class CTestStore : public IFinishedGameStore {
+ public:
+  std::string dataDir;
+  std::string failure;
+  int stored = 0;
+
+  void StoreFinishedGame(CGame& game, CHistoryLog& history, CBoard& board) override {
+    if (!failure.empty()) throw std::runtime_error(failure);
+    ++stored;
+    if (dataDir.empty()) return;
+    CGameDatabase database(dataDir);
+    database.AppendRecord(game, history, board, database.RecordPath(), database.KeyPath());
+  }
+};
+
+// The services of a test session: the program's clock (which the harness
+// freezes), fixed random draws and a test store.
+class CTestServices {
+ public:
+  CTestServices() : fixed_({0}), random_(fixed_, [] { return std::int64_t{1700000000}; }) {}
+  SessionServices Services() { return SessionServices{clock_, random_, store}; }
+
+  CTestStore store;
+
+ private:
+  CProgramClock clock_;
+  CFixedRandom fixed_;
+  CBoardRandom random_;
+};
+
 // A session with a fixed clock and fixed random draws.
 class CSessionHarness {
  public:
-  CSessionHarness() : fixed_({0}), random_(fixed_, [] { return std::int64_t{1700000000}; }) {
-    CClock::SetFixed(1700000000.0);
-    session.SetBoardRandom(&random_);
-  }
+  CSessionHarness() { CClock::SetFixed(1700000000.0); }
   ~CSessionHarness() { CClock::UseSystem(); }
 
   // Board entered by hand, chips from the first candidate forward, players
@@ -187,13 +299,10 @@ class CSessionHarness {
     else session.PickRoadSide(IdPosition(ids.front()), IdIndex(ids.front()));
   }
 
+  CTestServices services;
   CGame game;
   CTestUi ui;
-  CGameSession session{game, ui};
-
- private:
-  CFixedRandom fixed_;
-  CBoardRandom random_;
+  CAnsweredSession session{game, ui, services.Services()};
 };
 
 // Names the first parts of two snapshots that differ (for failure messages).

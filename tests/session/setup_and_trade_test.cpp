@@ -13,7 +13,7 @@ int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end
 class SetupAndTrade : public ::testing::Test {
  protected:
   CSessionHarness h;
-  CGameSession& s = h.session;
+  CAnsweredSession& s = h.session;
   CTestUi& ui = h.ui;
   const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
   void RollAndContinue(int32_t total) {

@@ -44,6 +44,8 @@ PlayRunner::PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnsw
       dataDir_(dataDir),
       ui_(out, answers ? *answers : static_cast<DialogAnswers&>(queued_)),
       random_(randomSource_, [] { return static_cast<std::int64_t>(CClock::NowSeconds()); }),
+      database_(dataDir),
+      store_(database_),
       playerFile_(dataDir) {}
 
 CGameSession& PlayRunner::Session() {
@@ -102,6 +104,10 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
   } else {
     if (!session_) throw ScriptError(n, "no game: start one with 'new'");
     bool taken = RunInput(line);
+    // An input whose own decision was cancelled leaves no trace, as if the
+    // session had not taken it; an Undo stays taken.
+    bool cancelled = ui_.ShowPendingDecisions(*session_, n);
+    if (cancelled && verb != "undo") taken = false;
     AfterInput(line, taken);
   }
 }
@@ -119,12 +125,9 @@ void PlayRunner::RunNew(const ScriptLine& line) {
   seats_.clear();
   session_.reset();
   game_ = std::make_unique<CGame>();  // File > New: a new current game record
-  session_ = std::make_unique<CGameSession>(*game_, ui_);
-  session_->SetDataDirectory(dataDir_);
-  session_->SetBoardRandom(&random_);
-  // Creating the session may have drawn on the C library generator (the
-  // board it starts with is laid out at random), so the script's seed is
-  // applied again here: the same script then always builds the same board.
+  session_ = std::make_unique<CGameSession>(*game_, ui_, SessionServices{clock_, random_, store_});
+  // Every `new` starts from the script's last seed: the same script then
+  // always builds the same boards.
   if (seed_) randomSource_.Seed(*seed_);
   ui_.ResetPrompt();
   session_->NewGame(players, track != 0, generate != 0);

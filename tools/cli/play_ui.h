@@ -1,14 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 
-#include "engine/session/session_ui.h"
+#include "engine/session/session.h"
 #include "play_answers.h"
 
 // The session's window side for the headless driver: every prompt change,
-// message box, question and dialog becomes one output line, and dialogs are
-// answered by a DialogAnswers source.
+// notice, question and dialog becomes one output line, and the session's
+// pending decisions are answered by a DialogAnswers source.
 //   prompt: TEXT
 //   message: CAPTION: TEXT
 //   question: CAPTION: TEXT -> yes|no
@@ -22,20 +23,25 @@ class ScriptedUi : public ISessionUi {
   // Forgets the last prompt, so the next one is printed even if unchanged.
   void ResetPrompt() { lastPrompt_.clear(); havePrompt_ = false; }
 
-  void ShowMessage(const std::string& caption, const std::string& text) override;
-  bool AskYesNo(const std::string& caption, const std::string& text) override;
-  int32_t ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) override;
-  std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer& offer) override;
-  std::optional<StealChoice> ChooseSteal(const StealOffer& offer) override;
-  bool ConfirmWinner(int32_t winner) override;
-  int32_t AskHiddenPoints(int32_t player, int32_t maxPoints) override;
+  // After an input: shows the session's notices and answers its pending
+  // decisions one after another, as the windows do. Returns true when a
+  // decision was cancelled. Throws ScriptError (for `line`) when the
+  // session refuses an answer.
+  bool ShowPendingDecisions(CGameSession& session, int line);
+  // Called with the session each time a decision is pending, before it is
+  // answered (tests try other inputs there).
+  void SetDecisionProbe(std::function<void(CGameSession&)> probe) { probe_ = std::move(probe); }
+
   void PromptChanged(const std::string& prompt) override;
 
  private:
   void Line(const std::string& text);
+  void ShowNotices(CGameSession& session);
+  bool AnswerDecision(CGameSession& session, bool& cancelled);
 
   std::ostream* out_;
   DialogAnswers* answers_;
+  std::function<void(CGameSession&)> probe_;
   std::string lastPrompt_;
   bool havePrompt_ = false;
 };

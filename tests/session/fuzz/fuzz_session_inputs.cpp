@@ -23,7 +23,7 @@ class CByteReader {
   size_t pos_ = 0;
 };
 
-void Input(CGameSession& s, uint8_t op, uint8_t arg) {
+void Input(CAnsweredSession& s, uint8_t op, uint8_t arg) {
   switch (op % 20) {
     case 0: s.ChooseTile(arg % 14); break;
     case 1: s.Pick(arg * 3 - 20); break;
