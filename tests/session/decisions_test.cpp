@@ -18,18 +18,11 @@ class Decisions : public ::testing::Test {
   CGameSession& s = h.session;
 
   const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
-
   void StartPlaying(bool track) {
-    h.StartGame(3, track);
-    while (s.GameStateNow() == InitialPlacement) h.PlaceFirstOffered();
+    h.StartPlaying(track);
     ASSERT_EQ(s.GameStateNow(), Turn);
   }
-  void RollAndContinue(int32_t total) {
-    ASSERT_TRUE(s.OnRoll(total));
-    if (s.GameStateNow() == GoodsReceived) {
-      ASSERT_TRUE(s.OnContinue());
-    }
-  }
+  void RollAndContinue(int32_t total) { ASSERT_TRUE(h.RollAndContinue(total)); }
   // While a decision is pending, Undo, clicks and the turn's inputs are
   // refused and change nothing.
   void ExpectEverythingElseRefused() {
@@ -221,23 +214,7 @@ TEST_F(Decisions, TheWinnerIsConfirmedOrTakenBackFromThePendingDecision) {
 TEST_F(Decisions, AnUndoOverSeveralNodesOpensNothing) {
   StartPlaying(true);
   // A card bought with a bank trade: its Undo runs on into the trade.
-  std::vector<int32_t> chips;
-  for (int b = 0; b < s.Board().LandCount(); ++b)
-    if (Seat(0).settlementsAt[b] > 0 && s.Board().Piece(b).chip > 0) chips.push_back(s.Board().Piece(b).chip);
-  ASSERT_FALSE(chips.empty());
-  auto needsTrade = [&] {
-    const ResourceCounts& hand = Seat(0).hand;
-    return hand[1] == 0 || hand[2] == 0 || hand[4] == 0;
-  };
-  bool ready = false;
-  for (int turn = 0; turn < 300 && !ready; ++turn) {
-    RollAndContinue(chips[turn % chips.size()]);
-    ready = s.CurrentPlayer() == 0 && s.TurnPanel().buyCardEnabled && needsTrade();
-    if (!ready) {
-      ASSERT_TRUE(s.OnEndTurn());
-    }
-  }
-  ASSERT_TRUE(ready);
+  ASSERT_TRUE(h.RollUntilACardNeedsABankTrade());
   SessionSnapshot before = TakeSnapshot(s);
   ASSERT_TRUE(s.OnBuyCard());
   // Answer every question of the trade with the first resource offered.
