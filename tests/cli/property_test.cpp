@@ -1,5 +1,6 @@
 // Random legal games on both board kinds, with and without tracked trades
-// and board generation: every input must be taken back exactly by Undo.
+// and board generation: every input must be taken back exactly by Undo, and
+// while a decision is pending every other input must be refused.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -44,6 +45,7 @@ TEST_P(RandomGames, UndoRestoresEveryInput) {
   int finished = 0;
   long inputs = 0;
   int turns = 0;
+  long probes = 0;
   for (int game = 0; game < games; ++game) {
     RandomGameOptions options;
     options.players = config.players;
@@ -63,9 +65,10 @@ TEST_P(RandomGames, UndoRestoresEveryInput) {
     finished += checker.Finished();
     inputs += checker.Inputs();
     turns += checker.Turns();
+    probes += checker.Probes();
   }
   std::cout << ConfigName(config) << ": " << games << " games, " << inputs << " inputs, " << turns
-            << " turns, " << finished << " won\n";
+            << " turns, " << finished << " won, " << probes << " pending decisions probed\n";
   std::filesystem::remove_all(data);
   RecordProperty("finishedGames", finished);
 }

@@ -1,10 +1,13 @@
 #include "random_game_checker.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <sstream>
 
 #include "play_state_json.h"
 #include "records/archive.h"
+#include "records/game_database.h"
 
 SessionSnapshot SessionSnapshot::Of(const CGameSession& session) {
   SessionSnapshot s;
@@ -25,6 +28,7 @@ SessionSnapshot SessionSnapshot::Of(const CGameSession& session) {
   s.canUndo = session.CanUndo();
   s.chipPanelText = session.ChipPanelText();
   s.pickable = session.PickableIds();
+  s.pending = session.Pending();
   return s;
 }
 
@@ -41,6 +45,7 @@ std::string SessionSnapshot::Differences(const SessionSnapshot& o) const {
   note(history == o.history, "history");
   note(undoDepth == o.undoDepth && canUndo == o.canUndo, "undo stack");
   note(chipPanelText == o.chipPanelText && pickable == o.pickable, "panels");
+  note(pending == o.pending, "pending decision");
   return parts;
 }
 
@@ -52,6 +57,7 @@ RandomGameChecker::RandomGameChecker(unsigned seed, const RandomGameOptions& opt
       runner_(nullptr, dataDir, &answers_),
       dataDir_(dataDir) {
   inputs_source_.SetUndoChance(options.undoInputChance);
+  runner_.SetDecisionProbe([this](CGameSession& session) { ProbePending(session); });
   Run("clock 1700000000");
   Run("seed " + std::to_string(seed));
 }
@@ -88,6 +94,8 @@ std::string RandomGameChecker::CheckInput(const std::vector<std::string>& lines)
   RunAll(lines);
   Note(lines);
   if (!answers_.Fault().empty()) return answers_.Fault();
+  if (!probeFault_.empty()) return probeFault_;
+  if (session.Pending().kind != DecisionKind::None) return "a decision was left pending after the input";
   const std::string verb = lines.back().substr(0, lines.back().find(' '));
   if (verb == "undo" || verb == "cancel") return {};  // inputs that take back themselves
   SessionSnapshot after = SessionSnapshot::Of(session);
@@ -95,7 +103,7 @@ std::string RandomGameChecker::CheckInput(const std::vector<std::string>& lines)
     Run("undo");
     if (!(SessionSnapshot::Of(session) == after)) return "Undo changed a finished game";
     finished_ = true;
-    return {};
+    return CheckStoredGame(session);
   }
   if (session.UndoDepth() == depth) {
     if (!(after == before)) return "an input that recorded nothing changed the state: " + DifferenceFrom(start, before, after);
@@ -113,6 +121,94 @@ std::string RandomGameChecker::CheckInput(const std::vector<std::string>& lines)
   if (!answers_.Fault().empty()) return answers_.Fault();
   SessionSnapshot again = SessionSnapshot::Of(session);
   if (!(again == after)) return "the input gave another state after Undo: " + after.Differences(again);
+  return {};
+}
+
+// Every input but the decision's own answer: each must return false and
+// leave the state exactly as it was.
+void RandomGameChecker::ProbePending(CGameSession& s) {
+  if (!probeFault_.empty()) return;
+  ++probes_;
+  const SessionSnapshot before = SessionSnapshot::Of(s);
+  const DecisionKind kind = s.Pending().kind;
+  if (s.CanUndo() || before.fields.undoButtonEnabled) {
+    probeFault_ = "Undo was offered while a decision was pending";
+    return;
+  }
+  std::vector<std::pair<const char*, std::function<bool()>>> inputs = {
+      {"undo", [&] { return s.UndoLast(); }},
+      {"tile", [&] { return s.ChooseTile(0); }},
+      {"select", [&] { return s.SelectPlayers({}); }},
+      {"order", [&] { return s.SortPlayers({0, 1, 2}); }},
+      {"cancel order", [&] { return s.CancelPlayerOrder(); }},
+      {"continue", [&] { return s.OnContinue(); }},
+      {"build settlement", [&] { return s.OnBuild(PurchaseSettlement); }},
+      {"build city", [&] { return s.OnBuild(PurchaseCity); }},
+      {"build road", [&] { return s.OnBuild(PurchaseRoad); }},
+      {"endturn", [&] { return s.OnEndTurn(); }},
+      {"buy", [&] { return s.OnBuyCard(); }},
+      {"play monopoly", [&] { return s.PlayMonopoly(1); }},
+      {"play roadbuilding", [&] { return s.PlayRoadBuilding(); }},
+      {"play yop", [&] { return s.PlayYearOfPlenty({1, 1, 0, 0, 0}); }},
+      {"play soldier", [&] { return s.PlaySoldier(); }},
+      {"banktrade", [&] { return s.TradeWithBank(0, 1) || s.TradeWithBank(4, 2); }},
+      {"trade", [&] { return s.TradeWithPlayer((s.CurrentPlayer() + 1) % 3, {1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}); }},
+  };
+  for (int total = 2; total <= 12; ++total) inputs.push_back({"roll", [&s, total] { return s.OnRoll(total); }});
+  for (int p = 0; p < 6; ++p) inputs.push_back({"play vp", [&s, p] { return s.PlayVictoryPoint(p); }});
+  // Board clicks: everything offered before the decision opened, and the
+  // robber's places.
+  std::vector<int32_t> clicks = s.PickableIds();
+  for (int b = 0; b < s.Board().LandCount(); ++b) clicks.push_back(b);
+  for (int32_t id : clicks) inputs.push_back({"pick", [&s, id] { return s.Pick(id) || s.PickRoadSide(id / 10, id % 10); }});
+  // The answers of the other decisions, and Cancel where there is none.
+  if (kind != DecisionKind::Discards) inputs.push_back({"answer discard", [&] { return s.AnswerDiscards({}); }});
+  if (kind != DecisionKind::Steal) inputs.push_back({"answer steal", [&] { return s.AnswerSteal({0, 5}); }});
+  if (kind != DecisionKind::BankTradeResource)
+    inputs.push_back({"answer banktrade", [&] { return s.AnswerBankTradeResource(0); }});
+  if (kind != DecisionKind::VictoryPointCard) inputs.push_back({"answer yesno", [&] { return s.AnswerVictoryPointCard(true); }});
+  if (kind != DecisionKind::Winner) inputs.push_back({"answer gameover", [&] { return s.AnswerWinner(true); }});
+  if (kind != DecisionKind::HiddenPoints) inputs.push_back({"answer hidden", [&] { return s.AnswerHiddenPoints(0); }});
+  if (!s.Pending().Cancellable()) inputs.push_back({"cancel", [&] { return s.CancelDecision(); }});
+  for (const auto& [name, input] : inputs) {
+    if (input()) {
+      probeFault_ = std::string("'") + name + "' was taken while a decision was pending";
+      return;
+    }
+    SessionSnapshot now = SessionSnapshot::Of(s);
+    if (!(now == before)) {
+      probeFault_ = std::string("a refused '") + name + "' changed the state while a decision was pending: " +
+                    before.Differences(now);
+      return;
+    }
+  }
+}
+
+// The finished game as stored is the game as it ended: nothing of a
+// decision (or anything else) is missing or added.
+std::string RandomGameChecker::CheckStoredGame(const CGameSession& session) {
+  if (session.Pending().kind != DecisionKind::None) return "a decision is pending in a finished game";
+  CGameDatabase database(dataDir_);
+  int count = database.GameCount();
+  if (count <= 0) return "the finished game was not stored";
+  CGame stored;
+  CHistoryLog history;
+  CBoard board;
+  database.ReadRecord(count - 1, stored, history, board);
+  std::vector<uint8_t> storedBytes, liveBytes;
+  CGame live = session.Game();
+  {
+    CArchive a(storedBytes);
+    stored.Serialize(a);
+    a.Flush();
+  }
+  {
+    CArchive b(liveBytes);
+    live.Serialize(b);
+    b.Flush();
+  }
+  if (storedBytes != liveBytes) return "the stored game differs from the game as it ended";
+  if (!(history == session.History().Log())) return "the stored history differs from the game's";
   return {};
 }
 

@@ -27,6 +27,7 @@ struct SessionSnapshot {
   bool canUndo = false;
   std::string chipPanelText;
   std::vector<int32_t> pickable;
+  PendingDecision pending;
 
   static SessionSnapshot Of(const CGameSession& session);
   bool operator==(const SessionSnapshot& other) const = default;
@@ -44,8 +45,11 @@ struct RandomGameOptions {
 
 // Plays one random legal game. After every input that recorded something,
 // Undo must give back exactly the state before it, and running the input
-// again (with the same dialog answers) exactly the state after it. At the
-// end Undo must lead all the way back to the state of the new game.
+// again (with the same dialog answers) exactly the state after it. While a
+// decision is pending, every other input (Undo and board clicks included)
+// must be refused and change nothing. A finished game must be stored as it
+// ended. At the end Undo must lead all the way back to the state of the new
+// game.
 class RandomGameChecker {
  public:
   RandomGameChecker(unsigned seed, const RandomGameOptions& options, const std::string& dataDir);
@@ -57,6 +61,7 @@ class RandomGameChecker {
   int Inputs() const { return inputs_; }
   bool Finished() const { return finished_; }
   int Turns() const { return turns_; }
+  long Probes() const { return probes_; }
 
  private:
   void Run(const std::string& line);
@@ -67,6 +72,9 @@ class RandomGameChecker {
   // (replayed in a fresh session) to the present state.
   std::string DifferenceFrom(size_t lines, const SessionSnapshot& from, const SessionSnapshot& to);
   std::string UnwindAll(const SessionSnapshot& empty);
+  // Tries every other input while a decision is pending; notes a fault.
+  void ProbePending(CGameSession& session);
+  std::string CheckStoredGame(const CGameSession& session);
 
   std::mt19937 rng_;
   RandomGameOptions options_;
@@ -75,6 +83,8 @@ class RandomGameChecker {
   PlayRunner runner_;
   std::string dataDir_;
   std::vector<std::string> transcript_;
+  std::string probeFault_;
+  long probes_ = 0;
   int inputs_ = 0;
   bool finished_ = false;
   int turns_ = 0;

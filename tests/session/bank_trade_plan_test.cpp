@@ -67,3 +67,45 @@ TEST(BankTradePlan, AChoiceOutsideTheEnabledOnesFallsBackToAnEnabledOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// The same trade asked one card at a time, as the session's pending
+// question does: a resource that is not offered is refused and changes
+// nothing, and the plan is complete once Finish ran.
+TEST(BankTradeChain, AsksOneCardAtATimeAndRefusesAResourceNotOffered) {
+  constexpr std::array<int32_t, 5> ratios = {4, 2, 4, 4, 3};  // Wheat 2:1, Sheep 3:1
+  // A settlement with no Clay and no Sheep: 4 Wheat and 3 Ore buy them.
+  CBankTradeChain chain({1, 5, 8, 0, 0}, PurchaseCost(PurchaseSettlement), ratios, kFullBank);
+  ASSERT_TRUE(chain.Plan().affordable);
+  ASSERT_TRUE(chain.Plan().tradesNeeded);
+  std::optional<BankTradeQuestion> q = chain.Question();
+  ASSERT_TRUE(q);
+  EXPECT_EQ(q->wanted, 3);
+  EXPECT_EQ(q->tradeable, (std::array<bool, 5>{false, true, true, false, false}));
+  EXPECT_FALSE(chain.Choose(0));  // Timber has no surplus
+  EXPECT_FALSE(chain.Choose(7));
+  EXPECT_EQ(chain.Question()->wanted, 3);
+  ASSERT_TRUE(chain.Choose(2));   // 4 Ore for the Clay
+  q = chain.Question();
+  ASSERT_TRUE(q);
+  EXPECT_EQ(q->wanted, 4);
+  ASSERT_TRUE(chain.Choose(1));   // 2 Wheat for the Sheep
+  EXPECT_FALSE(chain.Question());
+  EXPECT_FALSE(chain.Choose(1));  // nothing is asked any more
+  chain.Finish();
+  EXPECT_EQ(chain.Plan().given, (ResourceCounts{0, 2, 4, 0, 0}));
+  EXPECT_EQ(chain.Plan().received, (ResourceCounts{0, 0, 0, 1, 1}));
+  EXPECT_EQ(chain.Plan().ratioCounts, (std::array<int32_t, 3>{1, 0, 1}));
+}
+
+TEST(BankTradeChain, AnUnaffordablePurchaseAsksNothingAndTradesNothing) {
+  CBankTradeChain chain({0, 0, 0, 0, 3}, PurchaseCost(PurchaseCity), kNoHarbour, kFullBank);
+  EXPECT_FALSE(chain.Plan().affordable);
+  EXPECT_FALSE(chain.Question());
+  chain.Finish();
+  EXPECT_EQ(chain.Plan().given, ResourceCounts{});
+  EXPECT_EQ(chain.Plan().received, ResourceCounts{});
+}
+
+}  // namespace

@@ -34,25 +34,7 @@ class CardsAndVictory : public ::testing::Test {
 
 TEST_F(CardsAndVictory, ACardBoughtWithABankTradeIsTakenBackByOneUndoAndNothingOlder) {
   StartPlaying(true);
-  // Ann's production totals, rolled in turn.
-  std::vector<int32_t> chips;
-  for (int b = 0; b < s.Board().LandCount(); ++b)
-    if (Seat(0).settlementsAt[b] > 0 && s.Board().Piece(b).chip > 0) chips.push_back(s.Board().Piece(b).chip);
-  ASSERT_FALSE(chips.empty());
-  // Until Ann can buy a card only by trading with the bank.
-  auto needsTrade = [&] {
-    const ResourceCounts& hand = Seat(0).hand;
-    return hand[1] == 0 || hand[2] == 0 || hand[4] == 0;
-  };
-  bool ready = false;
-  for (int turn = 0; turn < 300 && !ready; ++turn) {
-    RollAndContinue(chips[turn % chips.size()]);
-    ready = s.CurrentPlayer() == 0 && s.TurnPanel().buyCardEnabled && needsTrade();
-    if (!ready) {
-      ASSERT_TRUE(s.OnEndTurn());
-    }
-  }
-  ASSERT_TRUE(ready);
+  ASSERT_TRUE(h.RollUntilACardNeedsABankTrade());
   SessionSnapshot beforeBuy = TakeSnapshot(s);
   ASSERT_TRUE(s.OnBuyCard());
   ASSERT_FALSE(ui.messages.empty());

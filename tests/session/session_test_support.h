@@ -292,6 +292,38 @@ class CSessionHarness {
     session.SortPlayers(order);
   }
 
+  // A game of three through its initial placement (first offered sites),
+  // at the first roll.
+  void StartPlaying(bool track) {
+    StartGame(3, track);
+    while (session.GameStateNow() == InitialPlacement) PlaceFirstOffered();
+  }
+  // A roll and, after production, its Continue.
+  bool RollAndContinue(int32_t total) {
+    if (!session.OnRoll(total)) return false;
+    return session.GameStateNow() != GoodsReceived || session.OnContinue();
+  }
+
+  // With tracked trades, after the initial placement: rolls Ann's numbers in
+  // turn until, in her turn, she can buy a development card only by trading
+  // with the bank. False if that never happens.
+  bool RollUntilACardNeedsABankTrade() {
+    std::vector<int32_t> chips;
+    const CPlayerGame& ann = session.Game().players[0];
+    for (int b = 0; b < session.Board().LandCount(); ++b)
+      if (ann.settlementsAt[b] > 0 && session.Board().Piece(b).chip > 0) chips.push_back(session.Board().Piece(b).chip);
+    if (chips.empty()) return false;
+    for (int turn = 0; turn < 300; ++turn) {
+      if (!session.OnRoll(chips[turn % chips.size()])) return false;
+      if (session.GameStateNow() == GoodsReceived && !session.OnContinue()) return false;
+      const ResourceCounts& hand = ann.hand;
+      bool needsTrade = hand[1] == 0 || hand[2] == 0 || hand[4] == 0;
+      if (session.CurrentPlayer() == 0 && session.TurnPanel().buyCardEnabled && needsTrade) return true;
+      if (!session.OnEndTurn()) return false;
+    }
+    return false;
+  }
+
   // Clicks the first offered site of the current initial-placement step.
   void PlaceFirstOffered() {
     auto ids = session.PickableIds();
