@@ -72,4 +72,26 @@ enum CommandId : int {
 
   // "Select the players in your Hexstead game"
   IDC_PLAYER_LIST = 1029,
+
+  // The database dialogs: "Game Database" (187), "Player Database" (188) and
+  // "Statistics Database" (190). The player list is IDC_PLAYER_LIST there too.
+  IDD_GAME_DATABASE = 187,
+  IDD_PLAYER_DATABASE = 188,
+  IDD_STATISTICS_DATABASE = 190,
+  IDC_DB_GAME_LIST = 1143,
+  IDC_DB_OPEN = 1144,
+  IDC_DB_DELETE = 1014,
+  IDC_DB_EXPORT = 1146,
+  IDC_DB_IMPORT = 1147,
+  IDC_DB_ADD = 1013,
+  IDC_DB_EDIT = 1015,
+  IDC_DB_IMPORT_PLAYERS = 1147,
+  IDC_DB_ALL_PLAYERS = 1148,
+  IDC_DB_ALL_GAMES = 1149,
+  IDC_DB_ADD_STATISTIC = 1150,
+  IDC_DB_REMOVE_STATISTIC = 1151,
+  IDC_DB_REMOVE_ALL_STATISTICS = 1152,
+  IDC_DB_ADD_ALL_STATISTICS = 1153,
+  IDC_DB_STATISTICS_OFFERED = 1154,
+  IDC_DB_STATISTICS_CHOSEN = 1067,
 };
