@@ -72,6 +72,19 @@ enum CommandId : int {
 
   // "Select the players in your Hexstead game"
   IDC_PLAYER_LIST = 1029,
+  IDC_NEW_PLAYER = 1016,
+  IDC_PLAYER_STATISTICS = 1017,
+
+  // Add/Edit player
+  IDC_EDIT_LAST_NAME = 1015,
+  IDC_EDIT_FIRST_NAME = 1014,
+
+  // "Sort the players into the playing order"
+  IDC_ORDER_PLAYER_FIRST = 1030,  // 1030..1035 the seated players
+  IDC_ORDER_PLACE_FIRST = 1036,   // 1036..1041 the playing order
+  IDC_USE_DICE_ROLLS = 1045,
+  // The dice pad: "2" .. "12"
+  IDC_DICE_FIRST = 1044,
 
   // The database dialogs: "Game Database" (187), "Player Database" (188) and
   // "Statistics Database" (190). The player list is IDC_PLAYER_LIST there too.

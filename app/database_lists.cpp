@@ -3,7 +3,6 @@
 #include <wx/listctrl.h>
 
 #include "panel_font.h"
-#include "records/text_encoding.h"
 
 namespace {
 
@@ -47,9 +46,6 @@ void SetRow(wxListCtrl* list, long row, int index, std::initializer_list<const s
 }
 
 }  // namespace
-
-wxString FromStored(const std::string& cp1252) { return wxString::FromUTF8(Cp1252ToUtf8(cp1252)); }
-std::string ToStored(const wxString& text) { return Utf8ToCp1252(text.utf8_string()); }
 
 wxListCtrl* CreateGameList(wxWindow* parent, int id, const wxSize& size, bool singleSelection) {
   return CreateList(parent, id, size, singleSelection, kGameColumns);

@@ -8,6 +8,7 @@
 
 #include "records/game_list.h"
 #include "records/player_list.h"
+#include "stored_text.h"
 
 class wxListCtrl;
 class wxWindow;
@@ -30,7 +31,3 @@ std::vector<int> SelectedIndices(const wxListCtrl* list);
 // Selects (or clears) the row showing database index `index`; false when none does.
 bool SelectIndex(wxListCtrl* list, int index, bool select = true);
 void ClearSelection(wxListCtrl* list);
-
-// Stored Windows-1252 text for the screen, and typed text for storing.
-wxString FromStored(const std::string& cp1252);
-std::string ToStored(const wxString& text);

@@ -19,6 +19,7 @@
 #include "main_frame.h"
 #include "database_ui.h"
 #include "game_database_dialog.h"
+#include "player_database_dialog.h"
 #include "player_report_window.h"
 #include "records/game_database.h"
 #include "records/player_database.h"
@@ -46,6 +47,7 @@ bool CHexsteadApp::OnInit() {
 
   Bind(wxEVT_MENU, &CHexsteadApp::OnFileNew, this, ID_FILE_NEW);
   Bind(wxEVT_MENU, &CHexsteadApp::OnAbout, this, ID_APP_ABOUT);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowPlayerDatabase(); }, ID_DATABASES_PLAYER);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowGameDatabase(); }, ID_DATABASES_GAME);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowStatisticsDatabase(); }, ID_DATABASES_STATISTICS);
   return true;
@@ -131,6 +133,11 @@ void CHexsteadApp::ShowGameDatabase() {
     if (dialog.ShowModal() == wxID_OK) chosen = dialog.ChosenGame();
   }
   if (chosen) OpenStoredGame(*chosen);
+}
+
+void CHexsteadApp::ShowPlayerDatabase() {
+  CPlayerDatabaseDialog dialog(mainFrame_, CPlayerDatabase::Instance(), CGameDatabase::Instance());
+  dialog.ShowModal();
 }
 
 void CHexsteadApp::ShowStatisticsDatabase() {

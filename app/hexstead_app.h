@@ -55,6 +55,7 @@ class CHexsteadApp : public wxApp {
 
   // The Databases menu.
   void ShowGameDatabase();
+  void ShowPlayerDatabase();
   void ShowStatisticsDatabase();
 
   CMainFrame* MainFrame() const { return mainFrame_; }
