@@ -21,6 +21,7 @@
 #include <wx/msgdlg.h>
 #include <wx/modalhook.h>
 #include <wx/testing.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
@@ -376,6 +377,103 @@ TEST_F(Databases, AGameOpenedForReviewShowsTheStoredGameAndRefusesInput) {
   }
   // Nothing new was stored.
   EXPECT_EQ(CGameDatabase::Instance().GameCount(), 3);
+}
+
+// Runs `action` once, from a timer, when dialog `id` is shown: for dialogs
+// that open while the test's own step is still waiting for its click.
+class WhenShown {
+ public:
+  WhenShown(int id, std::function<void(wxDialog*)> action) : id_(id), action_(std::move(action)) {
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+      if (done_) return;
+      if (wxDialog* dialog = gui::ShownDialog(id_)) {
+        done_ = true;
+        gui::Pump(200);
+        action_(dialog);
+      }
+    });
+    timer_.Start(100);
+  }
+  bool Done() const { return done_; }
+
+ private:
+  int id_;
+  std::function<void(wxDialog*)> action_;
+  bool done_ = false;
+  wxTimer timer_;
+};
+
+long RowOf(wxListCtrl* list, const std::string& text) {
+  for (long row = 0; row < list->GetItemCount(); ++row)
+    if (list->GetItemText(row, 0).utf8_string() == text) return row;
+  return -1;
+}
+
+// Types into the Add/Edit player dialog as a person would: the focus starts
+// in "Last Name:", Tab moves to "First Name:", OK is clicked.
+void TypeNames(wxDialog* edit, const std::string& last, const std::string& first) {
+  wxWindow* focus = wxWindow::FindFocus();
+  EXPECT_TRUE(focus != nullptr && focus->GetId() == IDC_EDIT_LAST_NAME);
+  wxUIActionSimulator sim;
+  sim.Char('a', wxMOD_CONTROL);
+  sim.Text(last.c_str());
+  sim.Char(WXK_TAB);
+  sim.Char('a', wxMOD_CONTROL);
+  sim.Text(first.c_str());
+  gui::Pump(200);
+  gui::ClickWindow(edit->FindWindow(wxID_OK));
+}
+
+TEST_F(Databases, APlayerIsAddedRenamedInTheStoredGamesAndDeleted) {
+  WithDialog(IDD_PLAYER_DATABASE, [] { TheApp().ShowPlayerDatabase(); }, [](wxDialog* dialog) {
+    auto* list = Control<wxListCtrl>(dialog, IDC_PLAYER_LIST);
+    EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"Lee, Ann", "Ray, Bob", "Stone, Cleo"}));
+    EXPECT_EQ(list->GetItemText(0, 1), "3");  // Ann played all three games
+    EXPECT_FALSE(Enabled(dialog, IDC_DB_EDIT));
+    EXPECT_FALSE(Enabled(dialog, IDC_DB_DELETE));
+    EXPECT_EQ(dynamic_cast<wxButton*>(dialog->GetDefaultItem())->GetLabel(), "Close");
+
+    {
+      WhenShown add(151, [](wxDialog* edit) {
+        EXPECT_EQ(edit->GetTitle(), "Add a player");
+        TypeNames(edit, "young", "zed");
+      });
+      gui::ClickWindow(dialog->FindWindow(IDC_DB_ADD));
+      EXPECT_TRUE(add.Done());
+    }
+    EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"Lee, Ann", "Ray, Bob", "Stone, Cleo", "young, zed"}));
+    EXPECT_EQ(list->GetItemText(3, 3), "0.00");
+    gui::Screenshot("databases_players");
+
+    ClickRow(list, RowOf(list, "Ray, Bob"));
+    EXPECT_TRUE(Enabled(dialog, IDC_DB_EDIT));
+    {
+      DialogAnswers answers({wxID_YES, wxID_OK}, "");
+      WhenShown edit(151, [](wxDialog* edit) {
+        EXPECT_EQ(edit->GetTitle(), "Edit a player");
+        EXPECT_EQ(dynamic_cast<wxTextCtrl*>(edit->FindWindow(IDC_EDIT_LAST_NAME))->GetValue(), "Ray");
+        TypeNames(edit, "rayner", "bob");
+      });
+      gui::ClickWindow(dialog->FindWindow(IDC_DB_EDIT));
+      EXPECT_TRUE(edit.Done());
+      EXPECT_EQ(answers.messages, (std::vector<std::string>{
+                                      "Update database?: Do you want to update the game database with the new name?",
+                                      "Update games: 3 games were updated to bob rayner."}));
+    }
+    EXPECT_NE(RowOf(list, "rayner, bob"), -1);
+    for (int g = 0; g < 3; ++g) EXPECT_NE(StoredRow(g).players.find("bob rayner"), std::string::npos) << g;
+
+    ClickRow(list, RowOf(list, "young, zed"));
+    {
+      DialogAnswers answers({wxID_YES}, "");
+      gui::ClickWindow(dialog->FindWindow(IDC_DB_DELETE));
+      EXPECT_EQ(answers.messages,
+                (std::vector<std::string>{"Delete player?: Are you sure you want to delete this player?"}));
+    }
+    EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"Lee, Ann", "rayner, bob", "Stone, Cleo"}));
+    gui::ClickWindow(dialog->FindWindow(wxID_OK));
+  });
+  EXPECT_EQ(CPlayerDatabase::Instance().Count(), 3);
 }
 
 TEST_F(Databases, GenerateWithoutAGameAsksForOne) {
