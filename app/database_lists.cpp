@@ -30,44 +30,33 @@ constexpr Column kPlayerColumns[] = {
 constexpr int kListRowHeight = 13;
 
 template <std::size_t N>
-wxListCtrl* CreateList(wxWindow* parent, int id, const wxSize& size, bool singleSelection, const Column (&columns)[N]) {
-  auto* list = new wxListCtrl(parent, id, wxDefaultPosition, size,
-                              wxLC_REPORT | wxBORDER_SUNKEN | (singleSelection ? wxLC_SINGLE_SEL : 0));
+void SetUpColumns(wxListCtrl* list, const Column (&columns)[N]) {
   list->SetFont(PanelFont(kListRowHeight));
   for (const Column& column : columns) list->AppendColumn(column.header, column.align, column.width);
-  return list;
-}
-
-void SetRow(wxListCtrl* list, long row, int index, std::initializer_list<const std::string*> texts) {
-  long item = list->InsertItem(row, FromStored(**texts.begin()));
-  int column = 1;
-  for (auto it = texts.begin() + 1; it != texts.end(); ++it) list->SetItem(item, column++, FromStored(**it));
-  list->SetItemData(item, index);
 }
 
 }  // namespace
 
-wxListCtrl* CreateGameList(wxWindow* parent, int id, const wxSize& size, bool singleSelection) {
-  return CreateList(parent, id, size, singleSelection, kGameColumns);
-}
-
-void FillGameList(wxListCtrl* list, const std::vector<CGameListRow>& rows) {
-  list->Freeze();
-  list->DeleteAllItems();
-  long row = 0;
-  for (const CGameListRow& r : rows) SetRow(list, row++, r.index, {&r.date, &r.time, &r.playerCount, &r.length, &r.players});
-  list->Thaw();
-}
+void SetUpGameColumns(wxListCtrl* list) { SetUpColumns(list, kGameColumns); }
 
 wxListCtrl* CreatePlayerList(wxWindow* parent, int id, const wxSize& size, bool singleSelection) {
-  return CreateList(parent, id, size, singleSelection, kPlayerColumns);
+  auto* list = new wxListCtrl(parent, id, wxDefaultPosition, size,
+                              wxLC_REPORT | wxBORDER_SUNKEN | (singleSelection ? wxLC_SINGLE_SEL : 0));
+  SetUpColumns(list, kPlayerColumns);
+  return list;
 }
 
 void FillPlayerList(wxListCtrl* list, const std::vector<CPlayerListRow>& rows) {
   list->Freeze();
   list->DeleteAllItems();
   long row = 0;
-  for (const CPlayerListRow& r : rows) SetRow(list, row++, r.index, {&r.name, &r.games, &r.wins, &r.average});
+  for (const CPlayerListRow& r : rows) {
+    const long item = list->InsertItem(row++, FromStored(r.name));
+    list->SetItem(item, 1, FromStored(r.games));
+    list->SetItem(item, 2, FromStored(r.wins));
+    list->SetItem(item, 3, FromStored(r.average));
+    list->SetItemData(item, r.index);
+  }
   list->Thaw();
 }
 
@@ -80,20 +69,6 @@ std::vector<int> SelectedIndices(const wxListCtrl* list) {
   return indices;
 }
 
-bool SelectIndex(wxListCtrl* list, int index, bool select) {
-  for (long item = 0; item < list->GetItemCount(); ++item) {
-    if (static_cast<int>(list->GetItemData(item)) == index) {
-      list->SetItemState(item, select ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
-      if (select) list->EnsureVisible(item);
-      return true;
-    }
-  }
-  return false;
-}
-
 void ClearSelection(wxListCtrl* list) {
-  for (long item = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); item != -1;
-       item = list->GetNextItem(item, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) {
-    list->SetItemState(item, 0, wxLIST_STATE_SELECTED);
-  }
+  if (list->GetItemCount() > 0) list->SetItemState(-1, 0, wxLIST_STATE_SELECTED);
 }

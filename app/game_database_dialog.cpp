@@ -1,7 +1,6 @@
 #include "game_database_dialog.h"
 
 #include <wx/button.h>
-#include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/utils.h>
@@ -10,6 +9,7 @@
 #include "database_lists.h"
 #include "database_ui.h"
 #include "exchange_file_dialogs.h"
+#include "game_list_ctrl.h"
 #include "long_work.h"
 #include "records/game.h"
 #include "records/game_database.h"
@@ -20,7 +20,7 @@ CGameDatabaseDialog::CGameDatabaseDialog(wxWindow* parent, CGameDatabase& games,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       games_(games),
       players_(players) {
-  list_ = CreateGameList(this, IDC_DB_GAME_LIST, wxSize(840, 320), false);
+  list_ = new CGameListCtrl(this, IDC_DB_GAME_LIST, wxSize(840, 320), false);
   open_ = new wxButton(this, IDC_DB_OPEN, "&Open");
   delete_ = new wxButton(this, IDC_DB_DELETE, "&Delete");
   export_ = new wxButton(this, IDC_DB_EXPORT, "&Export");
@@ -52,22 +52,18 @@ CGameDatabaseDialog::CGameDatabaseDialog(wxWindow* parent, CGameDatabase& games,
 // The games in database order (or in the clicked order once a header was
 // clicked), with nothing selected.
 void CGameDatabaseDialog::Rebuild() {
-  rows_.clear();
+  std::vector<CGameListRow> rows;
   CLongWork work(this, "Game Database", "Reading the stored games...");
   RunDatabaseOperation(this, [&] {
     const int count = games_.GameCount();
-    rows_.reserve(static_cast<std::size_t>(count));
+    rows.reserve(static_cast<std::size_t>(count));
     games_.ForEachHeader([&](int index, const CGame& game) {
-      rows_.push_back(GameListRow(index, game));
+      rows.push_back(GameListRow(index, game));
       if (index % 256 == 255) work.Progress(index + 1, count);
     });
   });
-  if (order_.Sorted()) order_.Sort(rows_);
-  ShowRows();
-}
-
-void CGameDatabaseDialog::ShowRows() {
-  FillGameList(list_, rows_);
+  if (order_.Sorted()) order_.Sort(rows);
+  list_->SetRows(std::move(rows));
   UpdateButtons();
 }
 
@@ -82,23 +78,20 @@ void CGameDatabaseDialog::UpdateButtons() {
 void CGameDatabaseDialog::OnColumnClick(wxListEvent& event) {
   const int column = event.GetColumn();
   if (column < 0) return;
-  const std::vector<int> selected = SelectedIndices(list_);
   order_.ClickColumn(column);
-  order_.Sort(rows_);
-  FillGameList(list_, rows_);
-  for (int index : selected) SelectIndex(list_, index);
+  list_->Sort(order_);
   UpdateButtons();
 }
 
 void CGameDatabaseDialog::OnOpen() {
-  const std::vector<int> selected = SelectedIndices(list_);
+  const std::vector<int> selected = list_->SelectedGames();
   if (selected.size() != 1) return;
   chosen_ = selected.front();
   EndModal(wxID_OK);
 }
 
 void CGameDatabaseDialog::OnDelete() {
-  const std::vector<int> selected = SelectedIndices(list_);
+  const std::vector<int> selected = list_->SelectedGames();
   if (selected.size() != 1) return;
   if (wxMessageBox("Are you sure you want to delete this game from the database?", "Delete game?", wxYES_NO,
                    this) != wxYES) {
@@ -113,12 +106,12 @@ void CGameDatabaseDialog::OnDelete() {
     Rebuild();  // the database is as it was; show what it holds
     return;
   }
-  RemoveDeletedGame(rows_, index);
-  ShowRows();
+  list_->RemoveGame(index);
+  UpdateButtons();
 }
 
 void CGameDatabaseDialog::OnExport() {
-  const std::vector<int> indices = SelectedIndices(list_);  // top to bottom as displayed
+  const std::vector<int> indices = list_->SelectedGames();  // top to bottom as displayed
   if (indices.empty()) return;
   const std::optional<std::string> path = AskExportPath(this);
   if (!path) return;

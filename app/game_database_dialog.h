@@ -1,17 +1,15 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 #include <wx/dialog.h>
 
-#include "records/game_list.h"
 #include "records/game_list_sort.h"
 
 class CGameDatabase;
+class CGameListCtrl;
 class CPlayerDatabase;
 class wxButton;
-class wxListCtrl;
 class wxListEvent;
 
 // "Game Database" (dialog 187): every stored game in a list that sorts by
@@ -24,12 +22,11 @@ class CGameDatabaseDialog : public wxDialog {
 
   // The game chosen with "&Open" (the dialog then ends with wxID_OK).
   std::optional<int> ChosenGame() const { return chosen_; }
-  wxListCtrl* List() const { return list_; }
+  CGameListCtrl* List() const { return list_; }
   const CGameListOrder& Order() const { return order_; }
 
  private:
   void Rebuild();
-  void ShowRows();
   void UpdateButtons();
   void OnColumnClick(wxListEvent& event);
   void OnOpen();
@@ -39,10 +36,9 @@ class CGameDatabaseDialog : public wxDialog {
 
   CGameDatabase& games_;
   CPlayerDatabase& players_;
-  std::vector<CGameListRow> rows_;  // as displayed
   CGameListOrder order_;
   std::optional<int> chosen_;
-  wxListCtrl* list_ = nullptr;
+  CGameListCtrl* list_ = nullptr;
   wxButton* open_ = nullptr;
   wxButton* delete_ = nullptr;
   wxButton* export_ = nullptr;

@@ -64,7 +64,7 @@ CPlayerReportWindow::CPlayerReportWindow(wxWindow* parent, CPlayerReport report,
   grid_->EndBatch();
 
   auto* formulas = new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(PlayerReportHelp()), wxDefaultPosition,
-                                  wxSize(900, 130), wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
+                                  wxSize(900, 130), wxTE_MULTILINE | wxTE_READONLY);
   auto* exportCsv = new wxButton(this, wxID_SAVE, "Export CSV...");
   auto* close = new wxButton(this, wxID_CLOSE, "Close");
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);

@@ -13,6 +13,7 @@
 #include "command_ids.h"
 #include "database_lists.h"
 #include "database_ui.h"
+#include "game_list_ctrl.h"
 #include "records/game_database.h"
 #include "records/player_database.h"
 
@@ -57,7 +58,7 @@ CStatisticsDatabaseDialog::CStatisticsDatabaseDialog(wxWindow* parent, CGameData
   playerBox->Add(allPlayers_, 0, wxLEFT | wxBOTTOM, 6);
 
   auto* gameBox = new wxStaticBoxSizer(wxVERTICAL, this, "Games");
-  games_ = CreateGameList(gameBox->GetStaticBox(), IDC_DB_GAME_LIST, wxSize(560, 200), false);
+  games_ = new CGameListCtrl(gameBox->GetStaticBox(), IDC_DB_GAME_LIST, wxSize(560, 200), false);
   allGames_ = new wxCheckBox(gameBox->GetStaticBox(), IDC_DB_ALL_GAMES, "Include all games");
   gameBox->Add(games_, 1, wxEXPAND | wxALL, 6);
   gameBox->Add(allGames_, 0, wxLEFT | wxBOTTOM, 6);
@@ -110,7 +111,7 @@ CStatisticsDatabaseDialog::CStatisticsDatabaseDialog(wxWindow* parent, CGameData
       gameCount_ = games.GameCount();
       playerCount_ = players.Count();
       FillPlayerList(players_, ::PlayerList(players, games));
-      FillGameList(games_, ::GameList(games));
+      games_->SetRows(::GameList(games));
     });
   }
   LinkIncludeAll(players_, allPlayers_);
@@ -166,7 +167,7 @@ void CStatisticsDatabaseDialog::MoveAll(bool toReport) {
 CPlayerReportChoice CStatisticsDatabaseDialog::Choice() const {
   CPlayerReportChoice choice;
   choice.players = allPlayers_->GetValue() ? AllIndices(playerCount_) : SelectedIndices(players_);
-  choice.games = allGames_->GetValue() ? AllIndices(gameCount_) : SelectedIndices(games_);
+  choice.games = allGames_->GetValue() ? AllIndices(gameCount_) : games_->SelectedGames();
   choice.stats = inReport_;
   return choice;
 }

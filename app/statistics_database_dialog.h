@@ -5,6 +5,7 @@
 #include "stats/player_report.h"
 
 class CGameDatabase;
+class CGameListCtrl;
 class CPlayerDatabase;
 class wxCheckBox;
 class wxListCtrl;
@@ -24,7 +25,7 @@ class CStatisticsDatabaseDialog : public wxDialog {
   CPlayerReportChoice Choice() const;
   PlayerStatMask StatisticsInReport() const { return inReport_; }
   wxListCtrl* PlayerList() const { return players_; }
-  wxListCtrl* GameList() const { return games_; }
+  CGameListCtrl* GameList() const { return games_; }
 
  private:
   void ShowStatistics();
@@ -38,7 +39,7 @@ class CStatisticsDatabaseDialog : public wxDialog {
   int playerCount_ = 0;
   PlayerStatMask inReport_ = 0;
   wxListCtrl* players_ = nullptr;
-  wxListCtrl* games_ = nullptr;
+  CGameListCtrl* games_ = nullptr;
   wxCheckBox* allPlayers_ = nullptr;
   wxCheckBox* allGames_ = nullptr;
   wxTreeCtrl* offered_ = nullptr;

@@ -30,6 +30,7 @@
 #include "command_ids.h"
 #include "database_lists.h"
 #include "game_database_dialog.h"
+#include "game_list_ctrl.h"
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
@@ -206,28 +207,30 @@ class DialogAnswers : public wxModalDialogHook {
     }
     if (dynamic_cast<wxFileDialog*>(dialog) != nullptr) {
       ++fileDialogs;
-      typed_ = false;
+      fileOpen_ = true;
       ticks_ = 0;
     }
     return wxID_NONE;
   }
-  void Exit(wxDialog*) override {}
+  void Exit(wxDialog* dialog) override {
+    if (dynamic_cast<wxFileDialog*>(dialog) != nullptr) fileOpen_ = false;
+  }
 
  private:
   // The chooser is a native window: typing starts a few ticks after it was
-  // asked for, once it has come up and taken the focus.
+  // asked for, once it has come up and taken the focus; Return is pressed
+  // until the chooser has closed (an early one can be lost).
   void TypeIntoFileDialog() {
-    if (typed_ || ++ticks_ < 4) return;
-    typed_ = true;
+    if (!fileOpen_) return;
+    ++ticks_;
     wxUIActionSimulator sim;
-    sim.Text(path_.c_str());
-    gui::Pump(300);
-    sim.Char(WXK_RETURN);
+    if (ticks_ == 4) sim.Text(path_.c_str());
+    if (ticks_ >= 8 && ticks_ % 5 == 3) sim.Char(WXK_RETURN);
   }
 
   std::vector<int> answers_;
   std::string path_;
-  bool typed_ = true;
+  bool fileOpen_ = false;
   int ticks_ = 0;
   wxTimer timer_;
 };
@@ -241,7 +244,7 @@ CGameListRow StoredRow(int index) {
 
 TEST_F(Databases, GameListSelectionSortAndDeleteKeepRowsOnTheirGames) {
   WithDialog(IDD_GAME_DATABASE, [] { TheApp().ShowGameDatabase(); }, [](wxDialog* dialog) {
-    auto* list = Control<wxListCtrl>(dialog, IDC_DB_GAME_LIST);
+    auto* list = Control<CGameListCtrl>(dialog, IDC_DB_GAME_LIST);
     ASSERT_EQ(list->GetItemCount(), 3);
     EXPECT_EQ(list->GetColumnWidth(4), 500);
     // Database order at first, nothing selected.
@@ -271,7 +274,7 @@ TEST_F(Databases, GameListSelectionSortAndDeleteKeepRowsOnTheirGames) {
     // data addresses that game in the rewritten database.
     const std::vector<std::string> before = Column(list, 0);
     ClickRow(list, 1);
-    const int deleted = static_cast<int>(list->GetItemData(1));
+    const int deleted = list->GameIndex(1);
     EXPECT_EQ(deleted, 2);
     wxTEST_DIALOG(gui::ClickWindow(dialog->FindWindow(IDC_DB_DELETE)),
                   wxExpectModal<wxMessageDialog>(wxID_YES).Describe("Delete game?"));
@@ -280,7 +283,7 @@ TEST_F(Databases, GameListSelectionSortAndDeleteKeepRowsOnTheirGames) {
     ASSERT_EQ(list->GetItemCount(), 2);
     EXPECT_EQ(Column(list, 0), (std::vector<std::string>{before[0], before[2]}));
     for (long row = 0; row < 2; ++row) {
-      const CGameListRow stored = StoredRow(static_cast<int>(list->GetItemData(row)));
+      const CGameListRow stored = StoredRow(list->GameIndex(row));
       EXPECT_EQ(list->GetItemText(row, 0).utf8_string(), stored.date);
       EXPECT_EQ(list->GetItemText(row, 1).utf8_string(), stored.time);
       EXPECT_EQ(list->GetItemText(row, 3).utf8_string(), stored.length);
@@ -297,7 +300,7 @@ TEST_F(Databases, ExportThroughTheFileDialogMatchesTheCliAndImportsIntoAnEmptyDa
   const fs::path reference = kWork / "two-cli.h3d";
   fs::remove(exported);
   WithDialog(IDD_GAME_DATABASE, [] { TheApp().ShowGameDatabase(); }, [&](wxDialog* dialog) {
-    auto* list = Control<wxListCtrl>(dialog, IDC_DB_GAME_LIST);
+    auto* list = Control<CGameListCtrl>(dialog, IDC_DB_GAME_LIST);
     ClickHeader(list, 0);  // 11.14.2023 (game 1), 4.15.2022 (game 2), 9.13.2020 (game 0)
     ClickRow(list, 0);
     ClickRow(list, 2, true);
@@ -317,7 +320,7 @@ TEST_F(Databases, ExportThroughTheFileDialogMatchesTheCliAndImportsIntoAnEmptyDa
   for (const char* name : {"game.db", "keys.db"}) fs::remove(kWork / "data" / name);
   CGameDatabase::Instance().LoadIndex();
   WithDialog(IDD_GAME_DATABASE, [] { TheApp().ShowGameDatabase(); }, [&](wxDialog* dialog) {
-    auto* list = Control<wxListCtrl>(dialog, IDC_DB_GAME_LIST);
+    auto* list = Control<CGameListCtrl>(dialog, IDC_DB_GAME_LIST);
     EXPECT_EQ(list->GetItemCount(), 0);
     DialogAnswers answers({wxID_NO}, exported.string());
     gui::ClickWindow(dialog->FindWindow(IDC_DB_IMPORT));
@@ -332,7 +335,7 @@ TEST_F(Databases, ExportThroughTheFileDialogMatchesTheCliAndImportsIntoAnEmptyDa
 
 TEST_F(Databases, AGameOpenedForReviewShowsTheStoredGameAndRefusesInput) {
   WithDialog(IDD_GAME_DATABASE, [] { TheApp().ShowGameDatabase(); }, [](wxDialog* dialog) {
-    auto* list = Control<wxListCtrl>(dialog, IDC_DB_GAME_LIST);
+    auto* list = Control<CGameListCtrl>(dialog, IDC_DB_GAME_LIST);
     ClickRow(list, 2);
     gui::ClickWindow(dialog->FindWindow(IDC_DB_OPEN));
   });
