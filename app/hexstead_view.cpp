@@ -12,6 +12,7 @@
 #include "command_ids.h"
 #include "gl_settings_dialog.h"
 #include "hexstead_app.h"
+#include "history_window.h"
 #include "main_frame.h"
 #include "player_colours.h"
 #include "player_order_dialog.h"
@@ -21,6 +22,7 @@
 #include "records/text_encoding.h"
 #include "render/interface_slots.h"
 #include "session_prompts.h"
+#include "statistics_window.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CHexsteadView, wxView);
 
@@ -112,6 +114,7 @@ void CHexsteadView::CreateChildWindows() {
   playerOrder_ = new CPlayerOrderDialog(
       main, [this](const std::vector<int32_t>& order) { OnSortPlayers(order); }, [this] { OnCancelPlayerOrder(); });
   statusRows_ = std::make_unique<CPlayerStatusRows>(board_, images_);
+  CreateRecordWindows(main);
 }
 
 void CHexsteadView::BindCommands() {
@@ -130,13 +133,10 @@ void CHexsteadView::BindCommands() {
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
     event.Check(glSettings_ != nullptr && glSettings_->IsShown());
   }, ID_POPUPS_GLSETTINGS);
-  // The history and statistics windows are not part of the game view yet.
-  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
-    event.Enable(false);
-    event.Check(false);
-  }, ID_POPUPS_HISTORY, ID_POPUPS_STATS);
+  BindRecordWindowCommands();
   // One view per game: a second window on the same game is not offered, and
-  // the tabbed game windows need no arranging.
+  // GTK shows game windows as tabs, which cannot be cascaded, tiled or
+  // iconised. All four items stay visible but disabled.
   Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, ID_WINDOW_NEW,
        ID_WINDOW_TILE_HORZ);
   board_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
@@ -159,6 +159,7 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   playerSelect_ = nullptr;
   playerOrder_ = nullptr;
   statusRows_.reset();
+  DestroyRecordWindows();
   if (TheApp().OpenView() == this) {
     TheApp().ForgetGame();
     if (CMainFrame* main = TheApp().MainFrame()) main->ApplyMinimumSize();
@@ -440,4 +441,61 @@ void CHexsteadView::PlayerDialogsChanged() { SyncPlayerDialogs(); }
 
 void CHexsteadView::BoardChanged() {
   if (board_ != nullptr) board_->Refresh(false);
+}
+
+// --- the Game History and Game Statistics windows ---------------------------------
+
+void CHexsteadView::CreateRecordWindows(wxWindow* parent) {
+  historyWindow_ = new CHistoryWindow(parent, images_);
+  statisticsWindow_ = new CStatisticsWindow(parent);
+  // The history stands at the right, beside the side panels' column; the
+  // statistics, much wider, in the middle.
+  const wxRect frame = parent->GetScreenRect();
+  historyWindow_->Move(std::max(frame.GetRight() - historyWindow_->GetSize().x - 160, frame.x), frame.y + 80);
+  statisticsWindow_->CentreOnParent();
+}
+
+void CHexsteadView::BindRecordWindowCommands() {
+  // Popups > Game History and Game Stats show or hide their window; the
+  // check mark follows the window, also when its own close box hides it.
+  auto windowOf = [this](int id) -> wxWindow* {
+    return id == ID_POPUPS_HISTORY ? static_cast<wxWindow*>(historyWindow_) : statisticsWindow_;
+  };
+  Bind(wxEVT_MENU, [this, windowOf](wxCommandEvent& event) { TogglePopup(windowOf(event.GetId())); },
+       ID_POPUPS_HISTORY, ID_POPUPS_STATS);
+  Bind(wxEVT_UPDATE_UI, [windowOf](wxUpdateUIEvent& event) {
+    wxWindow* window = windowOf(event.GetId());
+    event.Check(window != nullptr && window->IsShown());
+  }, ID_POPUPS_HISTORY, ID_POPUPS_STATS);
+}
+
+void CHexsteadView::HistoryChanged() {
+  if (!session_ || historyWindow_ == nullptr) return;
+  historyWindow_->ShowHistory(session_->History().Log());
+  // Every input and every Undo passes here: the seats may have been chosen,
+  // ordered, or taken back without a statistics change being reported.
+  SyncStatistics(0);
+}
+
+void CHexsteadView::StatisticsChanged(ReportMask reports) { SyncStatistics(reports); }
+
+void CHexsteadView::SyncStatistics(ReportMask reports) {
+  if (!session_ || statisticsWindow_ == nullptr) return;
+  // The report has seat rows only once the players are chosen.
+  if (!session_->Fields().playersSelected) {
+    statisticsWindow_->Clear();
+    return;
+  }
+  statisticsWindow_->ShowGame(session_->Game());
+  statisticsWindow_->RefreshReports(reports);
+}
+
+void CHexsteadView::DestroyRecordWindows() {
+  if (historyWindow_ != nullptr) historyWindow_->Destroy();
+  if (statisticsWindow_ != nullptr) {
+    statisticsWindow_->Clear();  // it refers to the game record, which goes next
+    statisticsWindow_->Destroy();
+  }
+  historyWindow_ = nullptr;
+  statisticsWindow_ = nullptr;
 }

@@ -15,9 +15,11 @@ class CBoardSetupPanel;
 class CBuildButton;
 class CChipPanel;
 class CGLSettingsDialog;
+class CHistoryWindow;
 class CPlayerOrderDialog;
 class CPlayerSelectDialog;
 class CPlayerStatusRows;
+class CStatisticsWindow;
 class CSidePanel;
 
 // The game view: it owns the session of the current game, the board window
@@ -46,6 +48,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
   CPlayerOrderDialog& PlayerOrder() { return *playerOrder_; }
   CPlayerStatusRows& StatusRows() { return *statusRows_; }
+  CHistoryWindow& HistoryWindow() { return *historyWindow_; }
+  CStatisticsWindow& StatisticsWindow() { return *statisticsWindow_; }
   CBuildButton& BuildButton(PurchaseKind kind);
   bool IsReady() const { return ready_; }
 
@@ -73,6 +77,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void SidePanelChanged() override;
   void PlayerDialogsChanged() override;
   void BoardChanged() override;
+  void HistoryChanged() override;
+  void StatisticsChanged(ReportMask reports) override;
 
   // --- IBoardViewClient -----------------------------------------------------------
   CSceneInput SceneInput() const override;
@@ -90,6 +96,11 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnSelectPlayers(const std::vector<SeatChoice>& seats);
   void OnSortPlayers(const std::vector<int32_t>& order);
   void OnCancelPlayerOrder();
+  // The history and statistics windows.
+  void CreateRecordWindows(wxWindow* parent);
+  void BindRecordWindowCommands();
+  void SyncStatistics(ReportMask reports);
+  void DestroyRecordWindows();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   void TogglePopup(wxWindow* dialog);
@@ -113,6 +124,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CPlayerSelectDialog* playerSelect_ = nullptr;
   CPlayerOrderDialog* playerOrder_ = nullptr;
   std::unique_ptr<CPlayerStatusRows> statusRows_;
+  CHistoryWindow* historyWindow_ = nullptr;
+  CStatisticsWindow* statisticsWindow_ = nullptr;
   bool ready_ = false;
   // Pickable ids of the current state, kept for the scene input's spans.
   mutable std::vector<int32_t> pickable_;

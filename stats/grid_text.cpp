@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "stats/memory_grid.h"
+#include "stats/statistics_grid.h"
 
 namespace {
 
@@ -17,6 +18,17 @@ std::string CsvField(const std::string& text) {
     field += c;
   }
   return field + '"';
+}
+
+}  // namespace
+
+namespace {
+
+// The same layout and figures as the statistics window, on a grid in memory.
+void FillReport(CMemoryGrid& grid, const CGame& game) {
+  CStatisticsGrid report(grid);
+  report.BuildLayout(game);
+  report.RefreshAll();
 }
 
 }  // namespace
@@ -52,4 +64,16 @@ std::string GridAsCsv(const CMemoryGrid& grid) {
     out += '\n';
   }
   return out;
+}
+
+std::string GameStatisticsAsTabbedText(const CGame& game) {
+  CMemoryGrid grid;
+  FillReport(grid, game);
+  return GridAsTabbedText(grid);
+}
+
+std::string GameStatisticsAsCsv(const CGame& game) {
+  CMemoryGrid grid;
+  FillReport(grid, game);
+  return GridAsCsv(grid);
 }

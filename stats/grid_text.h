@@ -2,6 +2,7 @@
 
 #include <string>
 
+class CGame;
 class CMemoryGrid;
 
 // Plain-text forms of a filled grid, for the command line. Texts stay in the
@@ -16,3 +17,8 @@ std::string GridAsTabbedText(const CMemoryGrid& grid);
 // last non-empty cell, so every figure keeps its column. Fields with a comma,
 // a quote, a line break or outer spaces are quoted.
 std::string GridAsCsv(const CMemoryGrid& grid);
+
+// The whole statistics report of a game, laid out and filled as the
+// statistics window shows it, in the two forms above.
+std::string GameStatisticsAsTabbedText(const CGame& game);
+std::string GameStatisticsAsCsv(const CGame& game);

@@ -1,13 +1,22 @@
 #include "stats/statistics_grid.h"
 
+#include "records/game.h"
 #include "stats/game_statistics.h"
 #include "stats/section_layout.h"
 
 namespace layout = report_layout;
 
+std::vector<CStatisticsGrid::SeatLook> CStatisticsGrid::SeatLooks(const CGame& game) {
+  std::vector<SeatLook> looks;
+  for (int s = 0; s < StatSeatCount(game); ++s)
+    looks.push_back({game.players[s].player.DisplayName(), game.players[s].color});
+  return looks;
+}
+
 void CStatisticsGrid::BuildLayout(const CGame& game) {
   game_ = &game;
   seatCount_ = StatSeatCount(game);
+  seats_ = SeatLooks(game);
   grid_.HoldRedraw();
   grid_.Reset(layout::kGridRows, layout::kGridColumns);
   grid_.SetBaseFont(layout::BaseFont(), layout::kBaseRowHeight);
@@ -18,6 +27,23 @@ void CStatisticsGrid::BuildLayout(const CGame& game) {
   }
   built_ = true;
   grid_.ReleaseRedraw();
+}
+
+bool CStatisticsGrid::SyncLayout(const CGame& game) {
+  if (built_ && game_ == &game && seats_ == SeatLooks(game)) return false;
+  BuildLayout(game);
+  RefreshAll();
+  return true;
+}
+
+void CStatisticsGrid::Clear() {
+  grid_.HoldRedraw();
+  grid_.Reset(0, layout::kGridColumns);
+  grid_.ReleaseRedraw();
+  game_ = nullptr;
+  seatCount_ = 0;
+  seats_.clear();
+  built_ = false;
 }
 
 int CStatisticsGrid::SectionRow(int section) const {
@@ -32,9 +58,10 @@ void CStatisticsGrid::Refresh(int section) {
 
 void CStatisticsGrid::RefreshSections(StatSectionMask changed) {
   if (!built_) return;
-  // The seats were chosen again since the layout was made: the rows no
-  // longer fit the figures, so lay everything out anew first.
-  if (StatSeatCount(*game_) != seatCount_) {
+  // The seats were chosen or ordered again since the layout was made: the
+  // rows no longer show the right names and colours (or no longer fit the
+  // figures), so lay everything out anew first.
+  if (seats_ != SeatLooks(*game_)) {
     BuildLayout(*game_);
     changed = kAllStatSections;
   }

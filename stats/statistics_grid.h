@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "stats/report_grid.h"
 #include "stats/stats_catalogue.h"
@@ -19,6 +21,13 @@ class CStatisticsGrid {
   // their initial texts. The game is read again by every refresh, so it must
   // outlive the layout (or be laid out anew when it is replaced).
   void BuildLayout(const CGame& game);
+  // Lays out again when the layout was made for another game record or for
+  // other seats (count, names, colours or order: an undone or new playing
+  // order keeps the count but moves names and colours), and then refreshes
+  // every section. Returns true when it laid out.
+  bool SyncLayout(const CGame& game);
+  // Forgets the layout: an empty grid, as before the seats are chosen.
+  void Clear();
   bool IsBuilt() const { return built_; }
   int SeatCount() const { return seatCount_; }
   // The grid row at which a section starts; -1 before the layout or for an
@@ -27,8 +36,8 @@ class CStatisticsGrid {
 
   // --- refreshing --------------------------------------------------------
   // Recomputes a section and the sections it feeds, and writes their texts
-  // over the previous ones. Headings, unknown indices and a grid not yet laid
-  // out are ignored.
+  // over the previous ones (after laying out again when the seats changed).
+  // Headings, unknown indices and a grid not yet laid out are ignored.
   void Refresh(int section);
   // The same for a set of changed sections (a session notification), with
   // one redraw for all of them.
@@ -42,9 +51,19 @@ class CStatisticsGrid {
   void ShowSection(int section);
 
  private:
+  // What the layout shows of each seat: the seat rows and columns carry the
+  // player's name on the seat's colour.
+  struct SeatLook {
+    std::string name;
+    int32_t colour = 0;
+    bool operator==(const SeatLook&) const = default;
+  };
+  static std::vector<SeatLook> SeatLooks(const CGame& game);
+
   IReportGrid& grid_;
   const CGame* game_ = nullptr;
   std::array<int32_t, kStatSectionCount> sectionRows_{};
   int seatCount_ = 0;
+  std::vector<SeatLook> seats_;
   bool built_ = false;
 };

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <thread>
 
 #include <wx/app.h>
@@ -185,6 +186,19 @@ void WhileModal(const std::function<void()>& start, const std::function<void()>&
   timer.Start(100);
   start();
   timer.Stop();
+}
+
+void OpenGameWithDefaults() {
+  std::set<wxDialog*> answered;
+  WhileModal([] { TheApp().NewGame(); },
+             [&] {
+               for (int id : {155, 156}) {
+                 wxDialog* dialog = ShownDialog(id);
+                 if (dialog == nullptr || answered.count(dialog) != 0) continue;
+                 answered.insert(dialog);
+                 ClickWindow(dialog->FindWindow(wxID_OK));
+               }
+             });
 }
 
 void Screenshot(const std::string& name) {

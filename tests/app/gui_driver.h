@@ -46,6 +46,11 @@ wxDialog* ShownDialog(int id);
 // 100 ms inside the modal loops to answer them with the mouse.
 void WhileModal(const std::function<void()>& start, const std::function<void()>& onTick);
 
+// File > New with both wizard dialogs answered by clicking OK (their
+// defaults: three or four players, trades not tracked, the board entered by
+// hand).
+void OpenGameWithDefaults();
+
 // Writes a picture of the whole screen to <screenshot dir>/<name>.png.
 void Screenshot(const std::string& name);
 

@@ -34,6 +34,10 @@
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
+#include "history_window.h"
+#include "statistics_window.h"
+#include "stats/memory_grid.h"
+#include "stats/statistics_grid.h"
 #include "player_report_window.h"
 #include "records/game.h"
 #include "records/game_database.h"
@@ -359,6 +363,34 @@ TEST_F(Databases, AGameOpenedForReviewShowsTheStoredGameAndRefusesInput) {
   EXPECT_FALSE(view->CurrentSidePanel().IsUndoEnabled());
   for (PurchaseKind kind : {PurchaseRoad, PurchaseSettlement, PurchaseCity})
     EXPECT_FALSE(view->BuildButton(kind).IsShown());
+  // The history and statistics windows hold the stored game, every report
+  // section refreshed, and stay hidden until the Popups menu shows them.
+  CHistoryWindow& historyWindow = view->HistoryWindow();
+  CStatisticsWindow& statistics = view->StatisticsWindow();
+  EXPECT_FALSE(historyWindow.IsShown());
+  EXPECT_FALSE(statistics.IsShown());
+  EXPECT_EQ(historyWindow.Items().size(), history.ItemCount());
+  ASSERT_TRUE(statistics.IsShowingGame());
+  CMemoryGrid expected;
+  CStatisticsGrid report(expected);
+  report.BuildLayout(stored);
+  report.RefreshAll();
+  int compared = 0;
+  for (int r = 0; r < expected.RowCount() && r < statistics.Grid().GetNumberRows(); ++r) {
+    for (int c = 0; c < expected.ColumnCount() && c < statistics.Grid().GetNumberCols(); ++c) {
+      if (expected.Text(r, c).empty()) continue;
+      ++compared;
+      EXPECT_EQ(statistics.Grid().GetCellValue(r, c).utf8_string(), expected.Text(r, c)) << r << "," << c;
+    }
+  }
+  EXPECT_GT(compared, 300);
+  for (int id : {ID_POPUPS_HISTORY, ID_POPUPS_STATS}) {
+    wxCommandEvent show(wxEVT_MENU, id);
+    view->GetFrame()->GetEventHandler()->ProcessEvent(show);
+  }
+  gui::Pump(300);
+  EXPECT_TRUE(historyWindow.IsShown());
+  EXPECT_TRUE(statistics.IsShown());
   gui::Screenshot("databases_review");
 
   // Clicks on the board, Undo and its accelerator change nothing.

@@ -236,6 +236,45 @@ TEST(ReportRefresh, NewSeatsLayTheGridOutAgain) {
   EXPECT_TRUE(l.grid.SameCells(fresh.grid));
 }
 
+// A new or undone playing order keeps the seat count but moves the names
+// and colours: the next refresh, or a layout check, lays the grid out anew.
+TEST(ReportRefresh, ReorderedSeatsLayTheGridOutAgain) {
+  LaidOut l(ThreeSeats());
+  AddRoll(l.game, 0, 6);
+  EXPECT_FALSE(l.report.SyncLayout(l.game));  // same record, same seats
+  std::swap(l.game.players[0], l.game.players[2]);
+  l.report.Refresh(1);
+  EXPECT_EQ(l.At(4, 3, 3), "Cy Roe");  // "Time per turn", first seat row
+  EXPECT_EQ(l.grid.Background(l.Row(4) + 3, 3), kPaleOrange);
+  EXPECT_EQ(l.At(2, 2, 4), "Cy Roe");  // "Frequencies by player" header
+  LaidOut fresh(l.game);
+  fresh.report.RefreshAll();
+  EXPECT_TRUE(l.grid.SameCells(fresh.grid));
+
+  // Undone: the order goes back, with no refresh reported; the check alone
+  // brings the grid back in step.
+  std::swap(l.game.players[0], l.game.players[2]);
+  EXPECT_TRUE(l.report.SyncLayout(l.game));
+  EXPECT_EQ(l.At(4, 3, 3), "Ann Lee");
+  EXPECT_EQ(l.grid.Background(l.Row(4) + 3, 3), kPaleWhite);
+  LaidOut original(l.game);
+  original.report.RefreshAll();
+  EXPECT_TRUE(l.grid.SameCells(original.grid));
+
+  // A changed colour alone, and another game record, also lay out again.
+  l.game.players[1].color = 0x008000;
+  EXPECT_TRUE(l.report.SyncLayout(l.game));
+  CGame other = l.game;
+  EXPECT_TRUE(l.report.SyncLayout(other));
+  EXPECT_FALSE(l.report.SyncLayout(other));
+
+  l.report.Clear();
+  EXPECT_FALSE(l.report.IsBuilt());
+  EXPECT_EQ(l.grid.RowCount(), 0);
+  l.report.Refresh(1);  // nothing to write into
+  EXPECT_EQ(l.grid.OutOfRangeWrites(), 0);
+}
+
 TEST(ReportNavigation, ShowSectionScrollsOnlyOnceBuilt) {
   CMemoryGrid grid;
   CStatisticsGrid report(grid);

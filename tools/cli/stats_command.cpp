@@ -9,8 +9,6 @@
 #include "records/game_database.h"
 #include "records/text_encoding.h"
 #include "stats/grid_text.h"
-#include "stats/memory_grid.h"
-#include "stats/statistics_grid.h"
 
 namespace {
 
@@ -40,12 +38,8 @@ int Stats(CliContext& context, const std::vector<std::string>& args) {
   CGame game;
   database.ReadHeader(index, game);
 
-  // The same layout and figures as the statistics window, on a grid in memory.
-  CMemoryGrid grid;
-  CStatisticsGrid report(grid);
-  report.BuildLayout(game);
-  report.RefreshAll();
-  *context.out << Cp1252ToUtf8(csv ? GridAsCsv(grid) : GridAsTabbedText(grid));
+  // The same layout and figures as the statistics window.
+  *context.out << Cp1252ToUtf8(csv ? GameStatisticsAsCsv(game) : GameStatisticsAsTabbedText(game));
   return 0;
 }
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <vector>
+
+#include <wx/dialog.h>
+#include <wx/treebase.h>
+
+#include "engine/session/history_log.h"
+
+class CInterfaceImages;
+class wxImageList;
+class wxTreeCtrl;
+
+// The "Game History" window: the game's history as a tree filling the
+// window, groups (set-up phases and turns) at the top level and their entries
+// under them, each with its picture from the history archive. It follows the
+// history it is shown: new lines are added at the end and scrolled into view,
+// lines taken back by Undo disappear, and a stored history replaces the whole
+// tree. Closing the window only hides it.
+class CHistoryWindow : public wxDialog {
+ public:
+  static constexpr int kDialogId = 179;
+  static constexpr int kPictureCount = 62;
+
+  CHistoryWindow(wxWindow* parent, const CInterfaceImages& images);
+
+  // Brings the tree in step with `log` (the live history after an input or
+  // an Undo, or a stored history opened for review). Lines the tree already
+  // shows stay as they are, so the user's expanded groups and scroll position
+  // survive; when a new group opens, the group before it is collapsed.
+  void ShowHistory(const CHistoryLog& log);
+  // Empties the tree.
+  void Clear();
+
+  // The whole log as text: one line per group, its entries indented below.
+  wxString AsText() const;
+  // Puts AsText on the clipboard ("Copy as text").
+  void CopyAsText() const;
+
+  wxTreeCtrl& Tree() const { return *tree_; }
+  // The tree item of each history line, in log order.
+  const std::vector<wxTreeItemId>& Items() const { return ids_; }
+
+ private:
+  void RemoveFrom(size_t first);
+  void Append(const CHistoryItem& item, wxTreeItemId& lastGroup);
+  void OnContextMenu(wxContextMenuEvent& event);
+
+  wxTreeCtrl* tree_ = nullptr;
+  wxImageList* pictures_ = nullptr;  // owned by the tree
+  wxTreeItemId root_;
+  std::vector<CHistoryItem> shown_;  // what the tree shows, line by line
+  std::vector<wxTreeItemId> ids_;
+};
