@@ -3,7 +3,6 @@
 // Prints milliseconds and the ratio of the reference to the one-pass figures.
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 
@@ -16,12 +15,6 @@ namespace {
 
 constexpr int kGames = 1000;
 constexpr int kPlayers = 50;
-
-double Millis(const auto& run) {
-  auto start = std::chrono::steady_clock::now();
-  run();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 }  // namespace
 

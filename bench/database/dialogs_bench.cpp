@@ -7,7 +7,6 @@
 // the parts that need no window are timed.
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,12 +31,6 @@ namespace {
 constexpr int kGames = 10000;
 constexpr int kPlayers = 200;
 constexpr double kTargetMs = 500.0;
-
-double Millis(const auto& run) {
-  auto start = std::chrono::steady_clock::now();
-  run();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 double reference = 1.0;
 

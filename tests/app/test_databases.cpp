@@ -363,6 +363,7 @@ TEST_F(Databases, AGameOpenedForReviewShowsTheStoredGameAndRefusesInput) {
   EXPECT_FALSE(view->CurrentSidePanel().IsUndoEnabled());
   for (PurchaseKind kind : {PurchaseRoad, PurchaseSettlement, PurchaseCity})
     EXPECT_FALSE(view->BuildButton(kind).IsShown());
+  gui::Screenshot("databases_review_board");
   // The history and statistics windows hold the stored game, every report
   // section refreshed, and stay hidden until the Popups menu shows them.
   CHistoryWindow& historyWindow = view->HistoryWindow();
