@@ -1,5 +1,7 @@
 #include "hexstead_app.h"
 
+#include <optional>
+
 #include <IL/il.h>
 #include <wx/config.h>
 #include <wx/docview.h>
@@ -15,10 +17,14 @@
 #include "hexstead_doc.h"
 #include "hexstead_view.h"
 #include "main_frame.h"
-#include "message_box_database_ui.h"
+#include "database_ui.h"
+#include "game_database_dialog.h"
+#include "player_database_dialog.h"
+#include "player_report_window.h"
 #include "records/game_database.h"
 #include "records/game_exchange.h"
 #include "records/player_database.h"
+#include "statistics_database_dialog.h"
 
 CHexsteadApp& TheApp() { return *static_cast<CHexsteadApp*>(wxApp::GetInstance()); }
 
@@ -43,7 +49,9 @@ bool CHexsteadApp::OnInit() {
 
   Bind(wxEVT_MENU, &CHexsteadApp::OnFileNew, this, ID_FILE_NEW);
   Bind(wxEVT_MENU, &CHexsteadApp::OnAbout, this, ID_APP_ABOUT);
-  Bind(wxEVT_UPDATE_UI, &CHexsteadApp::OnUpdateDatabases, this, ID_DATABASES_PLAYER, ID_DATABASES_STATISTICS);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowPlayerDatabase(); }, ID_DATABASES_PLAYER);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowGameDatabase(); }, ID_DATABASES_GAME);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowStatisticsDatabase(); }, ID_DATABASES_STATISTICS);
   return true;
 }
 
@@ -69,12 +77,10 @@ std::string& CHexsteadApp::StartupImport() {
 
 void CHexsteadApp::ImportStartupFile() {
   // The import reports its own result ("Import games" or "Import error").
-  CMessageBoxDatabaseUi ui(mainFrame_);
-  try {
+  CWindowDatabaseUi ui(mainFrame_);
+  RunDatabaseOperation(mainFrame_, [&] {
     ImportGames(CGameDatabase::Instance(), CPlayerDatabase::Instance(), StartupImport(), ui);
-  } catch (const std::exception& error) {
-    ui.ShowMessage(kDatabaseErrorCaption, error.what());
-  }
+  });
   StartupImport().clear();
 }
 
@@ -134,7 +140,53 @@ void CHexsteadApp::OnAbout(wxCommandEvent&) {
   about.ShowModal();
 }
 
-void CHexsteadApp::OnUpdateDatabases(wxUpdateUIEvent& event) {
-  // The database dialogs are not part of this program yet.
-  event.Enable(false);
+// --- the Databases menu --------------------------------------------------------
+
+void CHexsteadApp::ShowGameDatabase() {
+  std::optional<int> chosen;
+  {
+    CGameDatabaseDialog dialog(mainFrame_, CGameDatabase::Instance(), CPlayerDatabase::Instance());
+    if (dialog.ShowModal() == wxID_OK) chosen = dialog.ChosenGame();
+  }
+  if (chosen) OpenStoredGame(*chosen);
+}
+
+void CHexsteadApp::ShowPlayerDatabase() {
+  CPlayerDatabaseDialog dialog(mainFrame_, CPlayerDatabase::Instance(), CGameDatabase::Instance());
+  dialog.ShowModal();
+}
+
+void CHexsteadApp::ShowStatisticsDatabase() {
+  CGameDatabase& games = CGameDatabase::Instance();
+  CPlayerDatabase& players = CPlayerDatabase::Instance();
+  CPlayerReportChoice choice;
+  {
+    CStatisticsDatabaseDialog dialog(mainFrame_, games, players);
+    if (dialog.ShowModal() != wxID_OK) return;
+    choice = dialog.Choice();
+  }
+  std::optional<CPlayerReport> report = RunPlayerReport(mainFrame_, players, games, choice);
+  if (!report) return;
+  auto* window = new CPlayerReportWindow(mainFrame_, std::move(*report), static_cast<int>(choice.games.size()));
+  window->Show();
+}
+
+bool CHexsteadApp::OpenStoredGame(int index) {
+  CloseAllGames();
+  currentGame_ = std::make_unique<CGame>();
+  auto parts = std::make_unique<StoredGameParts>();
+  wxBusyCursor wait;
+  // The record gives the seat count first, which decides the board kind of
+  // the window about to open; its board section brings the board itself.
+  const bool read = RunDatabaseOperation(mainFrame_, [&] {
+    CGameDatabase::Instance().ReadRecord(index, *currentGame_, parts->history, parts->board);
+  });
+  if (!read) {
+    currentGame_.reset();
+    return false;
+  }
+  storedGameParts_ = std::move(parts);
+  OpenGameWindow();
+  storedGameParts_.reset();
+  return openView_ != nullptr;
 }

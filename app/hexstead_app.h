@@ -5,6 +5,8 @@
 
 #include <wx/app.h>
 
+#include "engine/board/board.h"
+#include "engine/session/history_log.h"
 #include "records/game.h"
 
 class CHexsteadView;
@@ -44,6 +46,22 @@ class CHexsteadApp : public wxApp {
   bool NewGame();
   // Closes every game window without saving and forgets the game.
   void CloseAllGames();
+  // Game > Open in the Game Database: closes any game and opens stored game
+  // `index` for review in a new game window. False (after telling the user)
+  // when the game cannot be read.
+  bool OpenStoredGame(int index);
+  // The board and history of the stored game being opened, handed to the
+  // new view once (empty when the window starts a new game).
+  struct StoredGameParts {
+    CBoard board;
+    CHistoryLog history;
+  };
+  std::unique_ptr<StoredGameParts> TakeStoredGameParts() { return std::move(storedGameParts_); }
+
+  // The Databases menu.
+  void ShowGameDatabase();
+  void ShowPlayerDatabase();
+  void ShowStatisticsDatabase();
 
   CMainFrame* MainFrame() const { return mainFrame_; }
   wxDocManager* DocManager() const { return docManager_; }
@@ -51,7 +69,6 @@ class CHexsteadApp : public wxApp {
  private:
   void OnFileNew(wxCommandEvent& event);
   void OnAbout(wxCommandEvent& event);
-  void OnUpdateDatabases(wxUpdateUIEvent& event);
   void OpenDatabases();
   void ImportStartupFile();
   static std::string& StartupImport();
@@ -63,6 +80,7 @@ class CHexsteadApp : public wxApp {
   std::unique_ptr<CGame> currentGame_;
   CHexsteadView* openView_ = nullptr;
   NewGameChoice newGameChoice_;
+  std::unique_ptr<StoredGameParts> storedGameParts_;
 };
 
 // The running application object.

@@ -80,8 +80,13 @@ void CHexsteadView::InitialUpdate() {
 
   session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, random_, store_});
   CreateChildWindows();
-  const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
-  session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
+  if (std::unique_ptr<CHexsteadApp::StoredGameParts> stored = app.TakeStoredGameParts()) {
+    // A stored game opened for review: ended, read-only, shown as stored.
+    session_->ShowStoredGame(stored->board, stored->history);
+  } else {
+    const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
+    session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
+  }
   LayoutChildren();
   SyncWithSession();
   app.MainFrame()->ApplyMinimumSize();

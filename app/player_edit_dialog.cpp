@@ -6,14 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "command_ids.h"
-#include "records/text_encoding.h"
-
-namespace {
-
-wxString FromStored(const std::string& cp1252) { return wxString::FromUTF8(Cp1252ToUtf8(cp1252)); }
-std::string ToStored(const wxString& text) { return Utf8ToCp1252(text.utf8_string()); }
-
-}  // namespace
+#include "stored_text.h"
 
 CPlayerEditDialog::CPlayerEditDialog(wxWindow* parent, const wxString& caption, const std::string& lastName,
                                      const std::string& firstName)

@@ -112,6 +112,10 @@ std::vector<std::vector<std::string>> ShareRows(const std::vector<Counts>& seatC
 
 }  // namespace
 
+int64_t SeatResourceTotal(const CGame& game, int seat, int section) {
+  return Sum(SeatCounts(game.players[static_cast<std::size_t>(seat)], section, StatSeatCount(game)));
+}
+
 SectionFigures ComputeResourceSection(const CGame& game, int section) {
   int seats = StatSeatCount(game);
   SectionFigures figures;

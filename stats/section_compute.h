@@ -2,6 +2,8 @@
 
 // The computations behind CGameStatistics, one family of sections per file.
 
+#include <cstdint>
+
 #include "stats/section_figures.h"
 
 class CGame;
@@ -11,6 +13,9 @@ SectionFigures ComputeFrequenciesByPlayer(const CGame& game);
 SectionFigures ComputeTimePerTurn(const CGame& game);
 // Sections 6-9, 11-14 and 19-22.
 SectionFigures ComputeResourceSection(const CGame& game, int section);
+// The "Total" column of one seat's row in a resource section: the sum of the
+// five resource figures (used by the player report over many games).
+int64_t SeatResourceTotal(const CGame& game, int seat, int section);
 SectionFigures ComputeNumberOfTrades(const CGame& game);
 SectionFigures ComputeTradingPartners(const CGame& game);
 SectionFigures ComputeTradingRatios(const CGame& game);

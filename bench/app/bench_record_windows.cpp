@@ -22,11 +22,18 @@
 #include <wx/treectrl.h>
 
 #include "engine/session/session.h"
+#include "engine/session/session_services.h"
 #include "history_window.h"
 #include "interface_images.h"
 #include "statistics_window.h"
 
 namespace {
+
+// A bench game is never kept.
+class NoStore final : public IFinishedGameStore {
+ public:
+  void StoreFinishedGame(CGame&, CHistoryLog&, CBoard&) override {}
+};
 
 using Clock = std::chrono::steady_clock;
 constexpr int kTurns = 150;
@@ -147,7 +154,12 @@ int main(int argc, char** argv) {
 
     CGame game;
     WindowsUi ui(*history, *stats);
-    CGameSession session(game, ui);
+    // The played turns never finish the game, so nothing is stored.
+    CLibraryRandom randomSource;
+    CBoardRandom random(randomSource, SystemClockSeconds);
+    CProgramClock clock;
+    NoStore store;
+    CGameSession session(game, ui, SessionServices{clock, random, store});
     PlayOpening(session);
     PlayTurns(session, kTurns);
     ui.Connect(&session);

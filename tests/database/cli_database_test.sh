@@ -16,6 +16,12 @@ grep -q "^answer: yes" <<<"$out" || fail "answer"
 out=$(run import "$corpus/export_two.h3d") || fail "re-import"
 grep -q "There were no new games in" <<<"$out" || fail "re-import message: $out"
 
+out=$(run report --stats 1,2 --csv) || fail "report"
+[ "$(head -1 <<<"$out")" = "Players,Games played,Games Won,Games Won per game" ] || fail "report header: $out"
+[ "$(wc -l <<<"$out")" = "$(( $(run players | wc -l) + 1 ))" ] || fail "report rows: $out"
+run report --help | grep -q "^Power ranking: " || fail "report help"
+run report --stats 14 >/dev/null 2>&1 && fail "report accepted statistic 14"
+
 run player-add Ann Lee >/dev/null || fail "player-add"
 run player-add bob Stone >/dev/null || fail "player-add"
 [ "$(run players | cut -f2 | tr '\n' '|')" = "Lee, Ann|Stone, bob|" ] || fail "players: $(run players)"

@@ -1,0 +1,74 @@
+#include "database_lists.h"
+
+#include <wx/listctrl.h>
+
+#include "panel_font.h"
+
+namespace {
+
+struct Column {
+  const char* header;
+  int width;
+  wxListColumnFormat align;
+};
+
+constexpr Column kGameColumns[] = {
+    {"Date", 80, wxLIST_FORMAT_LEFT},
+    {"Time", 80, wxLIST_FORMAT_CENTRE},
+    {"# Players", 75, wxLIST_FORMAT_CENTRE},
+    {"Length", 80, wxLIST_FORMAT_CENTRE},
+    {"Players", 500, wxLIST_FORMAT_LEFT},
+};
+
+constexpr Column kPlayerColumns[] = {
+    {"Players", 100, wxLIST_FORMAT_LEFT},
+    {"Games", 55, wxLIST_FORMAT_CENTRE},
+    {"Wins", 55, wxLIST_FORMAT_CENTRE},
+    {"Average", 65, wxLIST_FORMAT_CENTRE},
+};
+
+constexpr int kListRowHeight = 13;
+
+template <std::size_t N>
+void SetUpColumns(wxListCtrl* list, const Column (&columns)[N]) {
+  list->SetFont(PanelFont(kListRowHeight));
+  for (const Column& column : columns) list->AppendColumn(column.header, column.align, column.width);
+}
+
+}  // namespace
+
+void SetUpGameColumns(wxListCtrl* list) { SetUpColumns(list, kGameColumns); }
+
+wxListCtrl* CreatePlayerList(wxWindow* parent, int id, const wxSize& size, bool singleSelection) {
+  auto* list = new wxListCtrl(parent, id, wxDefaultPosition, size,
+                              wxLC_REPORT | wxBORDER_SUNKEN | (singleSelection ? wxLC_SINGLE_SEL : 0));
+  SetUpColumns(list, kPlayerColumns);
+  return list;
+}
+
+void FillPlayerList(wxListCtrl* list, const std::vector<CPlayerListRow>& rows) {
+  list->Freeze();
+  list->DeleteAllItems();
+  long row = 0;
+  for (const CPlayerListRow& r : rows) {
+    const long item = list->InsertItem(row++, FromStored(r.name));
+    list->SetItem(item, 1, FromStored(r.games));
+    list->SetItem(item, 2, FromStored(r.wins));
+    list->SetItem(item, 3, FromStored(r.average));
+    list->SetItemData(item, r.index);
+  }
+  list->Thaw();
+}
+
+std::vector<int> SelectedIndices(const wxListCtrl* list) {
+  std::vector<int> indices;
+  for (long item = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); item != -1;
+       item = list->GetNextItem(item, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) {
+    indices.push_back(static_cast<int>(list->GetItemData(item)));
+  }
+  return indices;
+}
+
+void ClearSelection(wxListCtrl* list) {
+  if (list->GetItemCount() > 0) list->SetItemState(-1, 0, wxLIST_STATE_SELECTED);
+}
