@@ -1,8 +1,5 @@
 # Shared helpers for the module CMakeLists files.
 
-# Test areas that need the GL/wx side; they are skipped when H3D_GUI is off.
-set(H3D_GUI_TEST_AREAS render texgen app gui)
-
 # Where generated runtime data (texture archives) goes: <build>/data.
 set(H3D_DATA_DIR ${CMAKE_BINARY_DIR}/data)
 

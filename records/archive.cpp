@@ -7,6 +7,7 @@
 #include <cstring>
 #include <exception>
 
+#include "records/file_system.h"
 #include "records/text_encoding.h"
 
 static_assert(std::endian::native == std::endian::little,
@@ -59,6 +60,14 @@ CArchive::CArchive(std::FILE* file, Mode mode, std::size_t bufferSize)
     cur_ = end_ = buffer_.data();
     fileLeft_ = FileBytesLeft(file_);
   }
+}
+
+CArchive::CArchive(IReadableFile& file, uint64_t offset, std::size_t bufferSize)
+    : mode_(load), source_(&file), sourceEnd_(offset), buffer_(std::max<std::size_t>(bufferSize, 16)),
+      exceptionsAtStart_(std::uncaught_exceptions()) {
+  cur_ = end_ = buffer_.data();
+  uint64_t size = file.Size();
+  fileLeft_ = size > offset ? size - offset : 0;
 }
 
 CArchive::CArchive(std::span<const uint8_t> bytes)
@@ -139,20 +148,29 @@ void CArchive::Write(const void* data, std::size_t n) {
 
 std::size_t CArchive::Fill(std::size_t wanted) {
   std::size_t have = static_cast<std::size_t>(end_ - cur_);
-  if (have >= wanted || file_ == nullptr) return have;
+  if (have >= wanted || (file_ == nullptr && source_ == nullptr)) return have;
   // Move the unread tail to the front and top the buffer up from the file.
   std::memmove(buffer_.data(), cur_, have);
   cur_ = buffer_.data();
   end_ = cur_ + have;
   while (static_cast<std::size_t>(end_ - cur_) < wanted) {
     std::size_t room = buffer_.size() - static_cast<std::size_t>(end_ - cur_);
-    std::size_t got = std::fread(buffer_.data() + (end_ - cur_), 1, room, file_);
+    std::size_t got = ReadMore(buffer_.data() + (end_ - cur_), room);
     if (got == 0) break;
     end_ += got;
     if (fileLeft_) *fileLeft_ -= std::min<uint64_t>(*fileLeft_, got);
   }
   return static_cast<std::size_t>(end_ - cur_);
 }
+
+std::size_t CArchive::ReadMore(uint8_t* into, std::size_t room) {
+  if (file_ != nullptr) return std::fread(into, 1, room, file_);
+  std::size_t got = source_->ReadAt(sourceEnd_, into, room);
+  sourceEnd_ += got;
+  return got;
+}
+
+uint64_t CArchive::Position() const { return sourceEnd_ - static_cast<uint64_t>(end_ - cur_); }
 
 std::size_t CArchive::Read(void* data, std::size_t n) {
   RequireLoading();

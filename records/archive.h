@@ -12,6 +12,8 @@
 
 #include "records/date_time.h"
 
+class IReadableFile;
+
 // Raised when an archive cannot go on; `cause` says why.
 class CArchiveException : public std::runtime_error {
  public:
@@ -34,8 +36,9 @@ class CArchiveException : public std::runtime_error {
 // raw blocks and element counts, with no tags or padding of its own.
 //
 // The archive works over an open FILE (not owned; the owner opens, positions
-// and closes it) or over memory: a byte span to load from, or a byte vector
-// that a storing archive appends to. Both backings behave the same way.
+// and closes it), over a stored file of the file layer (loading from a given
+// offset on), or over memory: a byte span to load from, or a byte vector
+// that a storing archive appends to. All backings behave the same way.
 // The archive must be destroyed before its file is closed.
 class CArchive {
  public:
@@ -44,6 +47,7 @@ class CArchive {
 
   // --- construction -------------------------------------------------------
   CArchive(std::FILE* file, Mode mode, std::size_t bufferSize = kBufferSize);
+  CArchive(IReadableFile& file, uint64_t offset, std::size_t bufferSize = kBufferSize);  // load
   explicit CArchive(std::span<const uint8_t> bytes);  // load from memory
   explicit CArchive(std::vector<uint8_t>& sink, std::size_t bufferSize = kBufferSize);  // store, appending
   CArchive(const CArchive&) = delete;
@@ -122,11 +126,15 @@ class CArchive {
   // Bytes left to load (buffered and still in the file); empty when the file
   // size cannot be known (a pipe). Storing archives report nothing.
   std::optional<uint64_t> BytesLeft() const;
+  // Loading from a stored file of the file layer: the offset of the next
+  // byte to be consumed.
+  uint64_t Position() const;
 
  private:
   void Put(const void* data, std::size_t n);
   void Take(void* data, std::size_t n);  // all n bytes or endOfFile
   std::size_t Fill(std::size_t wanted);  // buffered bytes, after a refill if needed
+  std::size_t ReadMore(uint8_t* into, std::size_t room);  // from the file or source
   void Drain();
   void RequireLoading() const;
   void RequireStoring() const;
@@ -135,6 +143,8 @@ class CArchive {
 
   Mode mode_;
   std::FILE* file_ = nullptr;
+  IReadableFile* source_ = nullptr;
+  uint64_t sourceEnd_ = 0;  // loading from source_: file offset of end_
   std::vector<uint8_t>* sink_ = nullptr;
   std::vector<uint8_t> buffer_;
   const uint8_t* cur_ = nullptr;  // loading: next unread byte

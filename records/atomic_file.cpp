@@ -52,10 +52,6 @@ void SyncDirectoryOf(const std::filesystem::path& path) {
 
 }  // namespace
 
-CFileError::CFileError(const std::string& what, const std::filesystem::path& p, int error)
-    : std::runtime_error(what + " " + p.string() + (error != 0 ? std::string(": ") + std::strerror(error) : "")),
-      path(p) {}
-
 // ---------------------------------------------------------------- CDurableFile
 
 CDurableFile::CDurableFile(const std::filesystem::path& path, Mode mode) : path_(path) {
@@ -124,25 +120,6 @@ bool DurableRemove(const std::filesystem::path& path) {
   }
   SyncDirectoryOf(path);
   return true;
-}
-
-std::filesystem::path TempPathFor(const std::filesystem::path& path) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  return temp;
-}
-
-void ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-  std::filesystem::path temp = TempPathFor(path);
-  try {
-    CDurableFile file(temp, CDurableFile::Mode::create);
-    file.Append(bytes);
-    file.Sync();
-  } catch (...) {
-    ::unlink(temp.c_str());
-    throw;
-  }
-  DurableRename(temp, path);
 }
 
 // ---------------------------------------------------------------- test hooks

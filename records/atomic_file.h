@@ -3,42 +3,31 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-// Durable writing for the stored databases. Every byte that reaches a stored
-// file, and every rename or removal of one, goes through here, so each
-// change can be forced to the disk before the next one starts and tests can
-// stop the program at any step to prove that nothing committed is lost.
+#include "records/file_system.h"
 
-// A file that could not be opened, written, synced, renamed or removed.
-class CFileError : public std::runtime_error {
- public:
-  CFileError(const std::string& what, const std::filesystem::path& path, int error);
-  std::filesystem::path path;
-};
+// Durable writing on the disk, under RealFileSystem(). Every byte that
+// reaches a stored file there, and every rename or removal of one, goes
+// through here, so each change can be forced to the disk before the next one
+// starts and tests can stop the program at any step to prove that nothing
+// committed is lost.
 
-// A stored file open for writing at its end.
-class CDurableFile {
+// A stored file on the disk open for writing at its end.
+class CDurableFile : public IWritableFile {
  public:
-  enum class Mode {
-    create,  // created, or truncated to empty if it exists
-    append,  // created if missing, never truncated
-  };
+  using Mode = IFileSystem::WriteMode;
 
   CDurableFile(const std::filesystem::path& path, Mode mode);
   CDurableFile(const CDurableFile&) = delete;
   CDurableFile& operator=(const CDurableFile&) = delete;
-  ~CDurableFile();  // closes; what was not synced may be lost in a crash
+  ~CDurableFile() override;  // closes; what was not synced may be lost in a crash
 
-  uint64_t Size() const { return end_; }
-  // Cuts the file back to `size` bytes (nothing when it is that short).
-  void Truncate(uint64_t size);
-  // Writes all of `bytes` at the end of the file.
-  void Append(std::span<const uint8_t> bytes);
-  // Forces the contents, and the directory entry of a new file, to the disk.
-  void Sync();
+  uint64_t Size() const override { return end_; }
+  void Truncate(uint64_t size) override;
+  void Append(std::span<const uint8_t> bytes) override;
+  void Sync() override;
 
  private:
   std::filesystem::path path_;
@@ -51,11 +40,6 @@ class CDurableFile {
 void DurableRename(const std::filesystem::path& from, const std::filesystem::path& to);
 // Removes `path` if it exists and syncs the directory; true when it existed.
 bool DurableRemove(const std::filesystem::path& path);
-// Replaces the whole file: writes TempPathFor(path), syncs it and renames it
-// over `path`, so a reader sees either the old or the new contents.
-void ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
-// The scratch file ReplaceFileAtomically writes first: path + ".tmp".
-std::filesystem::path TempPathFor(const std::filesystem::path& path);
 
 // Crash simulation for tests. Each byte written and each truncate, sync,
 // rename and removal is one step; once armed, the process ends with

@@ -8,8 +8,6 @@
 #include "engine/board/board.h"
 #include "engine/session/history_log.h"
 #include "records/archive.h"
-#include "records/archive_file.h"
-#include "records/atomic_file.h"
 #include "records/database_ui.h"
 #include "records/game.h"
 #include "records/record_io.h"
@@ -28,14 +26,14 @@ std::string& InstanceDirectory() {
 
 // The offsets of the key file, at most `limit` + 1 of them (enough to tell
 // that there are too many); trailing bytes of a torn last key are ignored.
-std::vector<int32_t> ReadKeys(const std::string& path, uint64_t limit) {
+std::vector<int32_t> ReadKeys(IFileSystem& files, const std::string& path, uint64_t limit) {
   std::vector<int32_t> keys;
-  ArchiveFile file = OpenArchiveFile(path, ArchiveFileMode::read);
+  std::unique_ptr<IReadableFile> file = files.OpenRead(path);
   if (!file) return keys;
-  uint64_t count = std::min(StoredFileSize(file.get()) / 4, limit + 1);
+  uint64_t count = std::min(file->Size() / 4, limit + 1);
   keys.resize(count);
-  std::size_t got = std::fread(keys.data(), 4, keys.size(), file.get());
-  keys.resize(got);
+  std::size_t got = file->ReadAt(0, keys.data(), keys.size() * 4);
+  keys.resize(got / 4);
   return keys;
 }
 
@@ -43,15 +41,16 @@ std::string Damaged(int index, const std::exception& e) {
   return "Game " + std::to_string(index) + " in the game database cannot be read (" + e.what() + ").";
 }
 
-ArchiveFile OpenRecords(const std::string& path) {
-  ArchiveFile file = OpenArchiveFile(path, ArchiveFileMode::read);
-  if (!file) throw CDatabaseError("The game database " + path + " cannot be opened.");
-  return file;
-}
-
 }  // namespace
 
-CGameDatabase::CGameDatabase(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+CGameDatabase::CGameDatabase(std::string dataDir, IFileSystem& files)
+    : dataDir_(std::move(dataDir)), files_(&files) {}
+
+std::unique_ptr<IReadableFile> CGameDatabase::OpenRecords() {
+  std::unique_ptr<IReadableFile> file = files_->OpenRead(RecordPath());
+  if (!file) throw CDatabaseError("The game database " + RecordPath() + " cannot be opened.");
+  return file;
+}
 
 CGameDatabase& CGameDatabase::Instance() {
   static CGameDatabase database(InstanceDirectory());
@@ -76,23 +75,22 @@ void CGameDatabase::LoadIndex() {
   offsets_.clear();
   gameIds_.clear();
   recordEnd_ = 0;
-  ArchiveFile records = OpenArchiveFile(RecordPath(), ArchiveFileMode::read);
+  std::unique_ptr<IReadableFile> records = files_->OpenRead(RecordPath());
   if (!records) return;
-  uint64_t size = StoredFileSize(records.get());
-  std::vector<int32_t> keys = ReadKeys(KeyPath(), size / kMinRecordSize);
-  if (!IndexFromKeys(records.get(), size, keys)) {
+  std::vector<int32_t> keys = ReadKeys(*files_, KeyPath(), records->Size() / kMinRecordSize);
+  if (!IndexFromKeys(*records, keys)) {
     offsets_.clear();
     gameIds_.clear();
     recordEnd_ = 0;
   }
   // Records after the last indexed one were written by an append that was
   // cut off before its key; the complete ones are taken back in.
-  ScanRecords(records.get(), size);
+  ScanRecords(*records);
   if (offsets_ != keys) {
     std::vector<uint8_t> bytes;
     for (int32_t offset : offsets_) AppendInt32(bytes, offset);
     try {
-      ReplaceFileAtomically(KeyPath(), bytes);
+      files_->ReplaceFile(KeyPath(), bytes);
     } catch (const CFileError&) {
       // A read-only database still lists; the next load derives it again.
     }
@@ -100,8 +98,10 @@ void CGameDatabase::LoadIndex() {
 }
 
 // Takes the keys when each one starts a readable header after the previous
-// one and the last record reads completely.
-bool CGameDatabase::IndexFromKeys(std::FILE* records, uint64_t size, const std::vector<int32_t>& keys) {
+// one and the last record reads completely. A record before the last one may
+// have a damaged body: it stays listed, and it ends where the next one starts.
+bool CGameDatabase::IndexFromKeys(IReadableFile& records, const std::vector<int32_t>& keys) {
+  uint64_t size = records.Size();
   if (keys.size() > size / kMinRecordSize) return false;
   CGame header;
   uint64_t earliest = 0;  // a record may not start inside the previous header
@@ -127,7 +127,8 @@ bool CGameDatabase::IndexFromKeys(std::FILE* records, uint64_t size, const std::
 
 // Reads whole records from recordEnd_ on and indexes each complete one; a
 // torn record at the end is left out. True when a record was added.
-bool CGameDatabase::ScanRecords(std::FILE* records, uint64_t size) {
+bool CGameDatabase::ScanRecords(IReadableFile& records) {
+  uint64_t size = records.Size();
   bool added = false;
   while (recordEnd_ < size && recordEnd_ <= INT32_MAX) {
     CGame game;
@@ -168,9 +169,9 @@ void CGameDatabase::CheckIndex(int index) {
 
 void CGameDatabase::ReadHeader(int index, CGame& game) {
   CheckIndex(index);
-  ArchiveFile records = OpenRecords(RecordPath());
+  std::unique_ptr<IReadableFile> records = OpenRecords();
   CGame loaded;
-  if (!ReadHeaderAt(records.get(), static_cast<uint64_t>(offsets_[index]), loaded)) {
+  if (!ReadHeaderAt(*records, static_cast<uint64_t>(offsets_[index]), loaded)) {
     throw CDatabaseError(Damaged(index, CArchiveException(CArchiveException::endOfFile)));
   }
   game = std::move(loaded);
@@ -178,9 +179,9 @@ void CGameDatabase::ReadHeader(int index, CGame& game) {
 
 void CGameDatabase::ReadRecord(int index, CGame& game, CHistoryLog& history, CBoard& board) {
   CheckIndex(index);
-  ArchiveFile records = OpenRecords(RecordPath());
+  std::unique_ptr<IReadableFile> records = OpenRecords();
   try {
-    ReadRecordOrThrow(records.get(), static_cast<uint64_t>(offsets_[index]), game, history, board);
+    ReadRecordOrThrow(*records, static_cast<uint64_t>(offsets_[index]), game, history, board);
   } catch (const CArchiveException& e) {
     throw CDatabaseError(Damaged(index, e));
   }
@@ -189,10 +190,10 @@ void CGameDatabase::ReadRecord(int index, CGame& game, CHistoryLog& history, CBo
 void CGameDatabase::ForEachHeader(const std::function<void(int, const CGame&)>& visit) {
   int count = GameCount();
   if (count == 0) return;
-  ArchiveFile records = OpenRecords(RecordPath());
+  std::unique_ptr<IReadableFile> records = OpenRecords();
   CGame header;
   for (int i = 0; i < count; ++i) {
-    if (!ReadHeaderAt(records.get(), static_cast<uint64_t>(offsets_[i]), header)) {
+    if (!ReadHeaderAt(*records, static_cast<uint64_t>(offsets_[i]), header)) {
       throw CDatabaseError(Damaged(i, CArchiveException(CArchiveException::endOfFile)));
     }
     visit(i, header);

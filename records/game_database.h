@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "records/file_system.h"
 
 class CBoard;
 class CGame;
@@ -20,12 +21,16 @@ class CHistoryLog;
 // before the next one starts, and rewrites replace files by rename, so a
 // crash at any moment leaves every committed game readable.
 //
+// A record whose header reads but whose body is damaged stays listed (so
+// neither it nor any game after it is lost at the next rewrite): opening it
+// raises CDatabaseError, and a rewrite copies it byte for byte.
+//
 // Reading failures and impossible requests raise CDatabaseError with a text
 // for the user; file failures raise CFileError.
 class CGameDatabase {
  public:
-  // `dataDir` holds the database files.
-  explicit CGameDatabase(std::string dataDir = "data");
+  // `dataDir` holds the database files, reached through `files`.
+  explicit CGameDatabase(std::string dataDir = "data", IFileSystem& files = RealFileSystem());
 
   // The process-wide database, created on first use in the directory set by
   // SetInstanceDirectory (default "data").
@@ -34,6 +39,7 @@ class CGameDatabase {
 
   // --- files ----------------------------------------------------------------
   const std::string& DataDir() const { return dataDir_; }
+  IFileSystem& Files() const { return *files_; }
   std::string RecordPath() const { return dataDir_ + "/game.db"; }
   std::string KeyPath() const { return dataDir_ + "/keys.db"; }
   std::string TempRecordPath() const { return dataDir_ + "/temp.db"; }
@@ -63,8 +69,9 @@ class CGameDatabase {
   // Removes game `index`; later games move down by one.
   void DeleteGame(int index);
   // Copies every game but `skipIndex` into the temporary pair, letting `edit`
-  // change its header (true when it did), and commits the pair. Returns the
-  // number of games changed. On failure the database is left as it was.
+  // change its header (true when it did), and commits the pair. A game that
+  // cannot be read is copied byte for byte, unedited. Returns the number of
+  // games changed. On failure the database is left as it was.
   int RewriteGames(const std::function<bool(CGame&)>& edit, int skipIndex = -1);
   // Replaces the database by the temporary pair (when both exist) and
   // reloads the index.
@@ -75,12 +82,16 @@ class CGameDatabase {
  private:
   void EnsureLoaded();
   void CheckIndex(int index);
-  bool IndexFromKeys(std::FILE* records, uint64_t size, const std::vector<int32_t>& keys);
-  bool ScanRecords(std::FILE* records, uint64_t size);
+  bool IndexFromKeys(IReadableFile& records, const std::vector<int32_t>& keys);
+  bool ScanRecords(IReadableFile& records);
+  std::unique_ptr<IReadableFile> OpenRecords();
+  std::vector<uint8_t> CopyOfGame(IReadableFile& records, int index, const std::function<bool(CGame&)>& edit,
+                                  bool& changed);
   void AppendToDatabase(const std::vector<uint8_t>& record, int32_t gameId);
   bool IsDatabasePair(const std::string& recordPath, const std::string& keyPath) const;
 
   std::string dataDir_;
+  IFileSystem* files_;
   bool loaded_ = false;
   bool clearedAtStart_ = false;
   std::vector<int32_t> offsets_;

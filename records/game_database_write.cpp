@@ -1,12 +1,9 @@
 // The game database: appending, deleting and rewriting games.
 #include <filesystem>
-#include <system_error>
 
 #include "engine/board/board.h"
 #include "engine/session/history_log.h"
 #include "records/archive.h"
-#include "records/archive_file.h"
-#include "records/atomic_file.h"
 #include "records/database_ui.h"
 #include "records/game.h"
 #include "records/game_database.h"
@@ -18,11 +15,6 @@ bool SamePath(const std::string& a, const std::string& b) {
   return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
 }
 
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(path, error);
-}
-
 int32_t OffsetOrThrow(uint64_t position, const std::string& path) {
   if (position > static_cast<uint64_t>(INT32_MAX)) {
     throw CDatabaseError(path + " is full: a game record cannot start beyond 2 GB.");
@@ -32,21 +24,22 @@ int32_t OffsetOrThrow(uint64_t position, const std::string& path) {
 
 // Appends a record (and its key) to files other than the database's own
 // pair: an export file or the temporary pair of a rewrite.
-void AppendToFiles(const std::vector<uint8_t>& record, const std::string& recordPath, const std::string& keyPath) {
+void AppendToFiles(IFileSystem& files, const std::vector<uint8_t>& record, const std::string& recordPath,
+                   const std::string& keyPath) {
   int32_t offset = 0;
   {
-    CDurableFile records(recordPath, CDurableFile::Mode::append);
-    offset = OffsetOrThrow(records.Size(), recordPath);
-    records.Append(record);
-    records.Sync();
+    std::unique_ptr<IWritableFile> records = files.OpenWrite(recordPath, IFileSystem::WriteMode::append);
+    offset = OffsetOrThrow(records->Size(), recordPath);
+    records->Append(record);
+    records->Sync();
   }
   if (keyPath.empty()) return;
-  CDurableFile keys(keyPath, CDurableFile::Mode::append);
-  keys.Truncate(keys.Size() / 4 * 4);  // a torn key must not shift the next one
+  std::unique_ptr<IWritableFile> keys = files.OpenWrite(keyPath, IFileSystem::WriteMode::append);
+  keys->Truncate(keys->Size() / 4 * 4);  // a torn key must not shift the next one
   std::vector<uint8_t> key;
   AppendInt32(key, offset);
-  keys.Append(key);
-  keys.Sync();
+  keys->Append(key);
+  keys->Sync();
 }
 
 }  // namespace
@@ -62,18 +55,18 @@ void CGameDatabase::AppendToDatabase(const std::vector<uint8_t>& record, int32_t
   EnsureLoaded();
   int32_t offset = OffsetOrThrow(recordEnd_, RecordPath());
   {
-    CDurableFile records(RecordPath(), CDurableFile::Mode::append);
-    records.Truncate(recordEnd_);
-    records.Append(record);
-    records.Sync();
+    std::unique_ptr<IWritableFile> records = files_->OpenWrite(RecordPath(), IFileSystem::WriteMode::append);
+    records->Truncate(recordEnd_);
+    records->Append(record);
+    records->Sync();
   }
   {
-    CDurableFile keys(KeyPath(), CDurableFile::Mode::append);
-    keys.Truncate(offsets_.size() * 4);
+    std::unique_ptr<IWritableFile> keys = files_->OpenWrite(KeyPath(), IFileSystem::WriteMode::append);
+    keys->Truncate(offsets_.size() * 4);
     std::vector<uint8_t> key;
     AppendInt32(key, offset);
-    keys.Append(key);
-    keys.Sync();
+    keys->Append(key);
+    keys->Sync();
   }
   offsets_.push_back(offset);
   gameIds_.push_back(gameId);
@@ -87,28 +80,54 @@ void CGameDatabase::AppendRecord(CGame& game, CHistoryLog& history, CBoard& boar
     AppendToDatabase(record, game.gameId);
     return;
   }
-  AppendToFiles(record, recordPath, keyPath);
+  AppendToFiles(*files_, record, recordPath, keyPath);
   LoadIndex();
 }
 
 // ---------------------------------------------------------------- rewriting
 
 void CGameDatabase::ClearRewrite() {
-  DurableRemove(TempRecordPath());
-  DurableRemove(TempKeyPath());
+  files_->Remove(TempRecordPath());
+  files_->Remove(TempKeyPath());
 }
 
 // The key index is removed before the record file is replaced, so that at
 // no moment do keys of one record file sit beside another record file; the
 // next load derives the missing index from whichever record file is there.
 void CGameDatabase::CommitRewrite() {
-  if (Exists(TempRecordPath()) && Exists(TempKeyPath())) {
-    DurableRemove(KeyPath());
-    DurableRename(TempRecordPath(), RecordPath());
-    DurableRename(TempKeyPath(), KeyPath());
+  if (files_->IsFile(TempRecordPath()) && files_->IsFile(TempKeyPath())) {
+    files_->Remove(KeyPath());
+    files_->Rename(TempRecordPath(), RecordPath());
+    files_->Rename(TempKeyPath(), KeyPath());
   }
   ClearRewrite();
   LoadIndex();
+}
+
+// The bytes game `index` is rewritten as: read, edited and encoded again,
+// or, when its body cannot be read, copied as it stands (from its offset to
+// the next game's; the last indexed game always reads completely).
+std::vector<uint8_t> CGameDatabase::CopyOfGame(IReadableFile& records, int index,
+                                               const std::function<bool(CGame&)>& edit, bool& changed) {
+  CGame game;
+  CHistoryLog history;
+  CBoard board;
+  auto offset = static_cast<uint64_t>(offsets_[index]);
+  try {
+    ReadRecordOrThrow(records, offset, game, history, board);
+  } catch (const CArchiveException& e) {
+    if (index + 1 >= GameCount()) {
+      throw CDatabaseError("Game " + std::to_string(index) + " in the game database cannot be read (" + e.what() +
+                           "); the game database was left unchanged.");
+    }
+    std::vector<uint8_t> raw(static_cast<std::size_t>(static_cast<uint64_t>(offsets_[index + 1]) - offset));
+    if (records.ReadAt(offset, raw.data(), raw.size()) != raw.size()) {
+      throw CDatabaseError("The game database " + RecordPath() + " cannot be read; it was left unchanged.");
+    }
+    return raw;
+  }
+  changed = edit && edit(game);
+  return EncodeGameRecord(game, history, board);
 }
 
 int CGameDatabase::RewriteGames(const std::function<bool(CGame&)>& edit, int skipIndex) {
@@ -117,39 +136,31 @@ int CGameDatabase::RewriteGames(const std::function<bool(CGame&)>& edit, int ski
   if (count == 0 || (count == 1 && skipIndex == 0)) {
     // Nothing survives: no pair to build, the database simply ends.
     if (count == 1) {
-      DurableRemove(KeyPath());
-      DurableRemove(RecordPath());
+      files_->Remove(KeyPath());
+      files_->Remove(RecordPath());
     }
     LoadIndex();
     return 0;
   }
   int changed = 0;
   try {
-    ArchiveFile source = OpenArchiveFile(RecordPath(), ArchiveFileMode::read);
-    if (!source) throw CDatabaseError("The game database " + RecordPath() + " cannot be opened.");
+    std::unique_ptr<IReadableFile> source = OpenRecords();
     std::vector<uint8_t> keys;
     {
-      CDurableFile temp(TempRecordPath(), CDurableFile::Mode::create);
+      std::unique_ptr<IWritableFile> temp = files_->OpenWrite(TempRecordPath(), IFileSystem::WriteMode::create);
       for (int i = 0; i < count; ++i) {
         if (i == skipIndex) continue;
-        CGame game;
-        CHistoryLog history;
-        CBoard board;
-        try {
-          ReadRecordOrThrow(source.get(), static_cast<uint64_t>(offsets_[i]), game, history, board);
-        } catch (const CArchiveException& e) {
-          throw CDatabaseError("Game " + std::to_string(i) + " in the game database cannot be read (" +
-                               e.what() + "); the game database was left unchanged.");
-        }
-        if (edit && edit(game)) ++changed;
-        AppendInt32(keys, OffsetOrThrow(temp.Size(), TempRecordPath()));
-        temp.Append(EncodeGameRecord(game, history, board));
+        bool edited = false;
+        std::vector<uint8_t> bytes = CopyOfGame(*source, i, edit, edited);
+        if (edited) ++changed;
+        AppendInt32(keys, OffsetOrThrow(temp->Size(), TempRecordPath()));
+        temp->Append(bytes);
       }
-      temp.Sync();
+      temp->Sync();
     }
-    CDurableFile tempKeys(TempKeyPath(), CDurableFile::Mode::create);
-    tempKeys.Append(keys);
-    tempKeys.Sync();
+    std::unique_ptr<IWritableFile> tempKeys = files_->OpenWrite(TempKeyPath(), IFileSystem::WriteMode::create);
+    tempKeys->Append(keys);
+    tempKeys->Sync();
   } catch (...) {
     ClearRewrite();
     throw;

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "engine/board/board.h"
 #include "engine/session/history_log.h"
 #include "records/archive.h"
-#include "records/archive_file.h"
-#include "records/atomic_file.h"
 #include "records/database_ui.h"
 #include "records/game.h"
 #include "records/game_database.h"
@@ -33,22 +32,17 @@ std::vector<uint8_t> ExportHeader(int count) {
   return bytes;
 }
 
-void WriteExport(CGameDatabase& games, const std::filesystem::path& temp, const std::vector<int>& indices) {
-  CDurableFile out(temp, CDurableFile::Mode::create);
-  out.Append(ExportHeader(static_cast<int>(indices.size())));
+void WriteExport(CGameDatabase& games, const std::string& temp, const std::vector<int>& indices) {
+  std::unique_ptr<IWritableFile> out = games.Files().OpenWrite(temp, IFileSystem::WriteMode::create);
+  out->Append(ExportHeader(static_cast<int>(indices.size())));
   for (int index : indices) {
     CGame game;
     CHistoryLog history;
     CBoard board;
     games.ReadRecord(index, game, history, board);
-    out.Append(EncodeGameRecord(game, history, board));
+    out->Append(EncodeGameRecord(game, history, board));
   }
-  out.Sync();
-}
-
-bool IsRegularFile(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  out->Sync();
 }
 
 // Reads the magic and the count; false when the file is not an export file.
@@ -71,13 +65,16 @@ int ExportGames(CGameDatabase& games, const std::string& path, const std::vector
     }
   }
   CWaitCursor wait(ui);
-  std::filesystem::path temp = TempPathFor(path);
+  std::string temp = TempPathFor(path);
   try {
     WriteExport(games, temp, indices);
-    DurableRename(temp, path);
-  } catch (...) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
+    games.Files().Rename(temp, path);
+  } catch (const std::exception&) {
+    try {
+      games.Files().Remove(temp);
+    } catch (const CFileError&) {
+      // The export's own failure is the one to report.
+    }
     throw;
   }
   int n = static_cast<int>(indices.size());
@@ -90,7 +87,7 @@ int ExportGames(CGameDatabase& games, const std::string& path, const std::vector
 
 CImportOutcome ImportGames(CGameDatabase& games, CPlayerDatabase& players, const std::string& path, IDatabaseUi& ui) {
   CImportOutcome outcome;
-  ArchiveFile file = IsRegularFile(path) ? OpenArchiveFile(path, ArchiveFileMode::read) : nullptr;
+  std::unique_ptr<IReadableFile> file = games.Files().OpenRead(path);
   if (!file) {
     ui.ShowMessage("Import error", path + " cannot be found.");
     return outcome;
@@ -98,7 +95,7 @@ CImportOutcome ImportGames(CGameDatabase& games, CPlayerDatabase& players, const
   int added = 0;
   {
     CWaitCursor wait(ui);
-    CArchive ar(file.get(), CArchive::load);
+    CArchive ar(*file, 0);
     int32_t count = 0;
     if (!ReadExportHeader(ar, count)) {
       ui.ShowMessage("Import error", path + " is not a valid Hexstead3D import file.");

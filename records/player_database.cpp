@@ -5,8 +5,6 @@
 #include <utility>
 
 #include "records/archive.h"
-#include "records/archive_file.h"
-#include "records/atomic_file.h"
 #include "records/database_ui.h"
 #include "records/game.h"
 #include "records/game_database.h"
@@ -43,7 +41,8 @@ void AddGameToFigures(CPlayerFigures& figures, int32_t playerId, const CGame& ga
   }
 }
 
-CPlayerDatabase::CPlayerDatabase(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+CPlayerDatabase::CPlayerDatabase(std::string dataDir, IFileSystem& files)
+    : dataDir_(std::move(dataDir)), files_(&files) {}
 
 CPlayerDatabase& CPlayerDatabase::Instance() {
   static CPlayerDatabase database = [] {
@@ -64,10 +63,10 @@ void CPlayerDatabase::SetInstanceDirectory(std::string dataDir) { InstanceDirect
 
 void CPlayerDatabase::Load() {
   players_.clear();
-  ArchiveFile file = OpenArchiveFile(Path(), ArchiveFileMode::read);
+  std::unique_ptr<IReadableFile> file = files_->OpenRead(Path());
   if (!file) return;
   try {
-    CArchive ar(file.get(), CArchive::load);
+    CArchive ar(*file, 0);
     std::size_t count = ar.ReadCount(CPlayer::kMinStoredSize);
     for (std::size_t i = 0; i < count; ++i) {
       CPlayer player;
@@ -91,7 +90,7 @@ void CPlayerDatabase::Save() {
     }
     ar.Flush();
   }
-  ReplaceFileAtomically(Path(), bytes);
+  files_->ReplaceFile(Path(), bytes);
 }
 
 void CPlayerDatabase::SaveOrRestore(std::vector<CPlayer> before) {

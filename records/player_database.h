@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "records/file_system.h"
 #include "records/player.h"
 
 class CGame;
@@ -27,7 +28,8 @@ struct CPlayerFigures {
 // addressed by their index in that order.
 class CPlayerDatabase {
  public:
-  explicit CPlayerDatabase(std::string dataDir = "data");
+  // `dataDir` holds player.db, reached through `files`.
+  explicit CPlayerDatabase(std::string dataDir = "data", IFileSystem& files = RealFileSystem());
 
   // The process-wide database, created and loaded on first use in the
   // directory set by SetInstanceDirectory (default "data").
@@ -77,6 +79,7 @@ class CPlayerDatabase {
   void SaveOrRestore(std::vector<CPlayer> before);
 
   std::string dataDir_;
+  IFileSystem* files_;
   std::vector<CPlayer> players_;
 };
 

@@ -1,30 +1,21 @@
 #include "records/record_io.h"
 
-#include <sys/stat.h>
-
 #include "records/archive.h"
+#include "records/file_system.h"
 #include "records/game_record.h"
 
 namespace {
 
 template <class ReadFn>
-uint64_t ReadAt(std::FILE* file, uint64_t offset, ReadFn read) {
-  if (std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0) {
-    throw CArchiveException(CArchiveException::genericException);
-  }
-  {
-    CArchive ar(file, CArchive::load);
-    read(ar);
-    ar.Flush();  // puts the file back just after what was read
-  }
-  long end = std::ftell(file);
-  if (end < 0) throw CArchiveException(CArchiveException::genericException);
-  return static_cast<uint64_t>(end);
+uint64_t ReadAt(IReadableFile& file, uint64_t offset, ReadFn read) {
+  CArchive ar(file, offset);
+  read(ar);
+  return ar.Position();
 }
 
 }  // namespace
 
-std::optional<uint64_t> ReadHeaderAt(std::FILE* file, uint64_t offset, CGame& game) {
+std::optional<uint64_t> ReadHeaderAt(IReadableFile& file, uint64_t offset, CGame& game) {
   try {
     return ReadAt(file, offset, [&](CArchive& ar) { ReadGameRecordHeader(ar, game); });
   } catch (const CArchiveException&) {
@@ -32,11 +23,11 @@ std::optional<uint64_t> ReadHeaderAt(std::FILE* file, uint64_t offset, CGame& ga
   }
 }
 
-uint64_t ReadRecordOrThrow(std::FILE* file, uint64_t offset, CGame& game, CHistoryLog& history, CBoard& board) {
+uint64_t ReadRecordOrThrow(IReadableFile& file, uint64_t offset, CGame& game, CHistoryLog& history, CBoard& board) {
   return ReadAt(file, offset, [&](CArchive& ar) { ReadGameRecord(ar, game, history, board); });
 }
 
-std::optional<uint64_t> ReadRecordAt(std::FILE* file, uint64_t offset, CGame& game, CHistoryLog& history,
+std::optional<uint64_t> ReadRecordAt(IReadableFile& file, uint64_t offset, CGame& game, CHistoryLog& history,
                                      CBoard& board) {
   try {
     return ReadRecordOrThrow(file, offset, game, history, board);
@@ -53,12 +44,6 @@ std::vector<uint8_t> EncodeGameRecord(CGame& game, CHistoryLog& history, CBoard&
     ar.Flush();
   }
   return bytes;
-}
-
-uint64_t StoredFileSize(std::FILE* file) {
-  struct stat info {};
-  if (fstat(fileno(file), &info) != 0 || info.st_size < 0) return 0;
-  return static_cast<uint64_t>(info.st_size);
 }
 
 void AppendInt32(std::vector<uint8_t>& bytes, int32_t value) {

@@ -76,7 +76,7 @@ void CBoardPainter::CornerPosition(int t, int k, double& x, double& z) const {
 void CBoardPainter::DrawSeaSkirts(const CBoardPiece& piece) {
   glDisable(GL_TEXTURE_2D);
   LoadCode(0);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < kDirections; ++i) {
     const int n = piece.neighbor[size_t(i)];
     if (n >= 0 && n < in_.TileCount()) continue;
     glPushMatrix();
@@ -102,7 +102,7 @@ void CBoardPainter::DrawTile(int t) {
   glTranslated(piece.x, 0.0, piece.z);
   glRotated(piece.rotation, 0, 1, 0);
   if (tileCodes_ == TileCodes::Wedges) {
-    for (int w = 0; w < 6; ++w) {
+    for (int w = 0; w < kDirections; ++w) {
       LoadCode(ToPickCode(MakeEdgeId(t, w)));
       res_.lists.CallWedge(w);
     }
@@ -156,7 +156,7 @@ void CBoardPainter::DrawBuildings(int t, bool highlighting, bool cityRule) {
   if (!in_.IsLandTile(t)) return;
   const CBoardPiece& piece = in_.tiles[size_t(t)];
   glDisable(GL_TEXTURE_2D);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < kDirections; ++i) {
     const BuildingCode code = piece.building[size_t(i)];
     if (code == kNoBuilding) continue;
     const int u = piece.neighbor[size_t(i)];
@@ -197,7 +197,7 @@ void CBoardPainter::DrawRoads(int t, bool highlighting) {
   const CBoardPiece& piece = in_.tiles[size_t(t)];
   glDisable(GL_TEXTURE_2D);
   LoadCode(0);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < kDirections; ++i) {
     const int owner = piece.roadOwner[size_t(i)];
     const int n = piece.neighbor[size_t(i)];
     if (owner < 0 || n < t) continue;  // drawn once, by the lower-numbered tile

@@ -22,7 +22,7 @@ struct CSceneInput {
   bool pickEnabled = false;
   int currentPlayer = 0;
   // Player colours by player index; the current player's tints markers.
-  std::array<ColorRef, 6> playerColors{};
+  std::array<ColorRef, kMaxPlayers> playerColors{};
   int robberTile = -1;
 
   // BoardSetup: how many tiles have been entered so far.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/board/board.h"
 #include "engine/session/game_state.h"
 
 namespace {
@@ -31,14 +32,6 @@ void DrawBoardSetup(StateContext& s) {
   s.painter.DrawTileOutline(s.in.tilesSetUp, s.materials.white, 1.0f);
 }
 
-// The second chip goes next to the first along the outer land ring, which
-// closes on itself: past its last tile comes its first.
-int NextOnOuterRing(const CSceneInput& in, int tile) {
-  const int next = tile + 1;
-  const int frameCount = in.TileCount() - in.landCount;
-  return next >= in.landCount ? next + 6 - frameCount : next;
-}
-
 void DrawChipPlacement(StateContext& s) {
   CBoardPainter& p = s.painter;
   p.SetAllLit(false);
@@ -47,8 +40,8 @@ void DrawChipPlacement(StateContext& s) {
   if (s.in.placingFirstChip) {
     candidates = s.in.firstChipCandidates;
   } else {
-    candidates[0] = s.in.firstChipTile - 1;
-    candidates[1] = NextOnOuterRing(s.in, s.in.firstChipTile);
+    const std::array<int, 2> second = SecondChipCandidates(s.in.boardKind, s.in.firstChipTile);
+    std::copy(second.begin(), second.end(), candidates.begin());
   }
   for (int t : candidates) p.SetLit(t, true);
   p.LoadCode(0);

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "engine/board/building_code.h"
 #include "records/game.h"
 #include "stats/section_compute.h"
 
-int StatSeatCount(const CGame& game) { return static_cast<int>(std::min<size_t>(game.players.size(), 6)); }
+int StatSeatCount(const CGame& game) { return static_cast<int>(std::min<size_t>(game.players.size(), kMaxPlayers)); }
 
 SectionFigures CGameStatistics::Compute(int section) const {
   switch (StatSectionKindOf(section)) {

@@ -27,19 +27,19 @@ void AddRows(Counts& sum, const SeatMatrix& matrix, int seats) {
 // One seat's five figures of a resource section.
 Counts SeatCounts(const CPlayerGame& p, int section, int seats) {
   Counts c{};
-  switch (section) {
-    case 6: Add(c, p.gainedFromBoard); Add(c, p.gainedFromCards); AddRows(c, p.stolenFrom, seats); break;
-    case 7: Add(c, p.gainedFromBoard); break;
-    case 8: AddRows(c, p.stolenFrom, seats); break;
-    case 9: Add(c, p.gainedFromCards); break;
-    case 11: AddRows(c, p.lostToRobber, seats); AddRows(c, p.stolenBy, seats); Add(c, p.lostOnSeven); break;
-    case 12: AddRows(c, p.lostToRobber, seats); break;
-    case 13: AddRows(c, p.stolenBy, seats); break;
-    case 14: Add(c, p.lostOnSeven); break;
-    case 19: Add(c, p.givenToBank); break;
-    case 20: Add(c, p.receivedFromBank); break;
-    case 21: AddRows(c, p.givenTo, seats); break;
-    case 22: AddRows(c, p.receivedFrom, seats); break;
+  switch (static_cast<StatReport>(section)) {
+    case StatReport::TotalGained: Add(c, p.gainedFromBoard); Add(c, p.gainedFromCards); AddRows(c, p.stolenFrom, seats); break;
+    case StatReport::FromBoard: Add(c, p.gainedFromBoard); break;
+    case StatReport::ByStealing: AddRows(c, p.stolenFrom, seats); break;
+    case StatReport::ByDevelopmentCards: Add(c, p.gainedFromCards); break;
+    case StatReport::TotalLost: AddRows(c, p.lostToRobber, seats); AddRows(c, p.stolenBy, seats); Add(c, p.lostOnSeven); break;
+    case StatReport::FromRobberPlacement: AddRows(c, p.lostToRobber, seats); break;
+    case StatReport::StolenByOthers: AddRows(c, p.stolenBy, seats); break;
+    case StatReport::FromSevenRoll: Add(c, p.lostOnSeven); break;
+    case StatReport::TradedToBank: Add(c, p.givenToBank); break;
+    case StatReport::ReceivedFromBank: Add(c, p.receivedFromBank); break;
+    case StatReport::TradedToOthers: AddRows(c, p.givenTo, seats); break;
+    case StatReport::ReceivedFromOthers: AddRows(c, p.receivedFrom, seats); break;
     default: break;
   }
   return c;
@@ -61,11 +61,11 @@ std::vector<std::string> CountRow(const Counts& c) {
 // The seat matrix entry a detail text reports: what seat k took from this
 // seat (or this seat from seat k) of resource j.
 int64_t DetailValue(const CPlayerGame& p, int section, int k, int j) {
-  switch (section) {
-    case 8: return p.stolenFrom[k][j];
-    case 11: return int64_t{p.lostToRobber[k][j]} + p.stolenBy[k][j];
-    case 12: return p.lostToRobber[k][j];
-    case 13: return p.stolenBy[k][j];
+  switch (static_cast<StatReport>(section)) {
+    case StatReport::ByStealing: return p.stolenFrom[k][j];
+    case StatReport::TotalLost: return int64_t{p.lostToRobber[k][j]} + p.stolenBy[k][j];
+    case StatReport::FromRobberPlacement: return p.lostToRobber[k][j];
+    case StatReport::StolenByOthers: return p.stolenBy[k][j];
     default: return 0;
   }
 }
@@ -79,7 +79,7 @@ std::string LowerResourceName(int r) {
 // "2 ore, 1 sheep from Ann Lee; 1 clay from Bo Ng": for each other seat in
 // order, the resources that moved, then " from " or " to " and its player.
 std::string DetailText(const CGame& game, int seat, int section) {
-  const char* word = section == 8 ? " from " : " to ";
+  const char* word = section == Index(StatReport::ByStealing) ? " from " : " to ";
   int seats = StatSeatCount(game);
   std::string text;
   for (int k = 0; k < seats; ++k) {

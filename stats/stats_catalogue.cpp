@@ -38,37 +38,43 @@ constexpr SectionEntry kSections[kStatSectionCount] = {
     {"Resources received from others", K::Resources},
 };
 
-constexpr StatSectionMask Sections(std::initializer_list<int> list) {
+using R = StatReport;
+
+constexpr StatSectionMask Sections(std::initializer_list<StatReport> list) {
   StatSectionMask mask = 0;
-  for (int n : list) mask |= StatSection(n);
+  for (StatReport r : list) mask |= StatSection(r);
   return mask;
 }
 
+constexpr StatSectionMask kAllTrading = Sections({R::NumberOfTrades, R::TradingPartners, R::TradingRatios,
+                                                  R::TradedToBank, R::ReceivedFromBank, R::TradedToOthers,
+                                                  R::ReceivedFromOthers});
+
 // What each section brings along when it is recomputed.
 constexpr StatSectionMask kRefreshGroup[kStatSectionCount] = {
-    0,                        // 0 heading
-    Sections({1, 2}),         // rolls feed both frequency tables
-    Sections({1, 2}),
-    0,                        // 3 heading
-    Sections({4}),
-    0,                        // 5 heading
-    Sections({6}),
-    Sections({7, 6}),         // each gain table feeds the total gained
-    Sections({8, 6}),
-    Sections({9, 6}),
-    0,                        // 10 heading
-    Sections({11}),
-    Sections({12, 11}),       // each loss table feeds the total lost
-    Sections({13, 11}),
-    Sections({14, 11}),
-    0,                        // 15 heading
-    Sections({16, 17, 18, 19, 20, 21, 22}),  // one trade moves every trading table
-    Sections({16, 17, 18, 19, 20, 21, 22}),
-    Sections({16, 17, 18, 19, 20, 21, 22}),
-    Sections({16, 17, 18, 19, 20, 21, 22}),
-    Sections({16, 17, 18, 19, 20, 21, 22}),
-    Sections({16, 17, 18, 19, 20, 21, 22}),
-    Sections({16, 17, 18, 19, 20, 21, 22}),
+    0,  // Dice rolls
+    Sections({R::Frequencies, R::FrequenciesByPlayer}),  // rolls feed both frequency tables
+    Sections({R::Frequencies, R::FrequenciesByPlayer}),
+    0,  // Time
+    Sections({R::TimePerTurn}),
+    0,  // Resources Gained
+    Sections({R::TotalGained}),
+    Sections({R::FromBoard, R::TotalGained}),  // each gain table feeds the total gained
+    Sections({R::ByStealing, R::TotalGained}),
+    Sections({R::ByDevelopmentCards, R::TotalGained}),
+    0,  // Resources Lost
+    Sections({R::TotalLost}),
+    Sections({R::FromRobberPlacement, R::TotalLost}),  // each loss table feeds the total lost
+    Sections({R::StolenByOthers, R::TotalLost}),
+    Sections({R::FromSevenRoll, R::TotalLost}),
+    0,  // Trading
+    kAllTrading,  // one trade moves every trading table
+    kAllTrading,
+    kAllTrading,
+    kAllTrading,
+    kAllTrading,
+    kAllTrading,
+    kAllTrading,
 };
 
 bool Valid(int section) { return section >= 0 && section < kStatSectionCount; }
@@ -87,7 +93,17 @@ int StatSectionParent(int section) {
   return section;
 }
 
-bool HasDetailText(int section) { return section == 8 || section == 11 || section == 12 || section == 13; }
+bool HasDetailText(int section) {
+  switch (static_cast<StatReport>(section)) {
+    case R::ByStealing:
+    case R::TotalLost:
+    case R::FromRobberPlacement:
+    case R::StolenByOthers:
+      return true;
+    default:
+      return false;
+  }
+}
 
 StatSectionMask SectionsToRefresh(StatSectionMask changed) {
   StatSectionMask result = 0;

@@ -3,20 +3,22 @@
 #include <cstdint>
 #include <string>
 
+#include "records/stat_report.h"
+
 // The 23 report sections of the game statistics, addressed by index. Headings
 // are section titles without figures; every other section is a table.
 
-inline constexpr int kStatSectionCount = 23;
+inline constexpr int kStatSectionCount = kStatReportCount;
 
 enum class StatSectionKind {
   Heading,
-  Frequencies,          // 1: totals 2..12 over all seats
-  FrequenciesByPlayer,  // 2: totals 2..12 per seat
-  TimePerTurn,          // 4
-  Resources,            // 6-9, 11-14, 19-22: five resources and a total per seat
-  NumberOfTrades,       // 16
-  TradingPartners,      // 17: seat by seat
-  TradingRatios,        // 18
+  Frequencies,          // totals 2..12 over all seats
+  FrequenciesByPlayer,  // totals 2..12 per seat
+  TimePerTurn,
+  Resources,            // five resources and a total per seat
+  NumberOfTrades,
+  TradingPartners,      // seat by seat
+  TradingRatios,
 };
 
 // The section's name as shown ("Dice rolls", "Frequencies", ...).
@@ -27,9 +29,9 @@ inline bool IsStatHeading(int section) { return StatSectionKindOf(section) == St
 // returns itself. This is the section tree: headings at the top level.
 int StatSectionParent(int section);
 
-// "From board" (7) also has a share table beside it.
-inline bool HasShareTable(int section) { return section == 7; }
-// Sections 8, 11, 12 and 13 write a detail text beside every seat row.
+// "From board" also has a share table beside it.
+inline bool HasShareTable(int section) { return section == Index(StatReport::FromBoard); }
+// The stealing and robber sections write a detail text beside every seat row.
 bool HasDetailText(int section);
 
 // A set of sections as bits: bit n stands for section n. It is the same bit
@@ -37,6 +39,7 @@ bool HasDetailText(int section);
 // passed on unchanged.
 using StatSectionMask = uint32_t;
 constexpr StatSectionMask StatSection(int n) { return StatSectionMask{1} << n; }
+constexpr StatSectionMask StatSection(StatReport r) { return StatSection(Index(r)); }
 inline constexpr StatSectionMask kAllStatSections = (StatSectionMask{1} << kStatSectionCount) - 1;
 
 // The sections to recompute when the given ones are reported changed: each

@@ -180,3 +180,8 @@ class CBoard {
   int secondChip_ = -1;
   HarbourIndex harbourIndex_;
 };
+
+// The positions that may take the second chip on a board of `kind`: the two
+// neighbours of the first chip on the outer land ring, which closes on
+// itself ({previous, next}); {-1, -1} when `firstChip` is not on that ring.
+std::array<int, 2> SecondChipCandidates(BoardKind kind, int firstChip);

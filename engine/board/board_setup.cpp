@@ -57,12 +57,16 @@ int CBoard::UndoTileEntry() {
   return last;
 }
 
-std::array<int, 2> CBoard::SecondChipCandidates() const {
-  const ChipRing& outer = Constants().chipRings.front();
-  const int f = firstChip_;
-  const int previous = f == outer.first ? outer.last : f - 1;
-  const int next = f == outer.last ? outer.first : f + 1;
+std::array<int, 2> SecondChipCandidates(BoardKind kind, int firstChip) {
+  const ChipRing& outer = ConstantsOf(kind).chipRings.front();
+  if (!outer.Contains(firstChip)) return {-1, -1};
+  const int previous = firstChip == outer.first ? outer.last : firstChip - 1;
+  const int next = firstChip == outer.last ? outer.first : firstChip + 1;
   return {previous, next};
+}
+
+std::array<int, 2> CBoard::SecondChipCandidates() const {
+  return ::SecondChipCandidates(Constants().kind, firstChip_);
 }
 
 ChipPickResult CBoard::PickChip(int position) {

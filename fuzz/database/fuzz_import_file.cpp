@@ -11,13 +11,13 @@
 #include "records/player_database.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string dir = FreshDataDir();
-  WriteFuzzFile(dir + "/in.h3d", data, size);
-  CGameDatabase games(dir);
-  CPlayerDatabase players(dir);
+  CMemoryFileSystem files;
+  WriteFuzzFile(files, "in.h3d", data, size);
+  CGameDatabase games(kFuzzDataDir, files);
+  CPlayerDatabase players(kFuzzDataDir, files);
   SilentUi ui;
-  CImportOutcome outcome = ImportGames(games, players, dir + "/in.h3d", ui);
-  CGameDatabase reopened(dir);
+  CImportOutcome outcome = ImportGames(games, players, std::string(kFuzzDataDir) + "/in.h3d", ui);
+  CGameDatabase reopened(kFuzzDataDir, files);
   if (reopened.GameCount() != outcome.added) std::abort();
   for (int i = 0; i < reopened.GameCount(); ++i) {
     CGame game;

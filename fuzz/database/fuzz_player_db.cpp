@@ -5,9 +5,9 @@
 #include "records/player_database.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string dir = FreshDataDir();
-  WriteFuzzFile(dir + "/player.db", data, size);
-  CPlayerDatabase players(dir);
+  CMemoryFileSystem files;
+  WriteFuzzFile(files, "player.db", data, size);
+  CPlayerDatabase players(kFuzzDataDir, files);
   try {
     players.Load();
   } catch (const CDatabaseError&) {

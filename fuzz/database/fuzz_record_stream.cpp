@@ -12,9 +12,9 @@
 #include "records/player_database.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string dir = FreshDataDir();
-  WriteFuzzFile(dir + "/game.db", data, size);
-  CGameDatabase games(dir);
+  CMemoryFileSystem files;
+  WriteFuzzFile(files, "game.db", data, size);
+  CGameDatabase games(kFuzzDataDir, files);
   int count = games.GameCount();
   for (int i = 0; i < count; ++i) {
     CGame game;
@@ -23,13 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     games.ReadRecord(i, game, history, board);  // raises (and aborts the run) if indexed but unreadable
   }
   if (GameList(games).size() != static_cast<std::size_t>(count)) std::abort();
-  CPlayerDatabase players(dir);
+  CPlayerDatabase players(kFuzzDataDir, files);
   SilentUi ui;
   players.ImportFromGames(games, ui);
   if (players.Figures(games).size() != static_cast<std::size_t>(players.Count())) std::abort();
   // A rewrite keeps every indexed game, in order.
   std::vector<int32_t> ids = games.GameIds();
   games.RewriteGames(nullptr);
-  if (CGameDatabase(dir).GameIds() != ids) std::abort();
+  if (CGameDatabase(kFuzzDataDir, files).GameIds() != ids) std::abort();
   return 0;
 }

@@ -161,3 +161,15 @@ TEST(ChipLaying, LandWithoutDesertDoesNotRunPastTheChips) {
 }
 
 }  // namespace
+
+// The second chip's choices close the outer ring at both of its ends, on both
+// boards; the board view lights exactly these.
+TEST(ChipLaying, SecondChipCandidatesWrapAroundTheOuterRing) {
+  for (BoardKind kind : {BoardKind::Standard, BoardKind::Large}) {
+    const ChipRing& outer = ConstantsOf(kind).chipRings.front();
+    EXPECT_EQ(SecondChipCandidates(kind, outer.first), (std::array<int, 2>{outer.last, outer.first + 1}));
+    EXPECT_EQ(SecondChipCandidates(kind, outer.last), (std::array<int, 2>{outer.last - 1, outer.first}));
+    EXPECT_EQ(SecondChipCandidates(kind, outer.first + 3), (std::array<int, 2>{outer.first + 2, outer.first + 4}));
+    EXPECT_EQ(SecondChipCandidates(kind, outer.first - 1), (std::array<int, 2>{-1, -1}));
+  }
+}

@@ -40,18 +40,6 @@ void Append(const std::string& dataDir, int32_t id) {
   db.AppendRecord(g.game, g.history, g.board, db.RecordPath(), db.KeyPath());
 }
 
-// Every indexed game reads completely; returns their ids.
-IdList ReadableGames(const std::string& dataDir) {
-  CGameDatabase db(dataDir);
-  for (int i = 0; i < db.GameCount(); ++i) {
-    CGame game;
-    CHistoryLog history;
-    CBoard board;
-    db.ReadRecord(i, game, history, board);
-  }
-  return db.GameIds();
-}
-
 std::vector<uint64_t> CrashPoints(uint64_t total, const std::vector<uint64_t>& starts) {
   std::set<uint64_t> points;
   for (uint64_t s : starts) {

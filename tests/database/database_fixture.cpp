@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "engine/board/board.h"
+#include "engine/session/history_log.h"
 #include "records/game_database.h"
 
 SampleGame MakeGame(int32_t gameId, const std::vector<SeatSpec>& seats) {
@@ -21,6 +23,17 @@ SampleGame MakeGame(int32_t gameId, const std::vector<SeatSpec>& seats) {
 }
 
 std::vector<uint8_t> RecordBytes(SampleGame& game) { return SampleRecordBytes(game); }
+
+std::vector<int32_t> ReadableGames(const std::string& dataDir, IFileSystem& files) {
+  CGameDatabase db(dataDir, files);
+  for (int i = 0; i < db.GameCount(); ++i) {
+    CGame game;
+    CHistoryLog history;
+    CBoard board;
+    db.ReadRecord(i, game, history, board);
+  }
+  return db.GameIds();
+}
 
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "records/database_ui.h"
+#include "records/file_system.h"
 #include "sample_game.h"
 
 // A seat of a made-up game: who sat there and the points they ended with.
@@ -21,6 +22,10 @@ struct SeatSpec {
 // The sample game with its id and seats replaced.
 SampleGame MakeGame(int32_t gameId, const std::vector<SeatSpec>& seats);
 std::vector<uint8_t> RecordBytes(SampleGame& game);
+
+// Reads every indexed game of the database in `dataDir` completely (a failure
+// raises) and returns their ids.
+std::vector<int32_t> ReadableGames(const std::string& dataDir, IFileSystem& files = RealFileSystem());
 
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);

@@ -22,7 +22,6 @@ constexpr const char* kTileNames[13] = {"timber", "wheat", "ore", "clay", "sheep
                                         "port3for1", "port_timber", "port_wheat", "port_ore",
                                         "port_clay", "port_sheep"};
 constexpr const char* kResourceNames[5] = {"timber", "wheat", "ore", "clay", "sheep"};
-constexpr const char* kColorNames[6] = {"white", "blue", "green", "orange", "red", "brown"};
 constexpr const char* kControlNames[4] = {"trade", "playdc", "endturn", "buydc"};
 
 using Painter = std::function<void(cairo_t*)>;
@@ -66,7 +65,7 @@ GeneratedArchive TinyArchive() {
   const double s = kPieceIconSize;
   for (const auto& group : groups) {
     for (int color = 0; color < 6; ++color) {
-      archive.entries.push_back(Picture(group.name + std::string("_") + kColorNames[color], kPieceIconSize,
+      archive.entries.push_back(Picture(group.name + std::string("_") + kPlayerColours[static_cast<std::size_t>(color)].name, kPieceIconSize,
                                         kPieceIconSize, archive.kind, [&](cairo_t* cr) {
                                           DrawPieceIcon(cr, group.kind, palette::kPlayers[color], s / 2,
                                                         s / 2, s - 6);

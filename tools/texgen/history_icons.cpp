@@ -300,7 +300,7 @@ void DrawHistoryIcon(cairo_t* cr, int index) {
     DrawTileIcon(cr, index, 8, 8, 7.8);
   } else if (index >= 20 && index <= 37) {
     const int group = (index - 20) / 6;
-    DrawPieceIcon(cr, pieceByGroup[group], palette::kPlayers[(index - 20) % 6], 8, 8, 16);
+    DrawPieceIcon(cr, pieceByGroup[group], palette::kPlayers[(index - 20) % kMaxPlayers], 8, 8, 16);
   } else if (index >= 38 && index <= 43) {
     Flag(cr, palette::kPlayers[index - 38]);
   } else {

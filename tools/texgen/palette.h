@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/board/player_colours.h"
 #include "tools/texgen/canvas.h"
 
 // Colours of the game's things, shared by textures and interface pictures.
@@ -30,9 +31,11 @@ inline constexpr Rgb kGold = HexRgb(0xF2C230);
 
 // Player colours in the order of every colour-dependent picture set:
 // white, blue, green, orange, red, brown.
-inline constexpr Rgb kPlayers[6] = {
-    HexRgb(0xEBEBEB), HexRgb(0x2020DF), HexRgb(0x008000),
-    HexRgb(0xFF8306), HexRgb(0xDF2020), HexRgb(0x643200),
-};
+constexpr Rgb PlayerRgb(int i) {
+  const int32_t c = kPlayerColours[static_cast<std::size_t>(i)].colour;
+  return {RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0};
+}
+inline constexpr Rgb kPlayers[kMaxPlayers] = {PlayerRgb(0), PlayerRgb(1), PlayerRgb(2),
+                                              PlayerRgb(3), PlayerRgb(4), PlayerRgb(5)};
 
 }  // namespace palette
