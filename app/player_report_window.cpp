@@ -93,5 +93,6 @@ void CPlayerReportWindow::OnExportCsv() {
   if (dialog.ShowModal() != wxID_OK) return;
   const std::string csv = Cp1252ToUtf8(PlayerReportCsv(report_));
   const std::string path(dialog.GetPath().fn_str());
-  RunDatabaseOperation(this, [&] { ReplaceFileAtomically(path, std::vector<uint8_t>(csv.begin(), csv.end())); });
+  const auto* bytes = reinterpret_cast<const uint8_t*>(csv.data());
+  RunDatabaseOperation(this, [&] { RealFileSystem().ReplaceFile(path, std::span(bytes, csv.size())); });
 }

@@ -53,16 +53,6 @@ class WindowsUi : public ISessionUi {
   void Connect(const CGameSession* session) { session_ = session; }
   void SetFull(bool full) { full_ = full; }
 
-  void ShowMessage(const std::string&, const std::string&) override {}
-  bool AskYesNo(const std::string&, const std::string&) override { return false; }
-  int32_t ChooseBankTradeResource(int32_t, const std::array<bool, 5>& tradeable) override {
-    return static_cast<int32_t>(std::find(tradeable.begin(), tradeable.end(), true) - tradeable.begin());
-  }
-  std::optional<SeatMatrix> ChooseDiscards(const DiscardOffer&) override { return std::nullopt; }
-  std::optional<StealChoice> ChooseSteal(const StealOffer&) override { return std::nullopt; }
-  bool ConfirmWinner(int32_t) override { return false; }
-  int32_t AskHiddenPoints(int32_t, int32_t) override { return 0; }
-
   void HistoryChanged() override {
     if (session_ == nullptr) return;
     if (full_) history_.Clear();
