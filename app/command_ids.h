@@ -45,6 +45,29 @@ enum CommandId : int {
   IDC_STATUS_ROW_FIRST = 2018,
   IDC_BUILD_BUTTON = 2024,
 
+  // The turn panel.
+  IDC_DICE_FIRST = 1044,  // + total - 2: 1044 "2" .. 1054 "12"
+  IDC_END_TURN = 1058,
+  IDC_TRADE = 1060,
+  IDC_BUY_CARD = 1061,
+  IDC_PLAY_CARD = 1062,
+  IDC_PRODUCTION_LINE = 1156,
+
+  // The dialogs of a turn (window ids of the dialogs themselves).
+  IDD_PLAY_CARD = 160,
+  IDD_MONOPOLY = 161,
+  IDD_CARD_SELECT = 162,
+  IDD_TRADE = 163,
+  IDD_BANK_TRADE = 164,
+  IDD_GAME_OVER = 165,
+  IDD_VICTORY_POINTS = 166,
+  // Their controls.
+  IDC_GAME_OVER_UNDO = 1079,
+  IDC_RADIO_FIRST = 1080,  // + choice: the radio buttons of a choice group
+  IDC_PLAYER_BUTTON_FIRST = 1030,  // + player index, 1030 .. 1035
+  IDC_OFFER_CURRENT_FIRST = 1069,  // the current player's four offer slots, 1069 .. 1072
+  IDC_OFFER_OTHER_FIRST = 1075,    // the other player's four offer slots, 1075 .. 1078
+
   // "What do you want to do?"
   IDC_MODE_TRACK = 1046,
   IDC_MODE_HOTSEAT = 1047,

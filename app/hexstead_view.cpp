@@ -16,7 +16,16 @@
 #include "player_select_dialog.h"
 #include "quit_question.h"
 #include "render/interface_slots.h"
-#include "session_prompts.h"
+#include "bank_trade_dialog.h"
+#include "card_select_dialog.h"
+#include "game_over_dialog.h"
+#include "game_text.h"
+#include "monopoly_dialog.h"
+#include "play_card_dialog.h"
+#include "player_tint.h"
+#include "trade_dialog.h"
+#include "turn_panel.h"
+#include "victory_points_dialog.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CHexsteadView, wxView);
 
@@ -36,21 +45,6 @@ constexpr BuildButtonPlace kBuildButtons[3] = {
 };
 constexpr int kBuildButtonTop = 5;
 
-// Player colours in the order of the colour-dependent picture sets: white,
-// blue, green, orange, red, brown (as 0x00BBGGRR values).
-constexpr ColorRef kPictureSetColours[6] = {
-    MakeColorRef(235, 235, 235), MakeColorRef(32, 32, 223), MakeColorRef(0, 128, 0),
-    MakeColorRef(255, 131, 6),   MakeColorRef(223, 32, 32), MakeColorRef(100, 50, 0),
-};
-
-int PictureSetIndex(ColorRef colour) {
-  const auto* found = std::find(std::begin(kPictureSetColours), std::end(kPictureSetColours), colour);
-  return found == std::end(kPictureSetColours) ? -1 : static_cast<int>(found - std::begin(kPictureSetColours));
-}
-
-// Room of the turn panel's status line (prompts are one or two lines).
-constexpr int kTurnPanelTextHeight = 44;
-constexpr int kTurnPanelHeight = 4 + kTurnPanelTextHeight + 4;
 constexpr int kStatusRowHeight = 72;
 
 }  // namespace
@@ -103,7 +97,14 @@ void CHexsteadView::CreateChildWindows() {
   palette_ = new CBoardSetupPanel(board_, images_, undo, [this](int type) { OnChooseTile(type); });
   chipPanel_ = new CChipPanel(board_, images_, undo);
   chipPanel_->Hide();
-  turnPanel_ = new CSidePanel(board_, IDC_TURN_PANEL, kTurnPanelHeight, kTurnPanelTextHeight, images_, undo);
+  TurnPanelActions actions;
+  actions.roll = [this](int total) { OnRoll(total); };
+  actions.continueTurn = [this] { OnContinue(); };
+  actions.trade = [this] { OnTrade(); };
+  actions.buyCard = [this] { OnBuyCard(); };
+  actions.playCard = [this] { OnPlayCard(); };
+  actions.endTurn = [this] { OnEndTurn(); };
+  turnPanel_ = new CTurnPanel(board_, images_, undo, std::move(actions));
   turnPanel_->Hide();
   current_ = palette_;
 
@@ -182,7 +183,8 @@ void CHexsteadView::LayoutChildren() {
     buildButtons_[i]->Move(width - kBuildButtons[i].offsetFromRight, kBuildButtonTop);
     buildButtons_[i]->Refresh();
   }
-  for (CSidePanel* panel : {static_cast<CSidePanel*>(palette_), static_cast<CSidePanel*>(chipPanel_), turnPanel_}) {
+  for (CSidePanel* panel : {static_cast<CSidePanel*>(palette_), static_cast<CSidePanel*>(chipPanel_),
+                            static_cast<CSidePanel*>(turnPanel_)}) {
     panel->PlaceAtRightEdge(width);
   }
 }
@@ -199,7 +201,7 @@ int CHexsteadView::SidePanelsMinimumHeight() const {
 
 void CHexsteadView::ShowSidePanel(int id) {
   CSidePanel* next = id == IDC_CHIP_PANEL ? static_cast<CSidePanel*>(chipPanel_)
-                     : id == IDC_TURN_PANEL ? turnPanel_
+                     : id == IDC_TURN_PANEL ? static_cast<CSidePanel*>(turnPanel_)
                                             : static_cast<CSidePanel*>(palette_);
   if (next != current_ && current_ != nullptr) current_->Hide();
   current_ = next;
@@ -226,7 +228,8 @@ void CHexsteadView::SyncSidePanel() {
   const int id = kPanelIds[static_cast<int>(fields.sidePanel)];
   palette_->ShowPalette(session_->Palette());
   chipPanel_->SetText(wxString::FromUTF8(session_->ChipPanelText()));
-  turnPanel_->SetText(wxString::FromUTF8(session_->Prompt()));
+  turnPanel_->SetText(GameText(session_->Prompt()));
+  turnPanel_->ShowState(session_->TurnPanel(), PlayerTints(), static_cast<int>(session_->Game().players.size()));
   if (current_ == nullptr || current_->GetId() != id || !current_->IsShown()) ShowSidePanel(id);
   current_->EnableUndo(fields.undoButtonEnabled);
   // While the players are chosen and ordered the dialogs take the panel's
@@ -240,7 +243,7 @@ void CHexsteadView::SyncBuildButtons() {
   const CGame& game = session_->Game();
   int colourIndex = -1;
   if (fields.currentPlayer >= 0 && static_cast<size_t>(fields.currentPlayer) < game.players.size()) {
-    colourIndex = PictureSetIndex(static_cast<ColorRef>(game.players[fields.currentPlayer].color));
+    colourIndex = PictureSetIndex(game.players[fields.currentPlayer].color);
   }
   for (size_t i = 0; i < buildButtons_.size(); ++i) {
     // The session lists its buttons as settlement, city, road.
@@ -286,6 +289,87 @@ void CHexsteadView::UndoLast() {
   if (!session_) return;
   session_->UndoLast();
   SyncWithSession();
+}
+
+// --- the turn panel and the dialogs of a turn -----------------------------------
+
+void CHexsteadView::OnRoll(int total) {
+  if (!session_) return;
+  session_->OnRoll(total);
+  SyncWithSession();
+}
+
+void CHexsteadView::OnContinue() {
+  if (!session_) return;
+  session_->OnContinue();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnBuyCard() {
+  if (!session_) return;
+  session_->OnBuyCard();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnEndTurn() {
+  if (!session_) return;
+  session_->OnEndTurn();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnTrade() {
+  if (!session_ || !session_->TurnPanel().tradeEnabled) return;
+  {
+    CTradeDialog dialog(Owner(), *session_, images_, PlayerNames(), PlayerTints());
+    dialog.ShowModal();
+  }
+  SyncWithSession();
+}
+
+void CHexsteadView::OnPlayCard() {
+  if (!session_ || !session_->TurnPanel().playCardEnabled) return;
+  const std::optional<CPlayCardDialog::Choice> choice =
+      CPlayCardDialog::Ask(Owner(), PlayerNames(), PlayerTints(), session_->CurrentPlayer(),
+                           [this](int player) { return session_->PlayCardOfferFor(player); });
+  if (choice) PlayCard(choice->player, choice->kind);
+  SyncWithSession();
+}
+
+void CHexsteadView::PlayCard(int player, DevCardKind kind) {
+  switch (kind) {
+    case VictoryPointCard: session_->PlayVictoryPoint(player); break;
+    case MonopolyCard:
+      if (const std::optional<int> resource = CMonopolyDialog::Ask(Owner())) session_->PlayMonopoly(*resource);
+      break;
+    case RoadBuildingCard: session_->PlayRoadBuilding(); break;
+    case YearOfPlentyCard:
+      // Without tracked trades no cards move: nothing to choose.
+      if (session_->Game().trackTrades == 0) {
+        session_->PlayYearOfPlenty(ResourceCounts{});
+      } else {
+        CCardSelectDialog dialog(Owner(), images_, session_->Bank());
+        if (dialog.ShowModal() == wxID_OK) session_->PlayYearOfPlenty(dialog.YearOfPlentyCounts());
+      }
+      break;
+    case SoldierCard: session_->PlaySoldier(); break;
+  }
+}
+
+std::array<wxString, 6> CHexsteadView::PlayerNames() const {
+  std::array<wxString, 6> names;
+  if (!session_) return names;
+  const size_t count = std::min<size_t>(session_->Game().players.size(), names.size());
+  for (size_t p = 0; p < count; ++p) names[p] = GameText(session_->PlayerName(static_cast<int32_t>(p)));
+  return names;
+}
+
+std::array<wxColour, 6> CHexsteadView::PlayerTints() const {
+  std::array<wxColour, 6> tints;
+  tints.fill(*wxWHITE);
+  if (!session_) return tints;
+  const auto& players = session_->Game().players;
+  for (size_t p = 0; p < players.size() && p < tints.size(); ++p) tints[p] = PlayerTint(players[p].color);
+  return tints;
 }
 
 void CHexsteadView::OnExitCommand() {
@@ -345,39 +429,40 @@ CSceneInput CHexsteadView::SceneInput() const {
 // --- ISessionUi ---------------------------------------------------------------------
 
 void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
-  wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK, Owner());
+  wxMessageBox(GameText(text), GameText(caption), wxOK, Owner());
 }
 
 bool CHexsteadView::AskYesNo(const std::string& caption, const std::string& text) {
-  return wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxYES_NO, Owner()) == wxYES;
+  return wxMessageBox(GameText(text), GameText(caption), wxYES_NO, Owner()) == wxYES;
 }
 
 int32_t CHexsteadView::ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) {
-  return AskBankTradeResource(Owner(), wanted, tradeable);
+  return CBankTradeDialog::Ask(Owner(), wanted, tradeable);
 }
 
-std::optional<SeatMatrix> CHexsteadView::ChooseDiscards(const DiscardOffer&) {
-  // The discard dialog comes with the turn panel; until then a 7 that needs
-  // discards is dropped, exactly as when the user cancels the dialog.
-  return std::nullopt;
+std::optional<SeatMatrix> CHexsteadView::ChooseDiscards(const DiscardOffer& offer) {
+  CCardSelectDialog dialog(Owner(), images_, offer, PlayerNames(), PlayerTints());
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return dialog.Discards();
 }
 
-std::optional<StealChoice> CHexsteadView::ChooseSteal(const StealOffer&) {
-  // The steal dialog comes with the turn panel; until then the robber move
-  // is taken back, as when the user cancels the dialog.
-  return std::nullopt;
+std::optional<StealChoice> CHexsteadView::ChooseSteal(const StealOffer& offer) {
+  CCardSelectDialog dialog(Owner(), images_, offer, PlayerNames(), PlayerTints());
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return dialog.Steal();
 }
 
 bool CHexsteadView::ConfirmWinner(int32_t winner) {
-  return AskWinnerConfirmed(Owner(), session_ ? session_->PlayerName(winner) : std::string());
+  return CGameOverDialog::Ask(Owner(), session_ ? GameText(session_->PlayerName(winner)) : wxString());
 }
 
 int32_t CHexsteadView::AskHiddenPoints(int32_t player, int32_t maxPoints) {
-  return AskHiddenVictoryPoints(Owner(), session_ ? session_->PlayerName(player) : std::string(), maxPoints);
+  return CVictoryPointsDialog::Ask(Owner(), session_ ? GameText(session_->PlayerName(player)) : wxString(),
+                                   maxPoints);
 }
 
 void CHexsteadView::PromptChanged(const std::string& prompt) {
-  if (turnPanel_ != nullptr) turnPanel_->SetText(wxString::FromUTF8(prompt));
+  if (turnPanel_ != nullptr) turnPanel_->SetText(GameText(prompt));
 }
 
 void CHexsteadView::TurnPanelChanged() { SyncSidePanel(); }

@@ -16,6 +16,7 @@ class CChipPanel;
 class CGLSettingsDialog;
 class CPlayerSelectDialog;
 class CSidePanel;
+class CTurnPanel;
 
 // The game view: it owns the session of the current game, the board window
 // and every window of the game (build buttons, side panels, modeless
@@ -37,7 +38,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CBoardView& BoardView() { return *board_; }
   CBoardSetupPanel& Palette() { return *palette_; }
   CChipPanel& ChipPanel() { return *chipPanel_; }
-  CSidePanel& TurnPanel() { return *turnPanel_; }
+  CTurnPanel& TurnPanel() { return *turnPanel_; }
   CSidePanel& CurrentSidePanel() { return *current_; }
   CGLSettingsDialog& GLSettings() { return *glSettings_; }
   CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
@@ -83,6 +84,17 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void SyncPlayerDialogs();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
+  // The turn panel's inputs and the dialogs they open.
+  void OnRoll(int total);
+  void OnContinue();
+  void OnTrade();
+  void OnBuyCard();
+  void OnPlayCard();
+  void OnEndTurn();
+  void PlayCard(int player, DevCardKind kind);
+  // The players' names and light tints in seat order, for the dialogs.
+  std::array<wxString, 6> PlayerNames() const;
+  std::array<wxColour, 6> PlayerTints() const;
   void TogglePopup(wxWindow* dialog);
   wxWindow* Owner() const;
 
@@ -92,7 +104,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
   CBoardSetupPanel* palette_ = nullptr;
   CChipPanel* chipPanel_ = nullptr;
-  CSidePanel* turnPanel_ = nullptr;
+  CTurnPanel* turnPanel_ = nullptr;
   CSidePanel* current_ = nullptr;
   CGLSettingsDialog* glSettings_ = nullptr;
   CPlayerSelectDialog* playerSelect_ = nullptr;
