@@ -1,0 +1,166 @@
+// Turns entered with the mouse: the dice pad, the production lines, the
+// action buttons and their enabling, the build buttons and the dialogs of a
+// turn, each checked against the session it shows.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/radiobut.h>
+
+#include "build_button.h"
+#include "card_select_dialog.h"
+#include "command_ids.h"
+#include "engine/board/location_ids.h"
+#include "flat_bitmap_button.h"
+#include "game_steps.h"
+#include "gui_driver.h"
+#include "hexstead_app.h"
+#include "hexstead_view.h"
+#include "resource_card.h"
+#include "resource_card_row.h"
+#include "trade_dialog.h"
+#include "turn_panel.h"
+
+namespace {
+
+class Turns : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string why;
+    if (!gui::Start(&why)) GTEST_SKIP() << why;
+  }
+  void TearDown() override {
+    if (wxTheApp != nullptr) TheApp().CloseAllGames();
+    gui::Pump(50);
+  }
+
+  // A new game with three players seated, the board entered from the palette
+  // and both chips clicked; stops at the first initial settlement.
+  CHexsteadView& NewGame(bool trackTrades) {
+    steps::RunWizard(false, trackTrades);
+    CHexsteadView* view = TheApp().OpenView();
+    EXPECT_NE(view, nullptr);
+    EXPECT_TRUE(gui::WaitFor([&] { return view->BoardView().IsGLReady(); }));
+    steps::EnterAllTiles(*view);
+    steps::PlaceChips(*view);
+    // The seating dialogs come with their own tests; here the session seats the players.
+    CGameSession& session = view->Session();
+    EXPECT_TRUE(session.SelectPlayers({{0, CPlayer("Ann", "Abel", 1001)},
+                                       {1, CPlayer("Bob", "Baker", 1002)},
+                                       {2, CPlayer("Cid", "Cole", 1003)}}));
+    EXPECT_TRUE(session.SortPlayers({0, 1, 2}));
+    gui::Pump(100);
+    EXPECT_EQ(session.GameStateNow(), InitialPlacement);
+    return *view;
+  }
+
+  // The snake of initial settlements and roads, each on the first offered site.
+  void PlaceInitialPieces(CHexsteadView& view) {
+    CGameSession& session = view.Session();
+    for (int step = 0; step < 40 && session.GameStateNow() == InitialPlacement; ++step) {
+      const std::vector<int32_t> offered = session.PickableIds();
+      ASSERT_FALSE(offered.empty());
+      const size_t depth = session.UndoDepth();
+      // Spread the players out: each takes a site further down the list.
+      const int32_t site = offered[(static_cast<size_t>(step) * 7) % offered.size()];
+      if (session.Fields().placingSettlement) {
+        steps::ClickCorner(view, site);
+      } else {
+        steps::ClickEdge(view, site);
+      }
+      ASSERT_TRUE(gui::WaitFor([&] { return session.UndoDepth() > depth; }))
+          << "site " << site << " was not taken at step " << step;
+    }
+    ASSERT_EQ(session.GameStateNow(), Turn);
+  }
+
+  // A total other than 7 that gives some player goods.
+  static int ProducingTotal(const CGameSession& session, int skip = 0) {
+    const CBoard& board = session.Board();
+    std::vector<int> totals;
+    for (int t = 0; t < board.LandCount(); ++t) {
+      const CBoardPiece& piece = board.Piece(t);
+      if (piece.chip == 0 || piece.chip == 7 || t == board.robberTile) continue;
+      for (BuildingCode code : piece.building) {
+        if (code != 0) totals.push_back(piece.chip);
+      }
+    }
+    return totals.empty() ? 6 : totals[static_cast<size_t>(skip) % totals.size()];
+  }
+
+  static int32_t Cards(const CGameSession& session, int player) {
+    const ResourceCounts& hand = session.Game().players.at(static_cast<size_t>(player)).hand;
+    return std::accumulate(hand.begin(), hand.end(), 0);
+  }
+};
+
+bool Enabled(CHexsteadView& view, int command) { return view.TurnPanel().ActionButton(command)->IsEnabled(); }
+
+TEST_F(Turns, RollProductionContinueBuildAndEndTurn) {
+  CHexsteadView& view = NewGame(true);
+  CGameSession& session = view.Session();
+  EXPECT_EQ(view.TurnPanel().Text(), "Place a settlement for Ann Abel.");
+  EXPECT_FALSE(view.TurnPanel().DiceButton(2)->IsShown());
+  PlaceInitialPieces(view);
+
+  // Waiting for the roll: the dice pad, no build buttons, End Turn disabled.
+  EXPECT_EQ(view.TurnPanel().Text(), "Roll for Ann Abel.");
+  for (int total = 2; total <= 12; ++total) EXPECT_TRUE(view.TurnPanel().DiceButton(total)->IsShown());
+  EXPECT_FALSE(Enabled(view, IDC_END_TURN));
+  EXPECT_FALSE(Enabled(view, IDC_PLAY_CARD));
+  EXPECT_FALSE(view.BuildButton(PurchaseRoad).IsShown());
+
+  const int total = ProducingTotal(session);
+  steps::Roll(view, total);
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == GoodsReceived; }));
+  EXPECT_EQ(view.TurnPanel().Text(), wxString::Format("Goods received on a %d. (Click to continue)", total));
+  EXPECT_FALSE(view.TurnPanel().DiceButton(total)->IsShown());
+  int shownLines = 0;
+  for (int p = 0; p < 3; ++p) {
+    wxWindow* line = view.TurnPanel().ProductionLine(p);
+    EXPECT_EQ(line->IsShown(), session.TurnPanel().productionLineShown[p]);
+    if (line->IsShown()) {
+      ++shownLines;
+      EXPECT_EQ(line->GetLabel(), wxString::FromUTF8(session.TurnPanel().productionLines[p]));
+    }
+  }
+  EXPECT_GT(shownLines, 0);
+  // While the goods are shown Play D.C. stays disabled, even with a card in a hand.
+  EXPECT_FALSE(Enabled(view, IDC_PLAY_CARD));
+  gui::Screenshot("turn_production_lines");
+
+  // A click on a production line continues the turn.
+  for (int p = 0; p < 3; ++p) {
+    if (!view.TurnPanel().ProductionLine(p)->IsShown()) continue;
+    gui::ClickWindow(view.TurnPanel().ProductionLine(p));
+    break;
+  }
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == Turn; }));
+  EXPECT_EQ(view.TurnPanel().Text(), "Ann Abel 's turn.");
+  EXPECT_FALSE(view.TurnPanel().ProductionLine(0)->IsShown());
+  EXPECT_TRUE(Enabled(view, IDC_END_TURN));
+  EXPECT_EQ(Enabled(view, IDC_BUY_CARD), session.TurnPanel().buyCardEnabled);
+  EXPECT_EQ(Enabled(view, IDC_TRADE), session.TurnPanel().tradeEnabled);
+  for (PurchaseKind kind : {PurchaseSettlement, PurchaseCity, PurchaseRoad}) {
+    EXPECT_EQ(view.BuildButton(kind).IsShown(), session.Fields().buildButtons[kind - PurchaseSettlement]);
+  }
+
+  // Undo takes back the Continue: the lines come back.
+  steps::ClickUndo(view);
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == GoodsReceived; }));
+  EXPECT_TRUE(view.TurnPanel().ProductionShown());
+  // A click on the status line continues as well.
+  gui::ClickWindow(view.TurnPanel().FindWindow(IDC_PANEL_TEXT));
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == Turn; }));
+
+  steps::ClickAction(view, IDC_END_TURN);
+  ASSERT_TRUE(gui::WaitFor([&] { return session.CurrentPlayer() == 1; }));
+  EXPECT_EQ(view.TurnPanel().Text(), "Roll for Bob Baker.");
+  EXPECT_TRUE(view.TurnPanel().DiceButton(7)->IsShown());
+  std::string why;
+  EXPECT_TRUE(session.IsConsistent(&why)) << why;
+}
+
+}  // namespace
