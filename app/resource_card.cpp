@@ -26,6 +26,8 @@ CResourceCard::CResourceCard(wxWindow* parent, wxWindowID id, int resource, cons
   if (resource >= 0 && resource < 5) SetToolTip(kResourceNames[resource]);
   Bind(wxEVT_PAINT, &CResourceCard::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &CResourceCard::OnLeftDown, this);
+  // Quick clicks on one card each count: the second press of a pair arrives as a double click.
+  Bind(wxEVT_LEFT_DCLICK, &CResourceCard::OnLeftDown, this);
   Bind(wxEVT_MOTION, &CResourceCard::OnMotion, this);
   Bind(wxEVT_LEFT_UP, &CResourceCard::OnLeftUp, this);
   Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { pressed_ = dragging_ = false; });

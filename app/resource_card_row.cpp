@@ -11,8 +11,10 @@ CResourceCardRow::CResourceCardRow(wxWindow* parent, const wxString& caption, co
                                    std::function<void(int)> onClick, bool alwaysShown, int firstId)
     : alwaysShown_(alwaysShown) {
   sizer_ = new wxStaticBoxSizer(wxHORIZONTAL, parent, caption);
-  // Room for all five cards, so that the group keeps its size as cards come and go.
-  sizer_->SetMinSize(wxSize(5 * (CResourceCard::kWidth + 4) + 8, CResourceCard::kHeight + 8));
+  // Room for all five cards below the group's caption, so that the group keeps
+  // its size as cards come and go.
+  const int captionRoom = sizer_->GetStaticBox()->GetCharHeight() + 12;
+  sizer_->SetMinSize(wxSize(5 * (CResourceCard::kWidth + 4) + 8, CResourceCard::kHeight + 4 + captionRoom));
   for (int r = 0; r < 5; ++r) {
     const int id = firstId == wxID_ANY ? wxID_ANY : firstId + r;
     cards_[r] = new CResourceCard(sizer_->GetStaticBox(), id, r, images.Bitmap(InterfaceArchive::Res, kResDialogSlot + r),

@@ -18,6 +18,7 @@
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
+#include "player_buttons.h"
 #include "resource_card.h"
 #include "resource_card_row.h"
 #include "trade_dialog.h"
@@ -90,6 +91,27 @@ class Turns : public ::testing::Test {
     return totals.empty() ? 6 : totals[static_cast<size_t>(skip) % totals.size()];
   }
 
+  // One turn: a producing roll, Continue by a click on the status line, End Turn.
+  void PlainTurn(CHexsteadView& view, int turn) {
+    CGameSession& session = view.Session();
+    const int player = session.CurrentPlayer();
+    steps::Roll(view, ProducingTotal(session, turn));
+    ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == GoodsReceived; }));
+    gui::ClickWindow(view.TurnPanel().FindWindow(IDC_PANEL_TEXT));
+    ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == Turn; }));
+    steps::ClickAction(view, IDC_END_TURN);
+    ASSERT_TRUE(gui::WaitFor([&] { return session.CurrentPlayer() != player; }));
+  }
+
+  // Plain turns until `done` holds (at most `limit` turns).
+  void PlayUntil(CHexsteadView& view, const std::function<bool()>& done, int limit = 40) {
+    for (int turn = 0; turn < limit && !done(); ++turn) {
+      PlainTurn(view, turn);
+      if (HasFatalFailure()) return;
+    }
+    ASSERT_TRUE(done()) << "not reached in " << limit << " turns";
+  }
+
   static int32_t Cards(const CGameSession& session, int player) {
     const ResourceCounts& hand = session.Game().players.at(static_cast<size_t>(player)).hand;
     return std::accumulate(hand.begin(), hand.end(), 0);
@@ -159,6 +181,128 @@ TEST_F(Turns, RollProductionContinueBuildAndEndTurn) {
   ASSERT_TRUE(gui::WaitFor([&] { return session.CurrentPlayer() == 1; }));
   EXPECT_EQ(view.TurnPanel().Text(), "Roll for Bob Baker.");
   EXPECT_TRUE(view.TurnPanel().DiceButton(7)->IsShown());
+  std::string why;
+  EXPECT_TRUE(session.IsConsistent(&why)) << why;
+}
+
+// Clicks cards of the upper row until `count` are chosen for the selected player.
+void ChooseCards(CCardSelectDialog& dialog, int count) {
+  for (int click = 0; click < count; ++click) {
+    int resource = 0;
+    while (resource < 5 && !dialog.Available().Card(resource)->IsShown()) ++resource;
+    ASSERT_LT(resource, 5) << "no card left to choose";
+    gui::ClickWindow(dialog.Available().Card(resource));
+  }
+}
+
+TEST_F(Turns, SevenWithDiscardsStealAndUndo) {
+  CHexsteadView& view = NewGame(true);
+  CGameSession& session = view.Session();
+  PlaceInitialPieces(view);
+  // Cards pile up until two players hold more than seven.
+  PlayUntil(view, [&] {
+    int over = 0;
+    for (int p = 0; p < 3; ++p) over += Cards(session, p) > 7 ? 1 : 0;
+    return over >= 2;
+  });
+  ASSERT_FALSE(HasFatalFailure());
+  const CGame before = session.Game();
+  const size_t depth = session.UndoDepth();
+
+  // The 7: the discard dialog lists the players over seven cards.
+  bool shot = false;
+  auto discard = [&](wxDialog& shown) {
+    auto& dialog = static_cast<CCardSelectDialog&>(shown);
+    EXPECT_EQ(dialog.GetTitle(), "Lose cards because of a 7");
+    EXPECT_FALSE(dialog.OkEnabled());
+    const DiscardOffer offer = session.DiscardRequirements();
+    int listed = 0;
+    for (int p = 0; p < 3; ++p) {
+      EXPECT_EQ(dialog.Players()->Button(p)->IsShown(), offer.required[p] > 0);
+      if (offer.required[p] == 0) continue;
+      ++listed;
+      gui::ClickWindow(dialog.Players()->Button(p));
+      EXPECT_EQ(dialog.SelectedPlayer(), p);
+      ChooseCards(dialog, offer.required[p] - 1);
+      EXPECT_FALSE(dialog.OkEnabled()) << "one card short";
+      ChooseCards(dialog, 2);
+      EXPECT_FALSE(dialog.OkEnabled()) << "one card too many";
+      int back = 0;
+      while (back < 5 && !dialog.Chosen().Card(back)->IsShown()) ++back;
+      gui::ClickWindow(dialog.Chosen().Card(back));
+    }
+    EXPECT_GE(listed, 2);
+    std::string chosen;
+    for (int p = 0; p < 3; ++p) {
+      const ResourceCounts& lost = dialog.Discards()[p];
+      chosen += " " + std::to_string(std::accumulate(lost.begin(), lost.end(), 0)) + "/" +
+                std::to_string(offer.required[p]);
+    }
+    EXPECT_TRUE(dialog.OkEnabled()) << "chosen/required:" << chosen;
+    if (!shot) gui::Screenshot("discard_dialog");
+    shot = true;
+    // A failed answer must not leave the modal dialog waiting.
+    gui::ClickWindow(dialog.FindWindow(dialog.OkEnabled() ? wxID_OK : wxID_CANCEL));
+    return true;
+  };
+  steps::Answering([&] { steps::Roll(view, 7); }, {IDD_CARD_SELECT}, discard);
+  ASSERT_EQ(session.GameStateNow(), PlaceRobber);
+  // A 7 never shows production; the dice pad is gone and the robber is asked for.
+  EXPECT_FALSE(view.TurnPanel().ProductionShown());
+  EXPECT_FALSE(view.TurnPanel().DiceButton(7)->IsShown());
+  EXPECT_EQ(view.TurnPanel().Text(), "Choose a location for the robber.");
+  for (int p = 0; p < 3; ++p) EXPECT_LE(Cards(session, p), std::max(7, Cards(session, p)));
+
+  // One Undo takes back the discards and the roll.
+  steps::ClickUndo(view);
+  ASSERT_TRUE(gui::WaitFor([&] { return session.UndoDepth() == depth; }));
+  for (int p = 0; p < 3; ++p) EXPECT_EQ(session.Game().players[p].hand, before.players[p].hand);
+  EXPECT_TRUE(view.TurnPanel().DiceButton(7)->IsShown());
+
+  // The 7 again, then the robber on a tile of another player and the steal.
+  steps::Answering([&] { steps::Roll(view, 7); }, {IDD_CARD_SELECT}, discard);
+  ASSERT_EQ(session.GameStateNow(), PlaceRobber);
+  const int thief = session.CurrentPlayer();
+  int target = -1;
+  for (int t = 0; t < session.Board().LandCount() && target < 0; ++t) {
+    if (t == session.Board().robberTile) continue;
+    for (BuildingCode code : session.Board().Piece(t).building) {
+      const int owner = BuildingOwner(code);
+      if (code != 0 && owner != thief && Cards(session, owner) > 0) target = t;
+    }
+  }
+  ASSERT_GE(target, 0);
+  StealChoice taken;
+  auto steal = [&](wxDialog& shown) {
+    auto& dialog = static_cast<CCardSelectDialog&>(shown);
+    EXPECT_EQ(dialog.GetTitle(), "Steal a card from a player");
+    int victim = 0;
+    while (victim < 6 && !dialog.Players()->Button(victim)->IsShown()) ++victim;
+    EXPECT_LT(victim, 6);
+    gui::ClickWindow(dialog.Players()->Button(victim));
+    ChooseCards(dialog, 1);
+    taken = dialog.Steal();
+    EXPECT_EQ(taken.victim, victim);
+    EXPECT_LT(taken.resource, 5);
+    gui::ClickWindow(dialog.FindWindow(wxID_OK));
+    return true;
+  };
+  const int32_t thiefCards = Cards(session, thief);
+  steps::Answering([&] { steps::ClickTile(view, target); }, {IDD_CARD_SELECT}, steal);
+  ASSERT_EQ(session.GameStateNow(), Turn);
+  EXPECT_EQ(session.Board().robberTile, target);
+  EXPECT_EQ(Cards(session, thief), thiefCards + 1);
+
+  // Undo after the steal: the steal dialog comes back, and its Cancel takes back the robber.
+  auto cancel = [&](wxDialog& shown) {
+    EXPECT_EQ(shown.GetTitle(), "Steal a card from a player");
+    gui::ClickWindow(shown.FindWindow(wxID_CANCEL));
+    return true;
+  };
+  steps::Answering([&] { steps::ClickUndo(view); }, {IDD_CARD_SELECT}, cancel);
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == PlaceRobber; }));
+  EXPECT_EQ(Cards(session, thief), thiefCards);
+  EXPECT_EQ(view.TurnPanel().Text(), "Choose a location for the robber.");
   std::string why;
   EXPECT_TRUE(session.IsConsistent(&why)) << why;
 }
