@@ -3,6 +3,7 @@
 // turn, each checked against the session it shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include <wx/button.h>
@@ -303,6 +304,130 @@ TEST_F(Turns, SevenWithDiscardsStealAndUndo) {
   ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == PlaceRobber; }));
   EXPECT_EQ(Cards(session, thief), thiefCards);
   EXPECT_EQ(view.TurnPanel().Text(), "Choose a location for the robber.");
+  std::string why;
+  EXPECT_TRUE(session.IsConsistent(&why)) << why;
+}
+
+int Kinds(const ResourceCounts& hand) {
+  return static_cast<int>(std::count_if(hand.begin(), hand.end(), [](int32_t n) { return n > 0; }));
+}
+
+int FirstShown(const CResourceCardRow& row) {
+  int resource = 0;
+  while (resource < 5 && !row.Card(resource)->IsShown()) ++resource;
+  return resource;
+}
+
+TEST_F(Turns, TradeWithAPlayerAndDragToTheBank) {
+  CHexsteadView& view = NewGame(true);
+  CGameSession& session = view.Session();
+  PlaceInitialPieces(view);
+  // Until a player starts a turn able to complete the five kinds with 4:1 bank trades.
+  auto canCompleteKinds = [&](const ResourceCounts& hand) {
+    int spare = 0;
+    for (int32_t n : hand) spare += n > 0 ? (n - 1) / 4 : 0;
+    return spare >= 5 - Kinds(hand) && Kinds(hand) >= 2;
+  };
+  PlayUntil(view, [&] { return canCompleteKinds(session.Game().players[session.CurrentPlayer()].hand); }, 60);
+  ASSERT_FALSE(HasFatalFailure());
+  const int me = session.CurrentPlayer();
+  steps::Roll(view, ProducingTotal(session, 1));
+  gui::ClickWindow(view.TurnPanel().FindWindow(IDC_PANEL_TEXT));
+  ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == Turn; }));
+  ASSERT_TRUE(Enabled(view, IDC_TRADE));
+
+  auto trade = [&](wxDialog& shown) {
+    auto& dialog = static_cast<CTradeDialog&>(shown);
+    EXPECT_EQ(dialog.GetTitle(), "Trade");
+    EXPECT_FALSE(dialog.Partners().Button(me)->IsShown());
+    // A partner with cards.
+    int partner = -1;
+    for (int p = 0; p < 3 && partner < 0; ++p) {
+      if (p != me && Cards(session, p) > 0) partner = p;
+    }
+    EXPECT_GE(partner, 0);
+    gui::ClickWindow(dialog.Partners().Button(partner));
+    EXPECT_EQ(dialog.Partner(), partner);
+    // Cards dragged onto the bank pictures fill the missing kinds, each at the player's best ratio.
+    for (int wanted = 0; wanted < 5; ++wanted) {
+      const ResourceCounts now = session.Game().players[me].hand;
+      if (now[wanted] > 0) continue;
+      const std::array<bool, 5> draggable = session.BankDraggable();
+      int drag = 0;
+      while (drag < 5 && !(draggable[drag] && now[drag] > session.TradeRatio(me, drag))) ++drag;
+      EXPECT_LT(drag, 5);
+      if (drag == 5) break;
+      const int ratio = session.TradeRatio(me, drag);
+      const int32_t bankWanted = session.Bank()[wanted];
+      gui::Drag(dialog.Cards(CTradeDialog::Current).Card(drag)->GetScreenRect().GetPosition() + wxPoint(18, 20),
+                dialog.BankRow().Card(wanted)->GetScreenRect().GetPosition() + wxPoint(18, 20));
+      gui::Pump(100);
+      EXPECT_EQ(session.Game().players[me].hand[drag], now[drag] - ratio);
+      EXPECT_EQ(session.Game().players[me].hand[wanted], 1);
+      EXPECT_EQ(session.Bank()[wanted], bankWanted - 1);
+      EXPECT_EQ(dialog.BankRow().Card(wanted)->Count(), bankWanted - 1);
+      EXPECT_EQ(dialog.Cards(CTradeDialog::Current).Card(wanted)->Count(), 1);
+    }
+    EXPECT_EQ(Kinds(session.Game().players[me].hand), 5);
+
+    const ResourceCounts mine = session.Game().players[me].hand;
+    const ResourceCounts theirs = session.Game().players[partner].hand;
+    // A kind of which the player keeps one after the trade.
+    int give = 0;
+    while (give < 5 && mine[give] < 2) ++give;
+    EXPECT_LT(give, 5);
+    gui::ClickWindow(dialog.Cards(CTradeDialog::Current).Card(give));
+    EXPECT_EQ(dialog.SlotCard(CTradeDialog::Current, 0)->Resource(), give);
+    EXPECT_EQ(dialog.SlotCard(CTradeDialog::Current, 0)->Count(), 1);
+    EXPECT_EQ(dialog.Cards(CTradeDialog::Current).Card(give)->Count(), mine[give] - 1);
+    // The kind offered on one side is disabled on the other.
+    EXPECT_FALSE(dialog.Cards(CTradeDialog::Other).Card(give)->IsEnabled());
+    EXPECT_FALSE(dialog.TradeEnabled());
+    int get = 0;
+    while (get < 5 && (get == give || !dialog.Cards(CTradeDialog::Other).Card(get)->IsShown())) ++get;
+    EXPECT_LT(get, 5);
+    gui::ClickWindow(dialog.Cards(CTradeDialog::Other).Card(get));
+    EXPECT_TRUE(dialog.TradeEnabled());
+    gui::Screenshot("trade_dialog");
+    gui::ClickWindow(dialog.FindWindow(wxID_APPLY));
+    EXPECT_EQ(session.Game().players[me].hand[give], mine[give] - 1);
+    EXPECT_EQ(session.Game().players[me].hand[get], mine[get] + 1);
+    EXPECT_EQ(session.Game().players[partner].hand[get], theirs[get] - 1);
+    EXPECT_EQ(dialog.SlotCard(CTradeDialog::Current, 0)->Resource(), -1) << "offers are cleared after a trade";
+
+    // Four kinds fill the four slots; a fifth is refused.
+    const ResourceCounts now = session.Game().players[me].hand;
+    int offeredKinds = 0;
+    for (int r = 0; r < 5; ++r) {
+      if (now[r] == 0) continue;
+      gui::ClickWindow(dialog.Cards(CTradeDialog::Current).Card(r));
+      ++offeredKinds;
+    }
+    EXPECT_EQ(offeredKinds, 5);
+    {
+      int filled = 0;
+      for (int slot = 0; slot < CTradeDialog::kSlots; ++slot) {
+        filled += dialog.SlotCard(CTradeDialog::Current, slot)->Resource() >= 0 ? 1 : 0;
+      }
+      EXPECT_EQ(filled, 4);
+      const int last = dialog.Offers(CTradeDialog::Current)[3].resource;
+      EXPECT_NE(last, 4) << "the fifth kind, Sheep, found no slot";
+      EXPECT_EQ(dialog.Cards(CTradeDialog::Current).Card(4)->Count(), now[4]);
+    }
+    // A click on a slot takes its card back.
+    for (int slot = 0; slot < CTradeDialog::kSlots; ++slot) {
+      while (dialog.SlotCard(CTradeDialog::Current, slot)->Resource() >= 0) {
+        gui::ClickWindow(dialog.SlotCard(CTradeDialog::Current, slot));
+      }
+    }
+    EXPECT_EQ(dialog.Cards(CTradeDialog::Current).Card(FirstShown(dialog.Cards(CTradeDialog::Current)))->Count(),
+              now[FirstShown(dialog.Cards(CTradeDialog::Current))]);
+
+    gui::ClickWindow(dialog.FindWindow(wxID_OK));
+    return true;
+  };
+  steps::Answering([&] { steps::ClickAction(view, IDC_TRADE); }, {IDD_TRADE}, trade);
+  EXPECT_EQ(session.GameStateNow(), Turn);
   std::string why;
   EXPECT_TRUE(session.IsConsistent(&why)) << why;
 }
