@@ -63,6 +63,17 @@ void CColourLabel::SetColours(const wxColour& textColour, const wxColour& backCo
   Refresh();
 }
 
+void CColourLabel::SetTextPlacement(int alignment, int margin) {
+  alignment_ = alignment;
+  margin_ = margin;
+  Refresh();
+}
+
+void CColourLabel::SetFrame(const wxColour& colour) {
+  frame_ = colour;
+  Refresh();
+}
+
 void CColourLabel::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   dc.SetBackground(wxBrush(GetBackgroundColour()));
@@ -70,5 +81,11 @@ void CColourLabel::OnPaint(wxPaintEvent&) {
   dc.SetFont(GetFont());
   dc.SetTextForeground(GetForegroundColour());
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-  dc.DrawLabel(WrapText(dc, text_, GetClientSize().x), wxRect(GetClientSize()), wxALIGN_LEFT | wxALIGN_TOP);
+  const wxRect inside = wxRect(GetClientSize()).Deflate(margin_, 0);
+  dc.DrawLabel(WrapText(dc, text_, inside.width), inside, alignment_);
+  if (frame_.IsOk()) {
+    dc.SetPen(wxPen(frame_));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(wxRect(GetClientSize()));
+  }
 }

@@ -13,9 +13,16 @@ class CColourLabel : public wxWindow {
   wxString GetLabel() const override { return text_; }
   void SetColours(const wxColour& textColour, const wxColour& backColour);
   bool AcceptsFocus() const override { return false; }
+  // Text placement (wxALIGN_* flags, top left by default) with a margin, and
+  // an optional one-pixel frame.
+  void SetTextPlacement(int alignment, int margin);
+  void SetFrame(const wxColour& colour);
 
  private:
   void OnPaint(wxPaintEvent& event);
 
   wxString text_;
+  int alignment_ = wxALIGN_LEFT | wxALIGN_TOP;
+  int margin_ = 0;
+  wxColour frame_;
 };

@@ -46,7 +46,7 @@ enum CommandId : int {
   IDC_BUILD_BUTTON = 2024,
 
   // The turn panel.
-  IDC_DICE_FIRST = 1044,  // + total - 2: 1044 "2" .. 1054 "12"
+  IDC_DICE_FIRST = 1044,  // + total - 2: 1044 "2" .. 1054 "12" (also the order dialog's dice pad)
   IDC_END_TURN = 1058,
   IDC_TRADE = 1060,
   IDC_BUY_CARD = 1061,
@@ -95,4 +95,15 @@ enum CommandId : int {
 
   // "Select the players in your Hexstead game"
   IDC_PLAYER_LIST = 1029,
+  IDC_NEW_PLAYER = 1016,
+  IDC_PLAYER_STATISTICS = 1017,
+
+  // Add/Edit player
+  IDC_EDIT_LAST_NAME = 1015,
+  IDC_EDIT_FIRST_NAME = 1014,
+
+  // "Sort the players into the playing order"
+  IDC_ORDER_PLAYER_FIRST = 1030,  // 1030..1035 the seated players
+  IDC_ORDER_PLACE_FIRST = 1036,   // 1036..1041 the playing order
+  IDC_USE_DICE_ROLLS = 1045,
 };

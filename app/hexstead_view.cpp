@@ -13,8 +13,12 @@
 #include "gl_settings_dialog.h"
 #include "hexstead_app.h"
 #include "main_frame.h"
+#include "player_colours.h"
+#include "player_order_dialog.h"
 #include "player_select_dialog.h"
+#include "player_status_rows.h"
 #include "quit_question.h"
+#include "records/text_encoding.h"
 #include "render/interface_slots.h"
 #include "bank_trade_dialog.h"
 #include "card_select_dialog.h"
@@ -22,7 +26,6 @@
 #include "game_text.h"
 #include "monopoly_dialog.h"
 #include "play_card_dialog.h"
-#include "player_tint.h"
 #include "trade_dialog.h"
 #include "turn_panel.h"
 #include "victory_points_dialog.h"
@@ -78,7 +81,7 @@ void CHexsteadView::InitialUpdate() {
   board_->InitGL();
   images_.Load("data", [this](const std::string& text) { ShowMessage("Hexstead3D", text); });
 
-  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this);
+  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, random_, store_});
   CreateChildWindows();
   const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
   session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
@@ -110,8 +113,12 @@ void CHexsteadView::CreateChildWindows() {
 
   wxWindow* main = TheApp().MainFrame();
   glSettings_ = new CGLSettingsDialog(main, *board_);
-  playerSelect_ = new CPlayerSelectDialog(main, [this] { UndoLast(); });
+  playerSelect_ = new CPlayerSelectDialog(
+      main, [this](const std::vector<SeatChoice>& seats) { OnSelectPlayers(seats); }, [this] { UndoLast(); });
   playerSelect_->Centre();
+  playerOrder_ = new CPlayerOrderDialog(
+      main, [this](const std::vector<int32_t>& order) { OnSortPlayers(order); }, [this] { OnCancelPlayerOrder(); });
+  statusRows_ = std::make_unique<CPlayerStatusRows>(board_, images_);
 }
 
 void CHexsteadView::BindCommands() {
@@ -154,8 +161,11 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   session_.reset();
   if (glSettings_ != nullptr) glSettings_->Destroy();
   if (playerSelect_ != nullptr) playerSelect_->Destroy();
+  if (playerOrder_ != nullptr) playerOrder_->Destroy();
   glSettings_ = nullptr;
   playerSelect_ = nullptr;
+  playerOrder_ = nullptr;
+  statusRows_.reset();
   if (TheApp().OpenView() == this) {
     TheApp().ForgetGame();
     if (CMainFrame* main = TheApp().MainFrame()) main->ApplyMinimumSize();
@@ -208,6 +218,15 @@ void CHexsteadView::ShowSidePanel(int id) {
   current_->PlaceAtRightEdge(board_->GetClientSize().x);
   current_->Show();
   current_->Layout();
+  // The status rows belong to the turn: made again from the seats each time
+  // the turn panel appears.
+  if (statusRows_ && session_) {
+    if (current_ == turnPanel_) {
+      statusRows_->Recreate(*session_);
+    } else {
+      statusRows_->Clear();
+    }
+  }
   if (CMainFrame* main = TheApp().MainFrame()) main->ApplyMinimumSize();
 }
 
@@ -218,6 +237,7 @@ void CHexsteadView::SyncWithSession() {
   SyncSidePanel();
   SyncBuildButtons();
   SyncPlayerDialogs();
+  if (statusRows_) statusRows_->Refresh(*session_);
   board_->Refresh(false);
 }
 
@@ -234,7 +254,10 @@ void CHexsteadView::SyncSidePanel() {
   current_->EnableUndo(fields.undoButtonEnabled);
   // While the players are chosen and ordered the dialogs take the panel's
   // place; their Cancel buttons take the steps back.
-  if (fields.gameState == PlayerInformation) current_->Hide();
+  if (fields.gameState == PlayerInformation) {
+    current_->Hide();
+    if (statusRows_) statusRows_->Clear();
+  }
 }
 
 void CHexsteadView::SyncBuildButtons() {
@@ -259,10 +282,42 @@ void CHexsteadView::SyncBuildButtons() {
 }
 
 void CHexsteadView::SyncPlayerDialogs() {
-  if (!session_ || playerSelect_ == nullptr) return;
+  if (!session_ || playerSelect_ == nullptr || playerOrder_ == nullptr) return;
   const CSessionFields& fields = session_->Fields();
-  playerSelect_->AllowCancel(session_->Game().boardGenerated == 0);
+  const CGame& game = session_->Game();
+  playerSelect_->Prepare(session_->Board().Kind() == BoardKind::Large, game.boardGenerated == 0);
   if (fields.playerSelectionShown != playerSelect_->IsShown()) playerSelect_->Show(fields.playerSelectionShown);
+  if (fields.playerOrderShown != playerOrder_->IsShown()) {
+    if (fields.playerOrderShown) {
+      // The order starts afresh from the seats as they are now.
+      std::vector<wxString> names;
+      std::vector<uint32_t> colours;
+      for (const CPlayerGame& seat : game.players) {
+        names.push_back(wxString::FromUTF8(Cp1252ToUtf8(seat.player.DisplayName())));
+        colours.push_back(static_cast<uint32_t>(seat.color));
+      }
+      playerOrder_->Load(names, colours);
+    }
+    playerOrder_->Show(fields.playerOrderShown);
+  }
+}
+
+void CHexsteadView::OnSelectPlayers(const std::vector<SeatChoice>& seats) {
+  if (!session_) return;
+  session_->SelectPlayers(seats);
+  SyncWithSession();
+}
+
+void CHexsteadView::OnSortPlayers(const std::vector<int32_t>& order) {
+  if (!session_) return;
+  session_->SortPlayers(order);
+  SyncWithSession();
+}
+
+void CHexsteadView::OnCancelPlayerOrder() {
+  if (!session_) return;
+  session_->CancelPlayerOrder();
+  SyncWithSession();
 }
 
 // --- input ----------------------------------------------------------------------
@@ -368,7 +423,7 @@ std::array<wxColour, 6> CHexsteadView::PlayerTints() const {
   tints.fill(*wxWHITE);
   if (!session_) return tints;
   const auto& players = session_->Game().players;
-  for (size_t p = 0; p < players.size() && p < tints.size(); ++p) tints[p] = PlayerTint(players[p].color);
+  for (size_t p = 0; p < players.size() && p < tints.size(); ++p) tints[p] = LightColourOf(static_cast<uint32_t>(players[p].color));
   return tints;
 }
 
@@ -463,6 +518,10 @@ int32_t CHexsteadView::AskHiddenPoints(int32_t player, int32_t maxPoints) {
 
 void CHexsteadView::PromptChanged(const std::string& prompt) {
   if (turnPanel_ != nullptr) turnPanel_->SetText(GameText(prompt));
+}
+
+void CHexsteadView::StatusRowChanged(int32_t player) {
+  if (session_ && statusRows_) statusRows_->RefreshRow(*session_, player);
 }
 
 void CHexsteadView::TurnPanelChanged() { SyncSidePanel(); }

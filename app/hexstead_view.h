@@ -9,12 +9,15 @@
 #include "board_view.h"
 #include "engine/session/session.h"
 #include "interface_images.h"
+#include "records/game_database.h"
 
 class CBoardSetupPanel;
 class CBuildButton;
 class CChipPanel;
 class CGLSettingsDialog;
+class CPlayerOrderDialog;
 class CPlayerSelectDialog;
+class CPlayerStatusRows;
 class CSidePanel;
 class CTurnPanel;
 
@@ -42,6 +45,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CSidePanel& CurrentSidePanel() { return *current_; }
   CGLSettingsDialog& GLSettings() { return *glSettings_; }
   CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
+  CPlayerOrderDialog& PlayerOrder() { return *playerOrder_; }
+  CPlayerStatusRows& StatusRows() { return *statusRows_; }
   CBuildButton& BuildButton(PurchaseKind kind);
   bool IsReady() const { return ready_; }
 
@@ -63,6 +68,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   bool ConfirmWinner(int32_t winner) override;
   int32_t AskHiddenPoints(int32_t player, int32_t maxPoints) override;
   void PromptChanged(const std::string& prompt) override;
+  void StatusRowChanged(int32_t player) override;
   void TurnPanelChanged() override;
   void BuildButtonsChanged() override;
   void SidePanelChanged() override;
@@ -82,6 +88,9 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void SyncSidePanel();
   void SyncBuildButtons();
   void SyncPlayerDialogs();
+  void OnSelectPlayers(const std::vector<SeatChoice>& seats);
+  void OnSortPlayers(const std::vector<int32_t>& order);
+  void OnCancelPlayerOrder();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   // The turn panel's inputs and the dialogs they open.
@@ -99,6 +108,12 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   wxWindow* Owner() const;
 
   CBoardView* board_ = nullptr;
+  // The session's services: the program's clock, the C library generator
+  // reseeded from the system clock, and the application's game database.
+  CProgramClock clock_;
+  CLibraryRandom randomSource_;
+  CBoardRandom random_{randomSource_, SystemClockSeconds};
+  CGameDatabaseStore store_{CGameDatabase::Instance()};
   std::unique_ptr<CGameSession> session_;
   CInterfaceImages images_;
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
@@ -108,6 +123,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CSidePanel* current_ = nullptr;
   CGLSettingsDialog* glSettings_ = nullptr;
   CPlayerSelectDialog* playerSelect_ = nullptr;
+  CPlayerOrderDialog* playerOrder_ = nullptr;
+  std::unique_ptr<CPlayerStatusRows> statusRows_;
   bool ready_ = false;
   // Pickable ids of the current state, kept for the scene input's spans.
   mutable std::vector<int32_t> pickable_;

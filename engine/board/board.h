@@ -42,10 +42,10 @@ class CBoard {
  public:
   // --- construction -------------------------------------------------------
   CBoard();  // an empty standard board without pieces; call Reset
-  explicit CBoard(BoardKind kind, CBoardRandom& random = CBoardRandom::Default());
+  CBoard(BoardKind kind, CBoardRandom& random);
   // Sets the kind's constants and replaces every piece by a fresh one (all
   // types, chips, roads and buildings gone); set-up starts again at position 0.
-  void Reset(BoardKind kind, CBoardRandom& random = CBoardRandom::Default());
+  void Reset(BoardKind kind, CBoardRandom& random);
 
   // --- constants and pieces -----------------------------------------------
   BoardKind Kind() const { return constants_->kind; }
@@ -131,7 +131,7 @@ class CBoard {
 
   // --- generation -------------------------------------------------------------
   // Random tiles, harbours, chip positions and chips; the board is complete.
-  void Generate(CBoardRandom& random = CBoardRandom::Default());
+  void Generate(CBoardRandom& random);
 
   // --- direct set-up (tests, tools, restoring a saved state) -----------------
   // Write one piece's tile or chip, outside the entry order and chip rules.

@@ -51,7 +51,6 @@ CBoardPiece::CBoardPiece(int position_, CBoardRandom& random) : CBoardPiece() {
   rotation = row.randomRotation ? RandomRotation(random) : row.rotation;
 }
 
-CBoardPiece::CBoardPiece(int position_) : CBoardPiece(position_, CBoardRandom::Default()) {}
 
 void CBoardPiece::Serialize(CArchive& ar) {
   std::int32_t storedType = Index(type);

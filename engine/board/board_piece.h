@@ -27,7 +27,6 @@ class CBoardPiece {
   // position table; land rows 0..18 are turned at random (reseeding `random`
   // from the clock first).
   CBoardPiece(int position, CBoardRandom& random);
-  explicit CBoardPiece(int position);  // uses CBoardRandom::Default()
   CBoardPiece(const CBoardPiece&) = default;
   CBoardPiece& operator=(const CBoardPiece&) = default;
   virtual ~CBoardPiece() = default;

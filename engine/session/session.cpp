@@ -3,11 +3,27 @@
 #include <algorithm>
 
 #include "engine/board/placement_rules.h"
-#include "records/clock.h"
 
-CGameSession::CGameSession(CGame& game, ISessionUi& ui)
-    : game_(game), ui_(ui), clockRandom_(libraryRandom_, [] { return std::int64_t{CClock::NowSeconds()}; }) {
-  board_.Reset(BoardKind::Standard, *random_);
+namespace {
+
+// The board a session shows before NewGame or ShowStoredGame replaces it. Its
+// piece rotations come from fixed draws, so creating a session takes nothing
+// from the owner's random source.
+CBoard PlaceholderBoard() {
+  CFixedRandom fixed({0});
+  CBoardRandom random(fixed, [] { return std::int64_t{0}; });
+  return CBoard(BoardKind::Standard, random);
+}
+
+}  // namespace
+
+CGameSession::CGameSession(CGame& game, ISessionUi& ui, const SessionServices& services)
+    : game_(game),
+      ui_(ui),
+      clock_(services.clock),
+      random_(services.random),
+      store_(services.store),
+      board_(PlaceholderBoard()) {
   ResetFields();
   Refresh();
 }
@@ -29,12 +45,11 @@ void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard
   game_.rolls.clear();
   game_.rollCounts = {};
   BoardKind kind = BoardKindForPlayers(seats);
-  CBoardRandom& random = random_ != nullptr ? *random_ : clockRandom_;
-  board_.Reset(kind, random);
+  board_.Reset(kind, random_);
   for (CPlayerGame& seat : game_.players) seat.SizePositions(board_.TileCount());
   ResetFields();
   if (generateBoard) {
-    board_.Generate(random);
+    board_.Generate(random_);
     board_.RebuildHarbourIndex();
     f_.gameState = PlayerInformation;
     f_.playerSelectionShown = true;

@@ -9,8 +9,10 @@
 #include "engine/session/action_kind.h"
 #include "engine/session/game_history.h"
 #include "engine/session/ledger_kind.h"
+#include "engine/session/pending_decision.h"
 #include "engine/session/purchase.h"
 #include "engine/session/session_fields.h"
+#include "engine/session/session_services.h"
 #include "engine/session/session_ui.h"
 #include "engine/session/undo_node.h"
 #include "records/game.h"
@@ -40,12 +42,16 @@ struct PlayCardOffer {
 
 // One game from the first tile to the winner: the board, the session fields,
 // the live game record, the undo stack and the history. Every input goes
-// through here; dialogs and refreshes go through ISessionUi.
+// through here, and every step runs to its end: where the user must decide
+// something the session holds a pending decision, and the answer is the next
+// input. Refreshes go out through ISessionUi.
 class CGameSession {
  public:
   // --- set-up -----------------------------------------------------------------
   // `game` is the application's current game record, live for the whole game.
-  CGameSession(CGame& game, ISessionUi& ui);
+  // The services (clock, random draws, store for finished games) are the
+  // owner's and must outlive the session.
+  CGameSession(CGame& game, ISessionUi& ui, const SessionServices& services);
   CGameSession(const CGameSession&) = delete;
   CGameSession& operator=(const CGameSession&) = delete;
   // The wizard answers: players 3 ("3 or 4") or 5 ("5 or 6"), "Keep track of
@@ -54,11 +60,6 @@ class CGameSession {
   // A finished game read from the game database, shown for review: the game
   // record (already the current CGame) with its board and history.
   void ShowStoredGame(const CBoard& board, const CHistoryLog& history);
-  // Where finished games are stored (game.db, keys.db); "data" by default.
-  void SetDataDirectory(std::string dir) { dataDir_ = std::move(dir); }
-  // Board generation and piece rotations draw from here (by default the C
-  // library generator reseeded from the clock of records/clock.h).
-  void SetBoardRandom(CBoardRandom* random) { random_ = random; }
 
   // --- inputs (each returns false when the state does not take it) ----------
   bool ChooseTile(int32_t tileType);           // board set-up palette
@@ -80,6 +81,21 @@ class CGameSession {
   bool TradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get);
   bool TradeWithBank(int32_t give, int32_t wanted);  // a card dragged onto a bank picture
   bool UndoLast();  // Edit / Undo; nothing on an empty stack
+
+  // --- decisions ---------------------------------------------------------------
+  // While a decision is pending every other input returns false and changes
+  // nothing; its answer (or Cancel, where the dialog has one) is the way on.
+  const PendingDecision& Pending() const { return pending_; }
+  bool AnswerDiscards(const SeatMatrix& lost);     // per player the cards lost
+  bool AnswerSteal(const StealChoice& choice);     // victim and card (resource 5 = no card)
+  bool AnswerBankTradeResource(int32_t resource);  // one of the tradeable ones
+  bool AnswerVictoryPointCard(bool thisTurn);      // Yes = received on this turn
+  bool AnswerWinner(bool accept);                  // "&Continue" = true, "&Undo" = false
+  bool AnswerHiddenPoints(int32_t points);         // 0..maxPoints
+  bool CancelDecision();                           // Cancel of the discard or steal dialog
+  // Messages raised by the last inputs, to show now ("Trade to the bank",
+  // a game that could not be stored); the list is emptied.
+  std::vector<SessionNotice> TakeNotices();
 
   // --- queries: state ---------------------------------------------------------
   const CSessionFields& Fields() const { return f_; }
@@ -196,13 +212,13 @@ class CGameSession {
 
   CGame& game_;
   ISessionUi& ui_;
-  // The C library generator, reseeded from the program's clock.
-  CLibraryRandom libraryRandom_;
-  CBoardRandom clockRandom_;
-  CBoardRandom* random_ = &clockRandom_;
-  std::string dataDir_ = "data";
+  ISessionClock& clock_;
+  CBoardRandom& random_;
+  IFinishedGameStore& store_;
   CBoard board_;
   CSessionFields f_;
   std::vector<CUndoNode> undo_;
   CGameHistory history_;
+  PendingDecision pending_;
+  std::vector<SessionNotice> notices_;
 };

@@ -288,7 +288,7 @@ bool CGameSession::OnEndTurn() {
   seat.cardsBoughtThisTurn = 0;
   seat.cardPlayedThisTurn = 0;
   f_.freeRoads = 0;
-  CDateTime now = CClock::Now();
+  CDateTime now = clock_.Now();
   seat.turnSeconds.push_back(SpanSeconds(now.days - game_.turnStart.days));
   game_.turnStart = now;
   ui_.StatisticsChanged(Report(4));
@@ -308,7 +308,7 @@ void CGameSession::UndoEndTurn(CUndoNode& node) {
   int32_t s = seat.turnSeconds.back();
   seat.turnSeconds.pop_back();
   // The resumed turn goes on from its length at End Turn.
-  game_.turnStart = CClock::Now();
+  game_.turnStart = clock_.Now();
   game_.turnStart.days -= s / 86400.0;
   f_.freeRoads = node.previous;
   f_.turn.rolled = true;

@@ -103,7 +103,7 @@ bool CGameSession::PlaceInitialRoad(int32_t edge) {
     f_.lastPick = -1;
     f_.currentPlayer = 0;
     f_.turn.rolled = false;
-    game_.turnStart = CClock::Now();
+    game_.turnStart = clock_.Now();
   } else {
     f_.currentPlayer = p - 1;
   }

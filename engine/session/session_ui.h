@@ -19,12 +19,16 @@
 struct DiscardOffer {
   std::array<int32_t, 6> required{};  // cards each player must lose; 0 = not listed
   SeatMatrix hands{};          // the players' hands when the dialog opens
+
+  bool operator==(const DiscardOffer&) const = default;
 };
 
 // What the "Steal a card from a player" dialog offers and returns.
 struct StealOffer {
   std::array<bool, 6> candidates{};   // players that may be robbed
   SeatMatrix hands{};          // their hands, for "Cards for %s"
+
+  bool operator==(const StealOffer&) const = default;
 };
 struct StealChoice {
   int32_t victim = -1;
@@ -65,4 +69,5 @@ class ISessionUi {
   virtual void PlayerDialogsChanged() {}  // selection / order dialog shown or hidden
   virtual void HistoryChanged() {}
   virtual void BoardChanged() {}
+  virtual void DecisionChanged() {}       // a decision became pending or was answered
 };

@@ -3,7 +3,6 @@
 
 #include "engine/session/session.h"
 #include "records/clock.h"
-#include "records/game_database.h"
 
 // Runs after every action that can raise a score: the first player in
 // playing order with 10 points wins, once the user confirms it.
@@ -27,7 +26,7 @@ void CGameSession::CheckVictory() {
   won.value = winner;
   RecordAction(std::move(won));
   CountHiddenPoints(winner);
-  CDateTime now = CClock::Now();
+  CDateTime now = clock_.Now();
   game_.endTime = now;
   P(f_.currentPlayer).turnSeconds.push_back(SpanSeconds(now.days - game_.turnStart.days));
   game_.turnStart = now;
@@ -66,9 +65,8 @@ void CGameSession::CountHiddenPoints(int32_t winner) {
 
 void CGameSession::StoreFinishedGame() {
   try {
-    CGameDatabase database(dataDir_);
     CHistoryLog log = history_.Log();
-    database.AppendRecord(game_, log, board_, database.RecordPath(), database.KeyPath());
+    store_.StoreFinishedGame(game_, log, board_);
   } catch (const std::exception& e) {
     ui_.ShowMessage("Hexstead3D", std::string("The game could not be stored: ") + e.what());
   }

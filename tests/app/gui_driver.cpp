@@ -35,7 +35,16 @@ void PrepareWorkingDirectory() {
   fs::create_directories(work / "home");
   std::error_code ignored;
   fs::remove(work / "home" / ".Hexstead3D", ignored);
-  if (!fs::exists(work / "data")) fs::create_directory_symlink(H3D_DATA_DIR, work / "data");
+  // data/ is the program's own: the texture archives are links to the
+  // generated ones, and the databases it writes stay in the work directory.
+  const fs::path data = work / "data";
+  if (fs::is_symlink(data)) fs::remove(data);
+  fs::create_directories(data);
+  for (const fs::directory_entry& entry : fs::directory_iterator(H3D_DATA_DIR)) {
+    if (entry.path().extension() != ".tex") continue;
+    const fs::path link = data / entry.path().filename();
+    if (!fs::exists(fs::symlink_status(link))) fs::create_symlink(entry.path(), link);
+  }
   fs::current_path(work);
   setenv("HOME", (work / "home").c_str(), 1);
 }
@@ -50,6 +59,13 @@ void PumpOnce() {
 }
 
 }  // namespace
+
+void RemoveStoredData() {
+  namespace fs = std::filesystem;
+  const fs::path data = fs::path(H3D_TEST_WORK_DIR) / "data";
+  std::error_code ignored;
+  for (const char* name : {"player.db", "game.db", "keys.db", "temp.db", "tempkey.db"}) fs::remove(data / name, ignored);
+}
 
 bool Start(std::string* why) {
   if (started) return true;
@@ -107,6 +123,20 @@ void ClickAt(wxPoint screen) {
   Pump(30);
   sim.MouseClick();
   Pump(30);
+}
+
+void DoubleClickAt(wxPoint screen) {
+  wxUIActionSimulator sim;
+  sim.MouseMove(screen);
+  Pump(30);
+  sim.MouseDblClick();
+  Pump(50);
+}
+
+void TypeText(const char* text) {
+  wxUIActionSimulator sim;
+  sim.Text(text);
+  Pump(50);
 }
 
 void ClickWindow(wxWindow* window) {

@@ -16,6 +16,9 @@ namespace gui {
 // Starts the application once per test program. False (and the reason) when
 // there is no display to run on.
 bool Start(std::string* why);
+// Removes the databases the program keeps in its data directory (player and
+// game database), so that it starts as on a first run; call before Start.
+void RemoveStoredData();
 void Stop();
 
 // Lets the program handle its events for `ms` milliseconds.
@@ -26,6 +29,9 @@ bool WaitFor(const std::function<bool()>& done, int ms = 3000);
 // Mouse: a move to the point and a left click there (screen coordinates).
 void ClickAt(wxPoint screen);
 void ClickWindow(wxWindow* window);
+void DoubleClickAt(wxPoint screen);
+// Types plain ASCII text into the window that has the keyboard focus.
+void TypeText(const char* text);
 // Presses and releases the Escape key (closes an open menu).
 void PressEscape();
 // Presses Ctrl with a letter key, as a menu accelerator is typed.

@@ -71,7 +71,7 @@ TEST_F(CardsAndVictory, TheWinnerIsConfirmedHiddenPointsCountedAndTheGameStored)
   fs::path dir = fs::temp_directory_path() / ("h3d_session_" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
-  s.SetDataDirectory(dir.string());
+  h.services.store.dataDir = dir.string();
   StartPlaying(false);
   // Ann buys nine cards; Bob buys two and keeps them.
   RollAndContinue(2);
@@ -279,7 +279,8 @@ TEST(StoredGame, AStoredGameIsShownEndedWithItsHistoryAndBank) {
   ASSERT_TRUE(h.session.OnRoll(6));
   CGame stored = h.session.Game();
   CTestUi ui;
-  CGameSession review(stored, ui);
+  CTestServices services;
+  CGameSession review(stored, ui, services.Services());
   review.ShowStoredGame(h.session.Board(), h.session.History().Log());
   EXPECT_EQ(review.GameStateNow(), GameOver);
   EXPECT_EQ(review.Game().gameOn, 0);

@@ -3,6 +3,7 @@
 #include <deque>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "engine/session/session.h"
 #include "records/archive.h"
 #include "records/clock.h"
+#include "records/game_database.h"
 
 // Answers the session's dialogs from queues (or at random) and keeps what it
 // was told.
@@ -150,13 +152,42 @@ inline const std::vector<int32_t>& LargeTiles() {
   return tiles;
 }
 
+// Where a test's finished games go: counted, and appended to a game
+// database when `dataDir` is set; `failure` makes storing throw.
+class CTestStore : public IFinishedGameStore {
+ public:
+  std::string dataDir;
+  std::string failure;
+  int stored = 0;
+
+  void StoreFinishedGame(CGame& game, CHistoryLog& history, CBoard& board) override {
+    if (!failure.empty()) throw std::runtime_error(failure);
+    ++stored;
+    if (dataDir.empty()) return;
+    CGameDatabase database(dataDir);
+    database.AppendRecord(game, history, board, database.RecordPath(), database.KeyPath());
+  }
+};
+
+// The services of a test session: the program's clock (which the harness
+// freezes), fixed random draws and a test store.
+class CTestServices {
+ public:
+  CTestServices() : fixed_({0}), random_(fixed_, [] { return std::int64_t{1700000000}; }) {}
+  SessionServices Services() { return SessionServices{clock_, random_, store}; }
+
+  CTestStore store;
+
+ private:
+  CProgramClock clock_;
+  CFixedRandom fixed_;
+  CBoardRandom random_;
+};
+
 // A session with a fixed clock and fixed random draws.
 class CSessionHarness {
  public:
-  CSessionHarness() : fixed_({0}), random_(fixed_, [] { return std::int64_t{1700000000}; }) {
-    CClock::SetFixed(1700000000.0);
-    session.SetBoardRandom(&random_);
-  }
+  CSessionHarness() { CClock::SetFixed(1700000000.0); }
   ~CSessionHarness() { CClock::UseSystem(); }
 
   // Board entered by hand, chips from the first candidate forward, players
@@ -187,13 +218,10 @@ class CSessionHarness {
     else session.PickRoadSide(IdPosition(ids.front()), IdIndex(ids.front()));
   }
 
+  CTestServices services;
   CGame game;
   CTestUi ui;
-  CGameSession session{game, ui};
-
- private:
-  CFixedRandom fixed_;
-  CBoardRandom random_;
+  CGameSession session{game, ui, services.Services()};
 };
 
 // Names the first parts of two snapshots that differ (for failure messages).

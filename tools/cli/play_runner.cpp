@@ -44,6 +44,8 @@ PlayRunner::PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnsw
       dataDir_(dataDir),
       ui_(out, answers ? *answers : static_cast<DialogAnswers&>(queued_)),
       random_(randomSource_, [] { return static_cast<std::int64_t>(CClock::NowSeconds()); }),
+      database_(dataDir),
+      store_(database_),
       playerFile_(dataDir) {}
 
 CGameSession& PlayRunner::Session() {
@@ -119,12 +121,9 @@ void PlayRunner::RunNew(const ScriptLine& line) {
   seats_.clear();
   session_.reset();
   game_ = std::make_unique<CGame>();  // File > New: a new current game record
-  session_ = std::make_unique<CGameSession>(*game_, ui_);
-  session_->SetDataDirectory(dataDir_);
-  session_->SetBoardRandom(&random_);
-  // Creating the session may have drawn on the C library generator (the
-  // board it starts with is laid out at random), so the script's seed is
-  // applied again here: the same script then always builds the same board.
+  session_ = std::make_unique<CGameSession>(*game_, ui_, SessionServices{clock_, random_, store_});
+  // Every `new` starts from the script's last seed: the same script then
+  // always builds the same boards.
   if (seed_) randomSource_.Seed(*seed_);
   ui_.ResetPrompt();
   session_->NewGame(players, track != 0, generate != 0);

@@ -13,6 +13,7 @@
 #include "play_script.h"
 #include "play_ui.h"
 #include "records/game.h"
+#include "records/game_database.h"
 
 // Runs driver-script lines against one game session: the engine behind
 // `hexstead-cli play`, also used by the tests that replay random games.
@@ -53,6 +54,9 @@ class PlayRunner {
   ScriptedUi ui_;
   CLibraryRandom randomSource_;
   CBoardRandom random_;
+  CProgramClock clock_;
+  CGameDatabase database_;  // where finished games go
+  CGameDatabaseStore store_;
   std::optional<unsigned> seed_;  // the last `seed`, applied again by `new`
   PlayerFile playerFile_;
   std::vector<SeatChoice> seats_;

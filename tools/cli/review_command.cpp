@@ -38,7 +38,13 @@ int Review(CliContext& context, const std::vector<std::string>& args) {
   // the empty answer queue reports as an error.
   QueuedAnswers answers;
   ScriptedUi ui(context.out, answers);
-  CGameSession session(game, ui);
+  // A stored game draws nothing and stores nothing; the services are those
+  // of a program all the same.
+  CLibraryRandom randomSource;
+  CBoardRandom random(randomSource, SystemClockSeconds);
+  CProgramClock clock;
+  CGameDatabaseStore store(database);
+  CGameSession session(game, ui, SessionServices{clock, random, store});
   session.ShowStoredGame(board, history);
   *context.out << "state: " << SessionStateJson(session).dump() << '\n';
   return 0;
