@@ -61,6 +61,7 @@ enum CommandId : int {
   IDD_BANK_TRADE = 164,
   IDD_GAME_OVER = 165,
   IDD_VICTORY_POINTS = 166,
+  IDD_MESSAGE = 167,
   // Their controls.
   IDC_GAME_OVER_UNDO = 1079,
   IDC_RADIO_FIRST = 1080,  // + choice: the radio buttons of a choice group

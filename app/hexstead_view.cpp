@@ -24,6 +24,7 @@
 #include "card_select_dialog.h"
 #include "game_over_dialog.h"
 #include "game_text.h"
+#include "message_box.h"
 #include "monopoly_dialog.h"
 #include "play_card_dialog.h"
 #include "trade_dialog.h"
@@ -484,11 +485,11 @@ CSceneInput CHexsteadView::SceneInput() const {
 // --- ISessionUi ---------------------------------------------------------------------
 
 void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
-  wxMessageBox(GameText(text), GameText(caption), wxOK, Owner());
+  ShowMessageBox(Owner(), GameText(caption), GameText(text));
 }
 
 bool CHexsteadView::AskYesNo(const std::string& caption, const std::string& text) {
-  return wxMessageBox(GameText(text), GameText(caption), wxYES_NO, Owner()) == wxYES;
+  return AskYesNoBox(Owner(), GameText(caption), GameText(text));
 }
 
 int32_t CHexsteadView::ChooseBankTradeResource(int32_t wanted, const std::array<bool, 5>& tradeable) {
