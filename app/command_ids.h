@@ -45,6 +45,30 @@ enum CommandId : int {
   IDC_STATUS_ROW_FIRST = 2018,
   IDC_BUILD_BUTTON = 2024,
 
+  // The turn panel.
+  IDC_DICE_FIRST = 1044,  // + total - 2: 1044 "2" .. 1054 "12" (also the order dialog's dice pad)
+  IDC_END_TURN = 1058,
+  IDC_TRADE = 1060,
+  IDC_BUY_CARD = 1061,
+  IDC_PLAY_CARD = 1062,
+  IDC_PRODUCTION_LINE = 1156,
+
+  // The dialogs of a turn (window ids of the dialogs themselves).
+  IDD_PLAY_CARD = 160,
+  IDD_MONOPOLY = 161,
+  IDD_CARD_SELECT = 162,
+  IDD_TRADE = 163,
+  IDD_BANK_TRADE = 164,
+  IDD_GAME_OVER = 165,
+  IDD_VICTORY_POINTS = 166,
+  IDD_MESSAGE = 167,
+  // Their controls.
+  IDC_GAME_OVER_UNDO = 1079,
+  IDC_RADIO_FIRST = 1080,  // + choice: the radio buttons of a choice group
+  IDC_PLAYER_BUTTON_FIRST = 1030,  // + player index, 1030 .. 1035
+  IDC_OFFER_CURRENT_FIRST = 1069,  // the current player's four offer slots, 1069 .. 1072
+  IDC_OFFER_OTHER_FIRST = 1075,    // the other player's four offer slots, 1075 .. 1078
+
   // "What do you want to do?"
   IDC_MODE_TRACK = 1046,
   IDC_MODE_HOTSEAT = 1047,
@@ -83,9 +107,6 @@ enum CommandId : int {
   IDC_ORDER_PLAYER_FIRST = 1030,  // 1030..1035 the seated players
   IDC_ORDER_PLACE_FIRST = 1036,   // 1036..1041 the playing order
   IDC_USE_DICE_ROLLS = 1045,
-  // The dice pad: "2" .. "12"
-  IDC_DICE_FIRST = 1044,
-
   // The database dialogs: "Game Database" (187), "Player Database" (188) and
   // "Statistics Database" (190). The player list is IDC_PLAYER_LIST there too.
   IDD_GAME_DATABASE = 187,

@@ -21,8 +21,17 @@
 #include "quit_question.h"
 #include "records/text_encoding.h"
 #include "render/interface_slots.h"
-#include "session_prompts.h"
 #include "statistics_window.h"
+#include "bank_trade_dialog.h"
+#include "card_select_dialog.h"
+#include "game_over_dialog.h"
+#include "game_text.h"
+#include "message_box.h"
+#include "monopoly_dialog.h"
+#include "play_card_dialog.h"
+#include "trade_dialog.h"
+#include "turn_panel.h"
+#include "victory_points_dialog.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CHexsteadView, wxView);
 
@@ -42,9 +51,6 @@ constexpr BuildButtonPlace kBuildButtons[3] = {
 };
 constexpr int kBuildButtonTop = 5;
 
-// Room of the turn panel's status line (prompts are one or two lines).
-constexpr int kTurnPanelTextHeight = 44;
-constexpr int kTurnPanelHeight = 4 + kTurnPanelTextHeight + 4;
 constexpr int kStatusRowHeight = 72;
 
 }  // namespace
@@ -102,7 +108,14 @@ void CHexsteadView::CreateChildWindows() {
   palette_ = new CBoardSetupPanel(board_, images_, undo, [this](int type) { OnChooseTile(type); });
   chipPanel_ = new CChipPanel(board_, images_, undo);
   chipPanel_->Hide();
-  turnPanel_ = new CSidePanel(board_, IDC_TURN_PANEL, kTurnPanelHeight, kTurnPanelTextHeight, images_, undo);
+  TurnPanelActions actions;
+  actions.roll = [this](int total) { OnRoll(total); };
+  actions.continueTurn = [this] { OnContinue(); };
+  actions.trade = [this] { OnTrade(); };
+  actions.buyCard = [this] { OnBuyCard(); };
+  actions.playCard = [this] { OnPlayCard(); };
+  actions.endTurn = [this] { OnEndTurn(); };
+  turnPanel_ = new CTurnPanel(board_, images_, undo, std::move(actions));
   turnPanel_->Hide();
   current_ = palette_;
 
@@ -187,7 +200,8 @@ void CHexsteadView::LayoutChildren() {
     buildButtons_[i]->Move(width - kBuildButtons[i].offsetFromRight, kBuildButtonTop);
     buildButtons_[i]->Refresh();
   }
-  for (CSidePanel* panel : {static_cast<CSidePanel*>(palette_), static_cast<CSidePanel*>(chipPanel_), turnPanel_}) {
+  for (CSidePanel* panel : {static_cast<CSidePanel*>(palette_), static_cast<CSidePanel*>(chipPanel_),
+                            static_cast<CSidePanel*>(turnPanel_)}) {
     panel->PlaceAtRightEdge(width);
   }
 }
@@ -204,7 +218,7 @@ int CHexsteadView::SidePanelsMinimumHeight() const {
 
 void CHexsteadView::ShowSidePanel(int id) {
   CSidePanel* next = id == IDC_CHIP_PANEL ? static_cast<CSidePanel*>(chipPanel_)
-                     : id == IDC_TURN_PANEL ? turnPanel_
+                     : id == IDC_TURN_PANEL ? static_cast<CSidePanel*>(turnPanel_)
                                             : static_cast<CSidePanel*>(palette_);
   if (next != current_ && current_ != nullptr) current_->Hide();
   current_ = next;
@@ -241,7 +255,8 @@ void CHexsteadView::SyncSidePanel() {
   const int id = kPanelIds[static_cast<int>(fields.sidePanel)];
   palette_->ShowPalette(session_->Palette());
   chipPanel_->SetText(wxString::FromUTF8(session_->ChipPanelText()));
-  turnPanel_->SetText(wxString::FromUTF8(session_->Prompt()));
+  turnPanel_->SetText(GameText(session_->Prompt()));
+  turnPanel_->ShowState(session_->TurnPanel(), PlayerTints(), static_cast<int>(session_->Game().players.size()));
   if (current_ == nullptr || current_->GetId() != id || !current_->IsShown()) ShowSidePanel(id);
   current_->EnableUndo(fields.undoButtonEnabled);
   // While the players are chosen and ordered the dialogs take the panel's
@@ -258,7 +273,7 @@ void CHexsteadView::SyncBuildButtons() {
   const CGame& game = session_->Game();
   int colourIndex = -1;
   if (fields.currentPlayer >= 0 && static_cast<size_t>(fields.currentPlayer) < game.players.size()) {
-    colourIndex = PictureSetIndex(static_cast<ColorRef>(game.players[fields.currentPlayer].color));
+    colourIndex = PictureSetIndex(game.players[fields.currentPlayer].color);
   }
   for (size_t i = 0; i < buildButtons_.size(); ++i) {
     // The session lists its buttons as settlement, city, road.
@@ -345,6 +360,93 @@ void CHexsteadView::UndoLast() {
   SyncWithSession();
 }
 
+// --- the turn panel and the dialogs of a turn -----------------------------------
+
+void CHexsteadView::OnRoll(int total) {
+  if (!session_) return;
+  session_->OnRoll(total);
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnContinue() {
+  if (!session_) return;
+  session_->OnContinue();
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnBuyCard() {
+  if (!session_) return;
+  session_->OnBuyCard();
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnEndTurn() {
+  if (!session_) return;
+  session_->OnEndTurn();
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnTrade() {
+  if (!session_ || !session_->TurnPanel().tradeEnabled) return;
+  {
+    CTradeDialog dialog(Owner(), *session_, images_, PlayerNames(), PlayerTints());
+    dialog.ShowModal();
+  }
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::OnPlayCard() {
+  if (!session_ || !session_->TurnPanel().playCardEnabled) return;
+  const std::optional<CPlayCardDialog::Choice> choice =
+      CPlayCardDialog::Ask(Owner(), PlayerNames(), PlayerTints(), session_->CurrentPlayer(),
+                           [this](int player) { return session_->PlayCardOfferFor(player); });
+  if (choice) PlayCard(choice->player, choice->kind);
+  ShowPendingDecision();
+  SyncWithSession();
+}
+
+void CHexsteadView::PlayCard(int player, DevCardKind kind) {
+  switch (kind) {
+    case VictoryPointCard: session_->PlayVictoryPoint(player); break;
+    case MonopolyCard:
+      if (const std::optional<int> resource = CMonopolyDialog::Ask(Owner())) session_->PlayMonopoly(*resource);
+      break;
+    case RoadBuildingCard: session_->PlayRoadBuilding(); break;
+    case YearOfPlentyCard:
+      // Without tracked trades no cards move: nothing to choose.
+      if (session_->Game().trackTrades == 0) {
+        session_->PlayYearOfPlenty(ResourceCounts{});
+      } else {
+        CCardSelectDialog dialog(Owner(), images_, session_->Bank());
+        if (dialog.ShowModal() == wxID_OK) session_->PlayYearOfPlenty(dialog.YearOfPlentyCounts());
+      }
+      break;
+    case SoldierCard: session_->PlaySoldier(); break;
+  }
+}
+
+std::array<wxString, 6> CHexsteadView::PlayerNames() const {
+  std::array<wxString, 6> names;
+  if (!session_) return names;
+  const size_t count = std::min<size_t>(session_->Game().players.size(), names.size());
+  for (size_t p = 0; p < count; ++p) names[p] = GameText(session_->PlayerName(static_cast<int32_t>(p)));
+  return names;
+}
+
+std::array<wxColour, 6> CHexsteadView::PlayerTints() const {
+  std::array<wxColour, 6> tints;
+  tints.fill(*wxWHITE);
+  if (!session_) return tints;
+  const auto& players = session_->Game().players;
+  for (size_t p = 0; p < players.size() && p < tints.size(); ++p) tints[p] = LightColourOf(static_cast<uint32_t>(players[p].color));
+  return tints;
+}
+
 void CHexsteadView::OnExitCommand() {
   // Closing the main frame deletes this view: do it after the handler.
   if (AskQuitGame(nullptr)) TheApp().CallAfter([] { TheApp().MainFrame()->Close(true); });
@@ -403,46 +505,54 @@ CSceneInput CHexsteadView::SceneInput() const {
 
 void CHexsteadView::ShowPendingDecision() {
   while (session_ && session_->Pending().kind != DecisionKind::None) {
+    // The windows show the state that asks (the robber moved, the roll
+    // entered) behind the dialog.
+    SyncWithSession();
     const PendingDecision decision = session_->Pending();
     bool answered = false;
     switch (decision.kind) {
-      case DecisionKind::Discards:
-      case DecisionKind::Steal:
-        // The discard and steal dialogs come with the turn panel; until then
-        // the decision is cancelled: a 7 that needs discards is dropped, and
-        // the robber move is taken back.
-        answered = session_->CancelDecision();
+      case DecisionKind::Discards: {
+        CCardSelectDialog dialog(Owner(), images_, decision.discards, PlayerNames(), PlayerTints());
+        answered = dialog.ShowModal() == wxID_OK ? session_->AnswerDiscards(dialog.Discards())
+                                                 : session_->CancelDecision();
         break;
+      }
+      case DecisionKind::Steal: {
+        CCardSelectDialog dialog(Owner(), images_, decision.steal, PlayerNames(), PlayerTints());
+        answered = dialog.ShowModal() == wxID_OK ? session_->AnswerSteal(dialog.Steal()) : session_->CancelDecision();
+        break;
+      }
       case DecisionKind::BankTradeResource:
         answered = session_->AnswerBankTradeResource(
-            AskBankTradeResource(Owner(), decision.bankTrade.wanted, decision.bankTrade.tradeable));
+            CBankTradeDialog::Ask(Owner(), decision.bankTrade.wanted, decision.bankTrade.tradeable));
         break;
       case DecisionKind::VictoryPointCard:
-        answered = session_->AnswerVictoryPointCard(wxMessageBox(wxString::FromUTF8(decision.text),
-                                                                 wxString::FromUTF8(decision.caption), wxYES_NO,
-                                                                 Owner()) == wxYES);
+        answered = session_->AnswerVictoryPointCard(
+            AskYesNoBox(Owner(), GameText(decision.caption), GameText(decision.text)));
         break;
       case DecisionKind::Winner:
-        answered = session_->AnswerWinner(AskWinnerConfirmed(Owner(), session_->PlayerName(decision.player)));
+        answered = session_->AnswerWinner(CGameOverDialog::Ask(Owner(), GameText(session_->PlayerName(decision.player))));
         break;
       case DecisionKind::HiddenPoints:
-        answered = session_->AnswerHiddenPoints(
-            AskHiddenVictoryPoints(Owner(), session_->PlayerName(decision.player), decision.maxPoints));
+        answered = session_->AnswerHiddenPoints(CVictoryPointsDialog::Ask(
+            Owner(), GameText(session_->PlayerName(decision.player)), decision.maxPoints));
         break;
       case DecisionKind::None: break;
     }
-    if (!answered) break;  // a dialog gave what the session cannot take: leave the rest to the next input
+    // A dialog that gave what the session cannot take is withdrawn where it
+    // has a Cancel; otherwise the decision waits for the next input.
+    if (!answered && !(decision.Cancellable() && session_->CancelDecision())) break;
   }
   if (!session_) return;
   for (const SessionNotice& notice : session_->TakeNotices()) ShowMessage(notice.caption, notice.text);
 }
 
 void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
-  wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK, Owner());
+  ShowMessageBox(Owner(), GameText(caption), GameText(text));
 }
 
 void CHexsteadView::PromptChanged(const std::string& prompt) {
-  if (turnPanel_ != nullptr) turnPanel_->SetText(wxString::FromUTF8(prompt));
+  if (turnPanel_ != nullptr) turnPanel_->SetText(GameText(prompt));
 }
 
 void CHexsteadView::StatusRowChanged(int32_t player) {

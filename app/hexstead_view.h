@@ -21,6 +21,7 @@ class CPlayerSelectDialog;
 class CPlayerStatusRows;
 class CStatisticsWindow;
 class CSidePanel;
+class CTurnPanel;
 
 // The game view: it owns the session of the current game, the board window
 // and every window of the game (build buttons, side panels, modeless
@@ -42,7 +43,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CBoardView& BoardView() { return *board_; }
   CBoardSetupPanel& Palette() { return *palette_; }
   CChipPanel& ChipPanel() { return *chipPanel_; }
-  CSidePanel& TurnPanel() { return *turnPanel_; }
+  CTurnPanel& TurnPanel() { return *turnPanel_; }
   CSidePanel& CurrentSidePanel() { return *current_; }
   CGLSettingsDialog& GLSettings() { return *glSettings_; }
   CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
@@ -100,6 +101,17 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnCancelPlayerOrder();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
+  // The turn panel's inputs and the dialogs they open.
+  void OnRoll(int total);
+  void OnContinue();
+  void OnTrade();
+  void OnBuyCard();
+  void OnPlayCard();
+  void OnEndTurn();
+  void PlayCard(int player, DevCardKind kind);
+  // The players' names and light tints in seat order, for the dialogs.
+  std::array<wxString, 6> PlayerNames() const;
+  std::array<wxColour, 6> PlayerTints() const;
   void TogglePopup(wxWindow* dialog);
   wxWindow* Owner() const;
 
@@ -115,7 +127,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
   CBoardSetupPanel* palette_ = nullptr;
   CChipPanel* chipPanel_ = nullptr;
-  CSidePanel* turnPanel_ = nullptr;
+  CTurnPanel* turnPanel_ = nullptr;
   CSidePanel* current_ = nullptr;
   CGLSettingsDialog* glSettings_ = nullptr;
   CPlayerSelectDialog* playerSelect_ = nullptr;

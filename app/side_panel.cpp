@@ -42,6 +42,7 @@ void CSidePanel::SetText(const wxString& text) { text_->SetLabel(text); }
 wxString CSidePanel::Text() const { return text_->GetLabel(); }
 void CSidePanel::EnableUndo(bool enable) { undo_->Enable(enable); }
 bool CSidePanel::IsUndoEnabled() const { return undo_->IsEnabled(); }
+wxWindow* CSidePanel::StatusLine() const { return text_; }
 
 void CSidePanel::PlaceAtRightEdge(int parentWidth) { Move(parentWidth - kWidth, 0); }
 

@@ -29,6 +29,8 @@ class CSidePanel : public wxPanel {
  protected:
   // Where the panel's own items start below the status line.
   int ContentTop() const { return contentTop_; }
+  // The status line, for panels whose text also takes clicks.
+  wxWindow* StatusLine() const;
 
  private:
   void OnPaint(wxPaintEvent& event);

@@ -17,6 +17,7 @@
 #include "command_ids.h"
 #include "engine/board/tile_type.h"
 #include "flat_bitmap_button.h"
+#include "game_steps.h"
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
@@ -38,55 +39,9 @@ class AppFlow : public ::testing::Test {
   }
 };
 
-// Where menu 128's File menu and its New item appear in the main frame
-// (GTK's default theme under Xvfb).
-const wxPoint kFileMenu(19, 12);
-const wxPoint kFileNewItem(50, 42);
-
-// Chooses File > New with the mouse and answers the two wizard dialogs by
-// clicking their OK buttons; with `fiveOrSix` it first picks "5 or 6".
-void RunWizard(bool fiveOrSix) {
-  std::set<wxDialog*> answered;
-  const wxPoint frame = TheApp().MainFrame()->GetScreenPosition();
-  gui::WhileModal([&] {
-                    gui::ClickAt(frame + kFileMenu);
-                    gui::Pump(200);
-                    gui::ClickAt(frame + kFileNewItem);
-                    gui::WaitFor([] { return TheApp().OpenView() != nullptr; }, 5000);
-                  },
-                  [&] {
-                    for (int id : {155, 156}) {
-                      wxDialog* dialog = gui::ShownDialog(id);
-                      if (dialog == nullptr || answered.count(dialog) != 0) continue;
-                      answered.insert(dialog);
-                      if (id == 156 && fiveOrSix) gui::ClickWindow(dialog->FindWindow(IDC_PLAYERS_56));
-                      gui::ClickWindow(dialog->FindWindow(wxID_OK));
-                    }
-                  });
-}
-
-// The screen point where a board point appears.
-wxPoint ScreenPointOf(CHexsteadView& view, double x, double z) {
-  const std::optional<wxPoint> client = view.BoardView().ProjectToClient(x, 0.0, z);
-  EXPECT_TRUE(client.has_value());
-  return view.BoardView().ClientToScreen(client.value_or(wxPoint()));
-}
-
-wxPoint ScreenPointOfTile(CHexsteadView& view, int position) {
-  const CBoardPiece& piece = view.Session().Board().Piece(position);
-  return ScreenPointOf(view, piece.x, piece.z);
-}
-
-// The land tile nearest the centre of the board.
-int CentreTile(const CBoard& board) {
-  int best = 0;
-  for (int t = 1; t < board.LandCount(); ++t) {
-    const CBoardPiece& a = board.Piece(t);
-    const CBoardPiece& b = board.Piece(best);
-    if (std::hypot(a.x, a.z) < std::hypot(b.x, b.z)) best = t;
-  }
-  return best;
-}
+using steps::CentreTile;
+using steps::RunWizard;
+using steps::ScreenPointOfTile;
 
 // Clicks the first enabled palette item until the board is complete.
 void EnterAllTiles(CHexsteadView& view) {

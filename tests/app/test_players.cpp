@@ -29,6 +29,7 @@
 #include "player_status_rows.h"
 #include "records/player_database.h"
 #include "side_panel.h"
+#include "turn_panel.h"
 
 namespace {
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+#include <memory>
+
+#include <wx/dialog.h>
+
+class CRadioChoice;
+
+// "Trade to the bank", opened by the automatic bank trade: which of the
+// tradeable resources to give for one card of the wanted one. OK is its only
+// button, so it always answers with a tradeable resource.
+class CBankTradeDialog : public wxDialog {
+ public:
+  CBankTradeDialog(wxWindow* parent, int wanted, const std::array<bool, 5>& tradeable);
+  ~CBankTradeDialog() override;
+
+  static int Ask(wxWindow* parent, int wanted, const std::array<bool, 5>& tradeable);
+  int Resource() const;
+  bool IsTradeable(int resource) const;
+
+ private:
+  std::unique_ptr<CRadioChoice> choice_;
+};

@@ -1,0 +1,33 @@
+#include "victory_points_dialog.h"
+
+#include <algorithm>
+
+#include <wx/sizer.h>
+
+#include "command_ids.h"
+#include "radio_choice.h"
+
+CVictoryPointsDialog::CVictoryPointsDialog(wxWindow* parent, const wxString& playerName, int maxPoints)
+    : wxDialog(parent, IDD_VICTORY_POINTS, "Victory Point totals", wxDefaultPosition, wxDefaultSize, wxCAPTION) {
+  choice_ = std::make_unique<CRadioChoice>(this, wxString::Format("How many Victory Points in %s's hand?", playerName),
+                                           std::vector<wxString>{"None", "One", "Two", "Three", "Four", "Five"});
+  for (int n = 0; n <= 5; ++n) choice_->Enable(n, n <= maxPoints);
+  choice_->Check(0);
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(choice_->Sizer(), 0, wxEXPAND | wxALL, 10);
+  top->Add(CreateStdDialogButtonSizer(wxOK), 0, wxEXPAND | wxALL, 10);
+  SetSizerAndFit(top);
+  SetEscapeId(wxID_NONE);
+  CentreOnParent();
+}
+
+CVictoryPointsDialog::~CVictoryPointsDialog() = default;
+
+int CVictoryPointsDialog::Points() const { return std::max(0, choice_->Checked()); }
+bool CVictoryPointsDialog::IsOffered(int points) const { return choice_->IsEnabled(points); }
+
+int CVictoryPointsDialog::Ask(wxWindow* parent, const wxString& playerName, int maxPoints) {
+  CVictoryPointsDialog dialog(parent, playerName, maxPoints);
+  dialog.ShowModal();
+  return dialog.Points();
+}
