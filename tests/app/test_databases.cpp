@@ -36,6 +36,7 @@
 #include "hexstead_view.h"
 #include "history_window.h"
 #include "statistics_window.h"
+#include "turn_panel.h"
 #include "stats/memory_grid.h"
 #include "stats/statistics_grid.h"
 #include "player_report_window.h"
