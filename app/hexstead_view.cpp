@@ -310,84 +310,61 @@ void CHexsteadView::SyncPlayerDialogs() {
 }
 
 void CHexsteadView::OnSelectPlayers(const std::vector<SeatChoice>& seats) {
-  if (!session_) return;
-  session_->SelectPlayers(seats);
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.SelectPlayers(seats); });
 }
 
 void CHexsteadView::OnSortPlayers(const std::vector<int32_t>& order) {
-  if (!session_) return;
-  session_->SortPlayers(order);
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.SortPlayers(order); });
 }
 
 void CHexsteadView::OnCancelPlayerOrder() {
-  if (!session_) return;
-  session_->CancelPlayerOrder();
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.CancelPlayerOrder(); });
 }
 
 // --- input ----------------------------------------------------------------------
 
-void CHexsteadView::OnChooseTile(int tileType) {
+// Every input takes the same way: to the session, then the decision it left
+// pending (its dialog), then the windows brought up to date.
+void CHexsteadView::HandOver(const std::function<void(CGameSession&)>& input) {
   if (!session_) return;
-  session_->ChooseTile(tileType);
+  input(*session_);
   ShowPendingDecision();
   SyncWithSession();
+}
+
+void CHexsteadView::OnChooseTile(int tileType) {
+  HandOver([&](CGameSession& session) { session.ChooseTile(tileType); });
 }
 
 void CHexsteadView::OnBoardPick(int location) {
-  if (!session_ || location < 0) return;
-  session_->Pick(location);
-  ShowPendingDecision();
-  SyncWithSession();
+  if (location < 0) return;
+  HandOver([&](CGameSession& session) { session.Pick(location); });
 }
 
 void CHexsteadView::OnBuild(PurchaseKind kind) {
-  if (!session_) return;
-  session_->OnBuild(kind);
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.OnBuild(kind); });
 }
 
 void CHexsteadView::UndoLast() {
-  if (!session_) return;
-  session_->UndoLast();
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.UndoLast(); });
 }
 
 // --- the turn panel and the dialogs of a turn -----------------------------------
 
 void CHexsteadView::OnRoll(int total) {
-  if (!session_) return;
-  session_->OnRoll(total);
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.OnRoll(total); });
 }
 
 void CHexsteadView::OnContinue() {
-  if (!session_) return;
-  session_->OnContinue();
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.OnContinue(); });
 }
 
 void CHexsteadView::OnBuyCard() {
-  if (!session_) return;
-  session_->OnBuyCard();
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.OnBuyCard(); });
 }
 
 void CHexsteadView::OnEndTurn() {
-  if (!session_) return;
-  session_->OnEndTurn();
-  ShowPendingDecision();
-  SyncWithSession();
+  HandOver([&](CGameSession& session) { session.OnEndTurn(); });
 }
 
 void CHexsteadView::OnTrade() {

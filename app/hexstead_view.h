@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -99,6 +100,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnSelectPlayers(const std::vector<SeatChoice>& seats);
   void OnSortPlayers(const std::vector<int32_t>& order);
   void OnCancelPlayerOrder();
+  void HandOver(const std::function<void(CGameSession&)>& input);
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   // The turn panel's inputs and the dialogs they open.
