@@ -58,7 +58,7 @@ TEST(TextureArchive, TooFewEntriesKeepsTheCompleteOnesAndReportsTheBreak) {
 
 TEST(TextureArchive, TruncatedImageIsNamedAndNotRead) {
   auto archive = ArchiveOf({{"good", "abc"}, {"cut", "defgh"}});
-  archive.resize(archive.size() - 2);
+  archive.erase(archive.end() - 2, archive.end());
   const TextureArchive read = ParseTextureArchive(archive, 2, ArchiveImageKind::Bmp, "data/tiny.tex");
   EXPECT_EQ(read.entries.size(), 1u);
   EXPECT_EQ(read.error, "Could not read file cut from the file data/tiny.tex.");
