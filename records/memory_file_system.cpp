@@ -14,7 +14,7 @@ class CMemoryReadFile : public IReadableFile {
   std::size_t ReadAt(uint64_t offset, void* data, std::size_t n) override {
     if (offset >= bytes_->size()) return 0;
     std::size_t got = static_cast<std::size_t>(std::min<uint64_t>(n, bytes_->size() - offset));
-    std::memcpy(data, bytes_->data() + offset, got);
+    if (got > 0) std::memcpy(data, bytes_->data() + offset, got);  // `data` may be null when n is 0
     return got;
   }
 
