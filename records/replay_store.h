@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "records/file_system.h"
+
+class CGame;
+
+// The replays of stored games. A game tracked in this installation keeps the
+// journal of every input that made it (a `hexstead-cli play` script) in
+// <dataDir>/replays/, under a name made of the game's id (its creation
+// second) and its start time: two different games cannot share both, while
+// an imported game of the same second as a local one keeps its own name.
+// An imported game, or one stored before replays existed, has none.
+
+// <dataDir>/replays
+std::string ReplayDirectory(const std::string& dataDir);
+// "<gameId>-<start time as seconds since 1970>.script"
+std::string ReplayFileName(const CGame& game);
+// <dataDir>/replays/<ReplayFileName(game)>
+std::string ReplayPath(const std::string& dataDir, const CGame& game);
+// The replay of `game` when it has one.
+std::optional<std::string> FindReplay(const std::string& dataDir, const CGame& game,
+                                      IFileSystem& files = RealFileSystem());
