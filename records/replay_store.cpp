@@ -3,6 +3,8 @@
 #include "records/clock.h"
 #include "records/game.h"
 
+std::string CurrentJournalPath(const std::string& dataDir) { return dataDir + "/current-game.script"; }
+
 std::string ReplayDirectory(const std::string& dataDir) { return dataDir + "/replays"; }
 
 std::string ReplayFileName(const CGame& game) {

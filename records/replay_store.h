@@ -14,6 +14,10 @@ class CGame;
 // an imported game of the same second as a local one keeps its own name.
 // An imported game, or one stored before replays existed, has none.
 
+// The journal of the game being entered: every accepted input, one script
+// line each, synced before the next input is taken.
+std::string CurrentJournalPath(const std::string& dataDir);  // <dataDir>/current-game.script
+
 // <dataDir>/replays
 std::string ReplayDirectory(const std::string& dataDir);
 // "<gameId>-<start time as seconds since 1970>.script"
