@@ -90,12 +90,6 @@ std::string RateText(const CWinTally& t) {
   return Printf("%.1f%% (%d of %d)", t.RatePercent(), t.wins, t.games);
 }
 
-const char* const kSeatNames[] = {"First", "Second", "Third", "Fourth", "Fifth", "Sixth"};
-
-std::string SeatLabel(int seat) {
-  return seat >= 0 && seat < 6 ? kSeatNames[seat] : "Seat " + std::to_string(seat + 1);
-}
-
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\n") == std::string::npos) return text;
   std::string quoted = "\"";
@@ -104,6 +98,11 @@ std::string CsvField(const std::string& text) {
 }
 
 }  // namespace
+
+std::string SeatLabel(int seat) {
+  static const char* const kSeatNames[] = {"First", "Second", "Third", "Fourth", "Fifth", "Sixth"};
+  return seat >= 0 && seat < 6 ? kSeatNames[seat] : "Seat " + std::to_string(seat + 1);
+}
 
 int32_t HiddenPointsOf(const CPlayerGame& seat) {
   const int32_t shown = (5 - seat.settlementsLeft) + 2 * (4 - seat.citiesLeft) + 2 * (seat.hasLongestRoad != 0) +

@@ -123,6 +123,9 @@ inline constexpr const char* kTieNote =
     "A tie for rival or nemesis lists everyone tied, by name. A game in which two seats passed 9 points "
     "(hidden points counted) is a win for both.";
 
+// A place in the playing order as the page names it: "First" .. "Sixth".
+std::string SeatLabel(int seat);
+
 // Hidden victory point cards counted at the end, from the seat's final state:
 // points not explained by buildings, Longest Road, Largest Army and revealed
 // victory points.
