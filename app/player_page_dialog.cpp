@@ -52,7 +52,7 @@ CPlayerPageDialog::CPlayerPageDialog(wxWindow* parent, const CPlayerPage& page)
   auto* name = new wxStaticText(this, wxID_ANY, FromStored(page.player.DisplayName()));
   name->SetFont(PanelFont(20, wxFONTWEIGHT_BOLD));
 
-  figures_ = new wxListCtrl(this, IDC_PAGE_FIGURES, wxDefaultPosition, wxSize(450, 470),
+  figures_ = new wxListCtrl(this, IDC_PAGE_FIGURES, wxDefaultPosition, wxSize(450, 590),
                             wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
   figures_->SetFont(PanelFont(13));
   figures_->AppendColumn("Figure", wxLIST_FORMAT_LEFT, 190);

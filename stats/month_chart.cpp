@@ -82,7 +82,7 @@ void DrawBars(cairo_t* cr, const std::map<int, CWinTally>& months, double left, 
   }
 
   const double slot = (right - left) / count;
-  const double bar = std::max(2.0, slot * 0.7);
+  const double bar = std::clamp(slot * 0.7, 2.0, 36.0);
   const int labelEvery = std::max(1, static_cast<int>(std::ceil(28.0 / slot)));
   int i = 0;
   for (auto it = first; it != months.end(); ++it, ++i) {
