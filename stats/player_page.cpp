@@ -230,7 +230,7 @@ std::vector<CPageLine> PlayerPageLines(const CPlayerPage& page) {
   for (const auto& [label, sum] : habits) add("Per game", label, FormatAverage(page.PerGame(sum)));
 
   for (const auto& [month, tally] : page.months)
-    add("Games per month", Printf("%04d-%02d", month / 12, month % 12 + 1), Printf("%d games, %d won", tally.games, tally.wins));
+    add("Games per month", Printf("%04d-%02d", month / 12, month % 12 + 1), Printf("%d %s, %d won", tally.games, tally.games == 1 ? "game" : "games", tally.wins));
 
   for (const CPageGame& g : page.recentGames) {
     add("Last games", "Game " + std::to_string(g.index),
