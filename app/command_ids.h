@@ -128,4 +128,12 @@ enum CommandId : int {
   IDC_DB_ADD_ALL_STATISTICS = 1153,
   IDC_DB_STATISTICS_OFFERED = 1154,
   IDC_DB_STATISTICS_CHOSEN = 1067,
+  // The page of one person ("Details..." in the Player Database dialog and in
+  // the selection dialog's "Player Statistics" group).
+  IDD_PLAYER_PAGE = 197,
+  IDC_PLAYER_DETAILS = 1171,
+  IDC_PAGE_FIGURES = 1172,
+  IDC_PAGE_CHART = 1173,
+  IDC_PAGE_GAMES = 1174,
+  IDC_PAGE_OPEN = 1175,
 };

@@ -152,8 +152,13 @@ void CHexsteadApp::ShowGameDatabase() {
 }
 
 void CHexsteadApp::ShowPlayerDatabase() {
-  CPlayerDatabaseDialog dialog(mainFrame_, CPlayerDatabase::Instance(), CGameDatabase::Instance());
-  dialog.ShowModal();
+  std::optional<int> chosen;
+  {
+    CPlayerDatabaseDialog dialog(mainFrame_, CPlayerDatabase::Instance(), CGameDatabase::Instance());
+    dialog.ShowModal();
+    chosen = dialog.ChosenGame();
+  }
+  if (chosen) OpenStoredGame(*chosen);
 }
 
 void CHexsteadApp::ShowStatisticsDatabase() {

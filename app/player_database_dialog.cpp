@@ -10,6 +10,7 @@
 #include "database_ui.h"
 #include "long_work.h"
 #include "player_edit_dialog.h"
+#include "player_page_dialog.h"
 #include "records/player_database.h"
 
 CPlayerDatabaseDialog::CPlayerDatabaseDialog(wxWindow* parent, CPlayerDatabase& players, CGameDatabase& games)
@@ -19,12 +20,13 @@ CPlayerDatabaseDialog::CPlayerDatabaseDialog(wxWindow* parent, CPlayerDatabase& 
   edit_ = new wxButton(this, IDC_DB_EDIT, "&Edit");
   delete_ = new wxButton(this, IDC_DB_DELETE, "&Delete");
   auto* import = new wxButton(this, IDC_DB_IMPORT_PLAYERS, "&Import from\ngame data");
+  details_ = new wxButton(this, IDC_PLAYER_DETAILS, "&Details...");
   auto* close = new wxButton(this, wxID_OK, "Close");
   close->SetDefault();
   SetEscapeId(wxID_OK);
 
   auto* buttons = new wxBoxSizer(wxVERTICAL);
-  for (wxButton* button : {add, edit_, delete_, import}) buttons->Add(button, 0, wxEXPAND | wxBOTTOM, 6);
+  for (wxButton* button : {add, edit_, delete_, import, details_}) buttons->Add(button, 0, wxEXPAND | wxBOTTOM, 6);
   buttons->AddStretchSpacer();
   buttons->Add(close, 0, wxEXPAND);
   auto* top = new wxBoxSizer(wxHORIZONTAL);
@@ -40,6 +42,7 @@ CPlayerDatabaseDialog::CPlayerDatabaseDialog(wxWindow* parent, CPlayerDatabase& 
   edit_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnEdit(); });
   delete_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnDelete(); });
   import->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnImportFromGames(); });
+  details_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnDetails(); });
 
   Rebuild();
 }
@@ -57,6 +60,7 @@ void CPlayerDatabaseDialog::UpdateButtons() {
   const bool selected = list_->GetSelectedItemCount() > 0;
   edit_->Enable(selected);
   delete_->Enable(selected);
+  details_->Enable(selected);
 }
 
 int CPlayerDatabaseDialog::SelectedPlayer() const {
@@ -103,4 +107,11 @@ void CPlayerDatabaseDialog::OnImportFromGames() {
   CWindowDatabaseUi ui(this);
   RunDatabaseOperation(this, [&] { players_.ImportFromGames(games_, ui); });
   Rebuild();
+}
+
+void CPlayerDatabaseDialog::OnDetails() {
+  const int index = SelectedPlayer();
+  if (index < 0) return;
+  chosenGame_ = ShowPlayerPage(this, players_, games_, index);
+  if (chosenGame_) EndModal(wxID_OK);
 }

@@ -13,10 +13,13 @@
 #include "close_box.h"
 #include "command_ids.h"
 #include "engine/session/session.h"
+#include "hexstead_app.h"
 #include "panel_font.h"
 #include "player_box.h"
 #include "player_colours.h"
 #include "player_edit_dialog.h"
+#include "player_page_dialog.h"
+#include "quit_question.h"
 #include "records/game_database.h"
 #include "records/game_list.h"
 #include "records/player_list.h"
@@ -62,9 +65,11 @@ CPlayerSelectDialog::CPlayerSelectDialog(wxWindow* parent, OkHandler onOk, std::
   }
   drag_.AddTarget(players_, [this](const wxString& text) { DropOnList(text); });
 
-  auto* statisticsBox = new wxStaticBoxSizer(wxVERTICAL, this, "Player Statistics");
+  auto* statisticsBox = new wxStaticBoxSizer(wxHORIZONTAL, this, "Player Statistics");
   statistics_ = new wxStaticText(statisticsBox->GetStaticBox(), IDC_PLAYER_STATISTICS, wxString());
+  details_ = new wxButton(statisticsBox->GetStaticBox(), IDC_PLAYER_DETAILS, "Details...");
   statisticsBox->Add(statistics_, 1, wxEXPAND | wxALL, 6);
+  statisticsBox->Add(details_, 0, wxALIGN_BOTTOM | wxALL, 6);
   statisticsBox->SetMinSize(wxSize(-1, 84));
 
   auto* columns = new wxBoxSizer(wxHORIZONTAL);
@@ -93,6 +98,7 @@ CPlayerSelectDialog::CPlayerSelectDialog(wxWindow* parent, OkHandler onOk, std::
   players_->SetColumnWidth(0, players_->GetClientSize().x);
 
   newPlayer->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AddNewPlayer(); });
+  details_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnDetails(); });
   players_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& event) {
     ShowStatistics(static_cast<int>(event.GetData()));
   });
@@ -190,7 +196,10 @@ void CPlayerSelectDialog::AddNewPlayer() {
 }
 
 void CPlayerSelectDialog::ShowStatistics(int databaseIndex) {
-  if (databaseIndex < 0 || static_cast<size_t>(databaseIndex) >= known_.size()) {
+  const bool known = databaseIndex >= 0 && static_cast<size_t>(databaseIndex) < known_.size();
+  shownPlayer_ = known ? databaseIndex : -1;
+  details_->Enable(known);
+  if (!known) {
     statistics_->SetLabel(known_.empty() ? "No players yet: add them with \"New player...\"."
                                          : "Select a player to see their games.");
     return;
@@ -201,6 +210,18 @@ void CPlayerSelectDialog::ShowStatistics(int databaseIndex) {
                                          Shown(known_[databaseIndex].DisplayName()),
                                          figures.GamesText(), figures.WinsText(), figures.AverageText(),
                                          wxString::FromUTF8(lastGame)));
+}
+
+// The page of the selected player. A game chosen there for review replaces
+// the game being set up, once the user agrees to quit it.
+void CPlayerSelectDialog::OnDetails() {
+  if (shownPlayer_ < 0) return;
+  const std::optional<int> chosen =
+      ShowPlayerPage(this, CPlayerDatabase::Instance(), CGameDatabase::Instance(), shownPlayer_);
+  if (!chosen || !AskQuitGame(this)) return;
+  // Opening closes the game window that owns this dialog: after this handler.
+  const int index = *chosen;
+  wxTheApp->CallAfter([index] { TheApp().OpenStoredGame(index); });
 }
 
 // --- seating -----------------------------------------------------------------------

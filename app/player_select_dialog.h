@@ -53,12 +53,15 @@ class CPlayerSelectDialog : public wxDialog {
   void DropOnList(const wxString& text);
   void SeatingChanged();
   void ShowStatistics(int databaseIndex);
+  void OnDetails();
   void OnBeginDrag(wxListEvent& event);
 
   wxListCtrl* players_ = nullptr;
   std::array<CPlayerBox*, 6> seats_{};
   std::array<CPlayer, 6> seated_{};
   wxStaticText* statistics_ = nullptr;
+  wxButton* details_ = nullptr;
+  int shownPlayer_ = -1;  // database index of the player whose statistics show
   wxStaticText* seatCount_ = nullptr;
   wxButton* ok_ = nullptr;
   wxButton* cancel_ = nullptr;

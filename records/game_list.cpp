@@ -50,6 +50,11 @@ std::string ListDate(double days) {
   return Printf("%d.%02d.%04d", c.tm_mon + 1, c.tm_mday, c.tm_year + 1900);
 }
 
+int ListMonth(double days) {
+  std::tm c = Calendar(days);
+  return (c.tm_year + 1900) * 12 + c.tm_mon;
+}
+
 std::string ListTime(double days) {
   std::tm c = Calendar(days);
   int hour = c.tm_hour % 12 == 0 ? 12 : c.tm_hour % 12;

@@ -25,3 +25,6 @@ CGameListRow GameListRow(int index, const CGame& game);
 std::string ListDate(double days);
 std::string ListTime(double days);
 std::string ListLength(double spanDays);
+// The calendar month of a day count as the "Date" column reads it: year * 12
+// + month - 1 (month 1-12), so that consecutive months are consecutive numbers.
+int ListMonth(double days);
