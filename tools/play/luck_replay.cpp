@@ -1,0 +1,54 @@
+#include "luck_replay.h"
+
+#include "play_runner.h"
+#include "records/memory_file_system.h"
+#include "records/replay_store.h"
+
+namespace {
+
+// Lines that change nothing in the game or only the program's clock.
+bool PassedOver(const std::string& verb) {
+  return verb == "clock" || verb == "wait" || verb == "expect" || verb == "state";
+}
+
+}  // namespace
+
+ReplayedLuck LuckOfScript(const std::string& script) {
+  CMemoryFileSystem scratch;
+  PlayRunner runner(nullptr, "replay", nullptr, scratch);
+  runner.SetCheckConsistency(false);
+  CLuckTracker tracker;
+  for (const ScriptLine& line : ParseScript(script)) {
+    if (PassedOver(line.words.at(0))) continue;
+    runner.Run(line, std::string());
+    if (runner.HasSession()) tracker.Observe(runner.Session());
+  }
+  runner.Finish();
+  ReplayedLuck replayed;
+  replayed.rolls = tracker.Rolls();
+  if (runner.HasSession()) replayed.totals = runner.Session().Game().rolls;
+  return replayed;
+}
+
+CReplayLuck::CReplayLuck(std::string dataDir, IFileSystem& files) : dataDir_(std::move(dataDir)), files_(files) {}
+
+std::optional<std::vector<RollLuck>> CReplayLuck::RollsOf(const CGame& game) {
+  std::optional<std::string> path = FindReplay(dataDir_, game, files_);
+  if (!path) return std::nullopt;
+  try {
+    std::vector<uint8_t> bytes = files_.ReadAll(*path);
+    ReplayedLuck replayed = LuckOfScript(std::string(bytes.begin(), bytes.end()));
+    if (replayed.totals != game.rolls) return std::nullopt;
+    return std::move(replayed.rolls);
+  } catch (const std::exception&) {
+    return std::nullopt;  // a damaged replay leaves the game with its dice only
+  }
+}
+
+GameLuck LuckOfStoredGame(const CGame& game, IReplayLuck& replays) {
+  if (std::optional<std::vector<RollLuck>> rolls = replays.RollsOf(game)) {
+    // The losses come from the stored seats' counters.
+    return LuckOfGame(game, *rolls);
+  }
+  return DiceLuckOfGame(game);
+}
