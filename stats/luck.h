@@ -9,6 +9,7 @@
 #include "records/game.h"
 #include "stats/dice_luck.h"
 
+class CBoard;
 class CGameDatabase;
 class CGameSession;
 
@@ -40,6 +41,10 @@ struct ProductionOutlook {
   SeatExpectation expected{};
 };
 ProductionOutlook ProductionOutlookOf(const CGameSession& session);
+// The same from the parts of a position: `bank` is the bank's stock when
+// trades are tracked, null when not.
+ProductionOutlook ProductionOutlookOf(const CBoard& board, const std::vector<CPlayerGame>& players, int32_t seats,
+                                      int32_t roller, const ResourceCounts* bank);
 
 // Follows a game input by input and keeps the luck of every roll. Observe
 // must see the session after every input and every undo: the expectation of

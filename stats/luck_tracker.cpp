@@ -13,13 +13,17 @@ bool AwaitsRoll(const CGameSession& session) {
 }  // namespace
 
 ProductionOutlook ProductionOutlookOf(const CGameSession& session) {
-  ProductionOutlook outlook;
   const CGame& game = session.Game();
-  int32_t seats = session.Fields().playerCount;
-  const ResourceCounts* bank = game.trackTrades != 0 ? &session.Bank() : nullptr;
+  return ProductionOutlookOf(session.Board(), game.players, session.Fields().playerCount, session.CurrentPlayer(),
+                             game.trackTrades != 0 ? &session.Bank() : nullptr);
+}
+
+ProductionOutlook ProductionOutlookOf(const CBoard& board, const std::vector<CPlayerGame>& players, int32_t seats,
+                                      int32_t roller, const ResourceCounts* bank) {
+  ProductionOutlook outlook;
   for (int32_t total = 2; total <= 12; ++total) {
     SeatMatrix& gains = outlook.gains[total - 2];
-    gains = ProductionOf(session.Board(), game.players, seats, session.CurrentPlayer(), total, bank).gains;
+    gains = ProductionOf(board, players, seats, roller, total, bank).gains;
     for (int32_t p = 0; p < seats; ++p)
       for (int r = 0; r < 5; ++r) outlook.expected[p][r] += TotalChance(total) * gains[p][r];
   }

@@ -11,9 +11,8 @@ class CGame;
 
 // The luck of a game from its replay: the script's inputs run through a
 // session whose data directory lives in memory (nothing is written), while a
-// luck tracker watches every input. Clock lines are passed over: luck does
-// not depend on time, and the program's clock stays as it is. Throws
-// ScriptError when the script does not run.
+// luck tracker watches every input. The program's clock is the same
+// afterwards. Throws ScriptError when the script does not run.
 struct ReplayedLuck {
   std::vector<RollLuck> rolls;
   std::vector<int32_t> totals;  // the replayed game's dice, to check it against the stored game
