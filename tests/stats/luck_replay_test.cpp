@@ -5,11 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "luck_replay.h"
 #include "play_runner.h"
-#include "random_game.h"
+#include "random_script.h"
 #include "records/clock.h"
 #include "records/game_database.h"
 #include "records/player_database.h"
@@ -28,50 +27,34 @@ ResourceCounts FromBoard(const CGameSession& session, int seat) {
   return session.Game().players.at(static_cast<std::size_t>(seat)).gainedFromBoard;
 }
 
-// A random legal game, stored in `dataDir` when it ends.
+// A random legal game, stored in `dataDir` when it ends, followed by a tracker.
 PlayedGame PlayRandomGame(unsigned seed, int players, bool track, const std::string& dataDir, double undoChance) {
-  std::mt19937 rng(seed);
-  RandomAnswers answers(rng);
-  RandomAnswers::Odds odds;
-  odds.acceptWinner = 1.0;
-  answers.SetOdds(odds);
-  RandomInputs inputs(rng);
-  inputs.SetUndoChance(undoChance);
-  PlayRunner runner(nullptr, dataDir, &answers);
-  runner.SetCheckConsistency(false);
   PlayedGame game;
   CLuckTracker tracker;
-  auto add = [&](const std::string& line) { game.script += line + "\n"; };
-  // Each game its own second: the game's id and its replay's name.
-  for (const std::string& line : {"clock " + std::to_string(1700000000 + 100000 * seed), "seed " + std::to_string(seed),
-                                  "new players=" + std::to_string(players) + " track=" + (track ? "1" : "0") +
-                                      " generate=1"}) {
-    runner.Run(line);
-    add(line);
-  }
-  for (int i = 0; i < 6000 && runner.Session().GameStateNow() != GameOver; ++i) {
-    std::vector<std::string> lines = inputs.Next(runner.Session());
-    if (lines.empty()) break;
-    std::vector<ResourceCounts> before;
-    for (int p = 0; p < runner.Session().Fields().playerCount; ++p) before.push_back(FromBoard(runner.Session(), p));
-    std::size_t rollsBefore = runner.Session().Game().rolls.size();
-    answers.Record();
-    for (const std::string& line : lines) runner.Run(line);
-    tracker.Observe(runner.Session());
-    for (const std::string& line : answers.Lines()) add(line);
-    for (const std::string& line : lines) add(line);
+  std::vector<ResourceCounts> before(6);
+  std::size_t rollsBefore = 0;
+  auto follow = [&](const CGameSession& session) {
+    tracker.Observe(session);
     // A new roll received exactly what the board gave on that input.
-    if (runner.Session().Game().rolls.size() == rollsBefore + 1 && game.fault.empty()) {
+    if (session.Game().rolls.size() == rollsBefore + 1 && game.fault.empty()) {
       const RollLuck& roll = tracker.Rolls().back();
-      for (std::size_t p = 0; p < before.size(); ++p) {
-        ResourceCounts gained = FromBoard(runner.Session(), static_cast<int>(p));
+      for (int p = 0; p < session.Fields().playerCount; ++p) {
+        ResourceCounts gained = FromBoard(session, p);
         for (int r = 0; r < 5; ++r) gained[r] -= before[p][r];
-        if (gained != roll.received[p])
-          game.fault = "roll " + std::to_string(rollsBefore + 1) + ": seat " + std::to_string(p);
+        if (gained != roll.received[p]) game.fault = "roll " + std::to_string(rollsBefore + 1) + ": seat " + std::to_string(p);
       }
     }
-  }
-  game.finished = runner.Session().GameStateNow() == GameOver;
+    rollsBefore = session.Game().rolls.size();
+    for (int p = 0; p < session.Fields().playerCount; ++p) before[p] = FromBoard(session, p);
+  };
+  RandomScriptOptions options;
+  options.seed = seed;
+  options.players = players;
+  options.trackTrades = track;
+  options.undoChance = undoChance;
+  RandomScript written = PlayRandomScript(options, dataDir, follow);
+  game.script = written.script;
+  game.finished = written.finished;
   game.liveRolls = tracker.Rolls();
   return game;
 }
