@@ -560,8 +560,9 @@ void CHexsteadView::CreateRecordWindows(wxWindow* parent) {
   const wxRect frame = parent->GetScreenRect();
   historyWindow_->Move(std::max(frame.GetRight() - historyWindow_->GetSize().x - 160, frame.x), frame.y + 80);
   statisticsWindow_->CentreOnParent();
+  // The luck window, wide too, keeps clear of the side panels at the right.
   luckWindow_ = new CLuckWindow(parent);
-  luckWindow_->CentreOnParent();
+  luckWindow_->Move(frame.x + 10, frame.y + 80);
 }
 
 void CHexsteadView::BindRecordWindowCommands() {

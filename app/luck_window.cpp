@@ -30,7 +30,7 @@ CLuckWindow::CLuckWindow(wxWindow* parent)
   wxBitmap blank(kChartWidth, kChartHeight);
   diceChart_ = new wxStaticBitmap(this, wxID_ANY, blank);
   luckChart_ = new wxStaticBitmap(this, wxID_ANY, blank);
-  table_ = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(520, 2 * kChartHeight));
+  table_ = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(380, 2 * kChartHeight));
   table_->CreateGrid(0, 1);
   table_->EnableEditing(false);
   table_->HideRowLabels();

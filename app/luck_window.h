@@ -16,8 +16,8 @@ class wxStaticBitmap;
 class CLuckWindow : public wxDialog {
  public:
   static constexpr int kDialogId = 191;
-  static constexpr int kChartWidth = 560;
-  static constexpr int kChartHeight = 300;
+  static constexpr int kChartWidth = 440;
+  static constexpr int kChartHeight = 250;
 
   explicit CLuckWindow(wxWindow* parent);
 

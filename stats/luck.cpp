@@ -67,6 +67,12 @@ std::vector<double> GameLuck::CumulativeLuck(int32_t seat) const {
   return line;
 }
 
+std::vector<double> GameLuck::SeatLuckTotals() const {
+  std::vector<double> totals;
+  for (const SeatLuck& seat : seats) totals.push_back(seat.Luck());
+  return totals;
+}
+
 GameLuck LuckOfGame(const CGame& game, const std::vector<RollLuck>& rolls) {
   GameLuck luck;
   luck.hasProduction = true;
@@ -105,6 +111,12 @@ std::string LuckText(double luck) {
   return text;
 }
 
+std::optional<std::vector<double>> IReplayLuck::SeatLuckOf(const CGame& game) {
+  std::optional<std::vector<RollLuck>> rolls = RollsOf(game);
+  if (!rolls) return std::nullopt;
+  return LuckOfGame(game, *rolls).SeatLuckTotals();
+}
+
 std::optional<double> PlayerLuck::AverageLuck() const {
   if (gamesWithReplay == 0) return std::nullopt;
   return totalLuck / gamesWithReplay;
@@ -118,8 +130,7 @@ std::vector<PlayerLuck> CollectLuck(CGameDatabase& games, IReplayLuck& replays, 
   std::unordered_map<int32_t, std::size_t> byId;
   games.ForEachHeader([&](int, const CGame& game) {
     if (onlyId && FirstSeatOf(game, *onlyId) < 0) return;
-    std::optional<GameLuck> luck;
-    if (std::optional<std::vector<RollLuck>> rolls = replays.RollsOf(game)) luck = LuckOfGame(game, *rolls);
+    std::optional<std::vector<double>> luck = replays.SeatLuckOf(game);
     for (std::size_t s = 0; s < game.players.size(); ++s) {
       int32_t id = game.players[s].player.playerId;
       if (FirstSeatOf(game, id) != static_cast<int>(s) || (onlyId && id != *onlyId)) continue;
@@ -134,9 +145,9 @@ std::vector<PlayerLuck> CollectLuck(CGameDatabase& games, IReplayLuck& replays, 
       AddGameToFigures(figures, id, game);
       person.games += figures.games;
       person.wins += figures.wins;
-      if (luck) {
+      if (luck && s < luck->size()) {
         person.gamesWithReplay += 1;
-        person.totalLuck += luck->seats[s].Luck();
+        person.totalLuck += (*luck)[s];
       }
     }
   });

@@ -94,6 +94,8 @@ struct GameLuck {
 
   // Cumulative luck of a seat: 0, then after each roll (turn).
   std::vector<double> CumulativeLuck(int32_t seat) const;
+  // Each seat's luck for the game.
+  std::vector<double> SeatLuckTotals() const;
 };
 
 // A game followed roll by roll (a replay, or the live session's tracker).
@@ -114,6 +116,9 @@ class IReplayLuck {
   // The luck of every roll of a stored game from its replay; nothing when
   // the game has none (or it cannot be replayed).
   virtual std::optional<std::vector<RollLuck>> RollsOf(const CGame& game) = 0;
+  // The game's production luck per seat; by default from RollsOf (a source
+  // may keep these few figures to spare the replay).
+  virtual std::optional<std::vector<double>> SeatLuckOf(const CGame& game);
 };
 
 // One person over the stored games: games and wins counted as the player

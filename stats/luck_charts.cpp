@@ -130,9 +130,10 @@ void DrawDice(cairo_t* cr, const DiceFigures& dice, int width, int height) {
 }
 
 void DrawLuckLines(cairo_t* cr, const GameLuck& luck, int width, int height) {
-  Plot plot{56, 40, width - 190.0, height - 40.0};
+  Plot plot{56, 52, width - 190.0, height - 40.0};
   SetColour(cr, kInk);
-  Text(cr, "Luck over the turns (cards received minus expected)", width / 2.0, 22, Align::Centre, 15, true);
+  Text(cr, "Luck over the turns", width / 2.0, 22, Align::Centre, 15, true);
+  Text(cr, "cards received minus cards expected", width / 2.0, 40, Align::Centre, 12);
   std::vector<std::vector<double>> lines;
   double low = -1.0;
   double high = 1.0;

@@ -120,6 +120,18 @@ TEST_F(LuckReplay, ThePerPlayerSummaryIsTheSumOfTheGames) {
   players.Load();
   std::vector<CPlayerFigures> listed = players.Figures(database);
   ASSERT_GE(people.size(), 3u);
+  // The second summary reads the figures kept beside the replays; a torn
+  // line in that file only costs a replay.
+  std::string cachePath = ReplayDirectory(Data()) + "/luck-cache.txt";
+  ASSERT_TRUE(std::filesystem::exists(cachePath));
+  std::ofstream(cachePath, std::ios::app) << "1-2.script 10 00";
+  CReplayLuck again(Data());
+  std::vector<PlayerLuck> kept = LuckByPlayer(database, again);
+  ASSERT_EQ(kept.size(), people.size());
+  for (std::size_t i = 0; i < people.size(); ++i) {
+    EXPECT_EQ(kept[i].totalLuck, people[i].totalLuck);
+    EXPECT_EQ(kept[i].gamesWithReplay, people[i].gamesWithReplay);
+  }
   for (const PlayerLuck& person : people) {
     double total = 0.0;
     int withReplay = 0;

@@ -46,19 +46,48 @@ ReplayedLuck LuckOfScript(const std::string& script) {
   return replayed;
 }
 
-CReplayLuck::CReplayLuck(std::string dataDir, IFileSystem& files) : dataDir_(std::move(dataDir)), files_(files) {}
+CReplayLuck::CReplayLuck(std::string dataDir, IFileSystem& files)
+    : dataDir_(std::move(dataDir)), files_(files), cache_(ReplayDirectory(dataDir_) + "/luck-cache.txt", files) {}
 
-std::optional<std::vector<RollLuck>> CReplayLuck::RollsOf(const CGame& game) {
-  std::optional<std::string> path = FindReplay(dataDir_, game, files_);
-  if (!path) return std::nullopt;
+std::optional<std::vector<RollLuck>> CReplayLuck::Replay(const CGame& game, const std::vector<uint8_t>& script) {
   try {
-    std::vector<uint8_t> bytes = files_.ReadAll(*path);
-    ReplayedLuck replayed = LuckOfScript(std::string(bytes.begin(), bytes.end()));
+    ReplayedLuck replayed = LuckOfScript(std::string(script.begin(), script.end()));
     if (replayed.totals != game.rolls) return std::nullopt;
     return std::move(replayed.rolls);
   } catch (const std::exception&) {
     return std::nullopt;  // a damaged replay leaves the game with its dice only
   }
+}
+
+std::optional<std::vector<RollLuck>> CReplayLuck::RollsOf(const CGame& game) {
+  std::optional<std::string> path = FindReplay(dataDir_, game, files_);
+  if (!path) return std::nullopt;
+  try {
+    return Replay(game, files_.ReadAll(*path));
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<std::vector<double>> CReplayLuck::SeatLuckOf(const CGame& game) {
+  std::optional<std::string> path = FindReplay(dataDir_, game, files_);
+  if (!path) return std::nullopt;
+  std::vector<uint8_t> script;
+  try {
+    script = files_.ReadAll(*path);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+  // The key holds the stored game's dice too: a replay of another game under
+  // this name is checked again.
+  std::string key = CLuckCache::KeyOf(ReplayFileName(game), script);
+  key += "-" + std::to_string(game.rolls.size());
+  if (std::optional<std::vector<double>> kept = cache_.Find(key)) return kept;
+  std::optional<std::vector<RollLuck>> rolls = Replay(game, script);
+  if (!rolls) return std::nullopt;
+  std::vector<double> seats = LuckOfGame(game, *rolls).SeatLuckTotals();
+  cache_.Add(key, seats);
+  return seats;
 }
 
 GameLuck LuckOfStoredGame(const CGame& game, IReplayLuck& replays) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "luck_cache.h"
 #include "records/file_system.h"
 #include "stats/luck.h"
 
@@ -19,17 +20,22 @@ struct ReplayedLuck {
 };
 ReplayedLuck LuckOfScript(const std::string& script);
 
-// The replays of the stored games of a data directory.
+// The replays of the stored games of a data directory; the per-seat figures
+// of each replay run are kept in <dataDir>/replays/luck-cache.txt.
 class CReplayLuck : public IReplayLuck {
  public:
   explicit CReplayLuck(std::string dataDir, IFileSystem& files = RealFileSystem());
   // Nothing when the game has no replay, it does not run, or its dice are
   // not the stored game's.
   std::optional<std::vector<RollLuck>> RollsOf(const CGame& game) override;
+  std::optional<std::vector<double>> SeatLuckOf(const CGame& game) override;
 
  private:
+  std::optional<std::vector<RollLuck>> Replay(const CGame& game, const std::vector<uint8_t>& script);
+
   std::string dataDir_;
   IFileSystem& files_;
+  CLuckCache cache_;
 };
 
 // A stored game's luck: from its replay when it has one, else its dice only.
