@@ -31,6 +31,7 @@ enum CommandId : int {
   ID_DATABASES_PLAYER = 32774 - kCommandBase,
   ID_DATABASES_GAME = 32775 - kCommandBase,
   ID_DATABASES_STATISTICS = 32776 - kCommandBase,
+  ID_POPUPS_LUCK = 32781 - kCommandBase,
 
   // Child windows of the game view.
   IDC_BOARD_SETUP_PANEL = 1001,

@@ -13,6 +13,8 @@
 #include "gl_settings_dialog.h"
 #include "hexstead_app.h"
 #include "history_window.h"
+#include "luck_replay.h"
+#include "luck_window.h"
 #include "main_frame.h"
 #include "player_colours.h"
 #include "player_order_dialog.h"
@@ -89,6 +91,8 @@ void CHexsteadView::InitialUpdate() {
   if (std::unique_ptr<CHexsteadApp::StoredGameParts> stored = app.TakeStoredGameParts()) {
     // A stored game opened for review: ended, read-only, shown as stored.
     session_->ShowStoredGame(stored->board, stored->history);
+    CReplayLuck replays(CGameDatabase::Instance().DataDir(), CGameDatabase::Instance().Files());
+    luckWindow_->ShowStoredGame(session_->Game(), replays);
   } else {
     const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
     session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
@@ -245,6 +249,7 @@ void CHexsteadView::SyncWithSession() {
   SyncBuildButtons();
   SyncPlayerDialogs();
   if (statusRows_) statusRows_->Refresh(*session_);
+  SyncLuck();
   board_->Refresh(false);
 }
 
@@ -555,6 +560,9 @@ void CHexsteadView::CreateRecordWindows(wxWindow* parent) {
   const wxRect frame = parent->GetScreenRect();
   historyWindow_->Move(std::max(frame.GetRight() - historyWindow_->GetSize().x - 160, frame.x), frame.y + 80);
   statisticsWindow_->CentreOnParent();
+  // The luck window, wide too, keeps clear of the side panels at the right.
+  luckWindow_ = new CLuckWindow(parent);
+  luckWindow_->Move(frame.x + 10, frame.y + 80);
 }
 
 void CHexsteadView::BindRecordWindowCommands() {
@@ -569,6 +577,10 @@ void CHexsteadView::BindRecordWindowCommands() {
     wxWindow* window = windowOf(event.GetId());
     event.Check(window != nullptr && window->IsShown());
   }, ID_POPUPS_HISTORY, ID_POPUPS_STATS);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { TogglePopup(luckWindow_); }, ID_POPUPS_LUCK);
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+    event.Check(luckWindow_ != nullptr && luckWindow_->IsShown());
+  }, ID_POPUPS_LUCK);
 }
 
 void CHexsteadView::HistoryChanged() {
@@ -592,8 +604,15 @@ void CHexsteadView::SyncStatistics(ReportMask reports) {
   statisticsWindow_->RefreshReports(reports);
 }
 
+// The luck window follows every input and Undo of the game in play.
+void CHexsteadView::SyncLuck() {
+  if (session_ && luckWindow_ != nullptr) luckWindow_->FollowSession(*session_);
+}
+
 void CHexsteadView::DestroyRecordWindows() {
   if (historyWindow_ != nullptr) historyWindow_->Destroy();
+  if (luckWindow_ != nullptr) luckWindow_->Destroy();
+  luckWindow_ = nullptr;
   if (statisticsWindow_ != nullptr) {
     statisticsWindow_->Clear();  // it refers to the game record, which goes next
     statisticsWindow_->Destroy();

@@ -17,6 +17,7 @@ class CBuildButton;
 class CChipPanel;
 class CGLSettingsDialog;
 class CHistoryWindow;
+class CLuckWindow;
 class CPlayerOrderDialog;
 class CPlayerSelectDialog;
 class CPlayerStatusRows;
@@ -50,6 +51,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CPlayerSelectDialog& PlayerSelection() { return *playerSelect_; }
   CHistoryWindow& HistoryWindow() { return *historyWindow_; }
   CStatisticsWindow& StatisticsWindow() { return *statisticsWindow_; }
+  CLuckWindow& LuckWindow() { return *luckWindow_; }
   CPlayerOrderDialog& PlayerOrder() { return *playerOrder_; }
   CPlayerStatusRows& StatusRows() { return *statusRows_; }
   CBuildButton& BuildButton(PurchaseKind kind);
@@ -96,6 +98,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void CreateRecordWindows(wxWindow* parent);
   void BindRecordWindowCommands();
   void SyncStatistics(ReportMask reports);
+  void SyncLuck();
   void DestroyRecordWindows();
   void OnSelectPlayers(const std::vector<SeatChoice>& seats);
   void OnSortPlayers(const std::vector<int32_t>& order);
@@ -135,6 +138,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CPlayerSelectDialog* playerSelect_ = nullptr;
   CHistoryWindow* historyWindow_ = nullptr;
   CStatisticsWindow* statisticsWindow_ = nullptr;
+  CLuckWindow* luckWindow_ = nullptr;
   CPlayerOrderDialog* playerOrder_ = nullptr;
   std::unique_ptr<CPlayerStatusRows> statusRows_;
   bool ready_ = false;

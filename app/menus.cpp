@@ -59,7 +59,8 @@ wxMenuBar* CreateMenu129() {
   bar->Append(MakeMenu({kUndo}), "&Edit");
   bar->Append(MakeMenu({{ID_POPUPS_GLSETTINGS, "&OpenGL Settings", "Change the current OpenGL settings", true},
                         {ID_POPUPS_HISTORY, "&Game History", "Show or hide the game history", true},
-                        {ID_POPUPS_STATS, "Game &Stats", "Show or hide the game statistics", true}}),
+                        {ID_POPUPS_STATS, "Game &Stats", "Show or hide the game statistics", true},
+                        {ID_POPUPS_LUCK, "&Luck", "Show or hide the luck of the game", true}}),
               "&Popups");
   bar->Append(MakeMenu({kToolbar, kStatusBar}), "&View");
   bar->Append(MakeMenu({{ID_WINDOW_NEW, "&New Window", "Open another window for the active document"},

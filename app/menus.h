@@ -11,4 +11,4 @@ wxMenuBar* CreateMenu129();
 void FillToolBar128(wxToolBar* toolbar);
 
 // Positions of the modeless-dialog items in the Popups menu.
-enum PopupsPosition { PopupsGLSettings = 0, PopupsHistory = 1, PopupsStats = 2 };
+enum PopupsPosition { PopupsGLSettings = 0, PopupsHistory = 1, PopupsStats = 2, PopupsLuck = 3 };

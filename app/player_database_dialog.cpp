@@ -11,11 +11,20 @@
 #include "long_work.h"
 #include "player_edit_dialog.h"
 #include "player_page_dialog.h"
+#include "luck_replay.h"
+#include "records/game_database.h"
 #include "records/player_database.h"
+
+namespace {
+
+constexpr int kAverageLuckColumn = 4;  // after the player list's own four
+
+}  // namespace
 
 CPlayerDatabaseDialog::CPlayerDatabaseDialog(wxWindow* parent, CPlayerDatabase& players, CGameDatabase& games)
     : wxDialog(parent, IDD_PLAYER_DATABASE, "Player Database"), players_(players), games_(games) {
-  list_ = CreatePlayerList(this, IDC_PLAYER_LIST, wxSize(300, 300), true);
+  list_ = CreatePlayerList(this, IDC_PLAYER_LIST, wxSize(390, 300), true);
+  list_->AppendColumn("Average luck", wxLIST_FORMAT_CENTRE, 85);
   auto* add = new wxButton(this, IDC_DB_ADD, "&Add");
   edit_ = new wxButton(this, IDC_DB_EDIT, "&Edit");
   delete_ = new wxButton(this, IDC_DB_DELETE, "&Delete");
@@ -51,8 +60,18 @@ CPlayerDatabaseDialog::CPlayerDatabaseDialog(wxWindow* parent, CPlayerDatabase& 
 void CPlayerDatabaseDialog::Rebuild() {
   CLongWork work(this, "Player Database", "Reading the stored games...");
   std::vector<CPlayerListRow> rows;
-  RunDatabaseOperation(this, [&] { rows = PlayerList(players_, games_); });
+  std::vector<PlayerLuck> luck;
+  RunDatabaseOperation(this, [&] {
+    rows = PlayerList(players_, games_);
+    CReplayLuck replays(games_.DataDir(), games_.Files());
+    luck = LuckByPlayer(games_, replays);
+  });
   FillPlayerList(list_, rows);
+  // "Average luck" where the player's games have replays.
+  for (long item = 0; item < list_->GetItemCount(); ++item) {
+    const int32_t id = players_.Players().at(static_cast<std::size_t>(list_->GetItemData(item))).playerId;
+    list_->SetItem(item, kAverageLuckColumn, AverageLuckTextOf(luck, id));
+  }
   UpdateButtons();
 }
 

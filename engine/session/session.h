@@ -196,7 +196,7 @@ class CGameSession {
   bool MoveRobberTo(int32_t position);
   bool OfferSteal();  // false when nobody can be robbed
   void Steal(const StealChoice& choice);
-  void Produce(RollUndo& roll);  // for the producingTiles
+  void Produce(RollUndo& roll);  // the production of roll.total, through the ledger
   void StartAutoTrade(PurchaseKind kind, bool runsOn, bool forCard);
   void ContinueAutoTrade();
   void FinishCardPurchase();

@@ -1,5 +1,6 @@
 #include <numeric>
 
+#include "engine/session/production.h"
 #include "engine/session/session.h"
 #include "records/clock.h"
 
@@ -101,19 +102,12 @@ void CGameSession::UndoRoll(const CUndoNode& node) {
 }
 
 void CGameSession::Produce(RollUndo& roll) {
-  for (int32_t step = 0; step < f_.playerCount; ++step) {
-    int32_t p = (f_.currentPlayer + step) % f_.playerCount;
-    const CPlayerGame& seat = P(p);
-    for (int32_t b : f_.producingTiles) {
-      int32_t r = Index(board_.Type(b));
-      if (r < 0 || r > 4) continue;
-      bool robbed = b == board_.robberTile;
-      auto produce = [&](int32_t amount) {
-        if (robbed) roll.withheld[p][r] += GainResources(RobberBlocked, p, r, amount, board_.robberPlacer);
-        else roll.gains[p][r] += GainResources(Production, p, r, amount, -1);
-      };
-      for (int32_t i = 0; i < seat.settlementsAt[b]; ++i) produce(1);
-      for (int32_t i = 0; i < seat.citiesAt[b]; ++i) produce(2);
+  RollProduction produced =
+      ProductionOf(board_, game_.players, f_.playerCount, f_.currentPlayer, roll.total, Tracks() ? &f_.bank : nullptr);
+  for (int32_t p = 0; p < f_.playerCount; ++p) {
+    for (int r = 0; r < 5; ++r) {
+      roll.withheld[p][r] += GainResources(RobberBlocked, p, r, produced.withheld[p][r], board_.robberPlacer);
+      roll.gains[p][r] += GainResources(Production, p, r, produced.gains[p][r], -1);
     }
   }
   for (int32_t p = 0; p < 6; ++p) {

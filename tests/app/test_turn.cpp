@@ -8,6 +8,9 @@
 
 #include <wx/button.h>
 #include <wx/dialog.h>
+#include <wx/frame.h>
+#include <wx/grid.h>
+#include <wx/menu.h>
 #include <wx/radiobut.h>
 
 #include "build_button.h"
@@ -19,6 +22,8 @@
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
+#include "luck_window.h"
+#include "main_frame.h"
 #include "player_buttons.h"
 #include "resource_card.h"
 #include "resource_card_row.h"
@@ -433,3 +438,46 @@ TEST_F(Turns, TradeWithAPlayerAndDragToTheBank) {
 }
 
 }  // namespace
+
+// Popups > Luck during a game entered with the mouse: the window follows
+// every roll and the Undo of one, and what it shows received is what the
+// board gave.
+TEST_F(Turns, LuckWindowFollowsTheRollsAndTheirUndo) {
+  CHexsteadView& view = NewGame(false);
+  PlaceInitialPieces(view);
+  if (HasFatalFailure()) return;
+  CGameSession& session = view.Session();
+  std::vector<ResourceCounts> startingCards;
+  for (const CPlayerGame& seat : session.Game().players) startingCards.push_back(seat.gainedFromBoard);
+
+  wxFrame* child = static_cast<wxFrame*>(view.GetFrame());
+  wxMenuBar* menus = child->GetMenuBar();
+  ASSERT_NE(menus->FindItem(ID_POPUPS_LUCK), nullptr);
+  wxCommandEvent toggle(wxEVT_MENU, ID_POPUPS_LUCK);
+  TheApp().MainFrame()->GetEventHandler()->ProcessEvent(toggle);
+  CLuckWindow& luck = view.LuckWindow();
+  ASSERT_TRUE(gui::WaitFor([&] { return luck.IsShown(); }));
+  menus->UpdateMenus();
+  EXPECT_TRUE(menus->FindItem(ID_POPUPS_LUCK)->IsChecked());
+  EXPECT_EQ(luck.GetTitle(), "Luck");
+
+  for (int turn = 0; turn < 4; ++turn) PlainTurn(view, turn);
+  if (HasFatalFailure()) return;
+  ASSERT_EQ(luck.Shown().rolls.size(), 4u);
+  for (std::size_t s = 0; s < luck.Shown().seats.size(); ++s) {
+    int32_t fromBoard = 0;
+    for (int r = 0; r < 5; ++r) fromBoard += session.Game().players[s].gainedFromBoard[r] - startingCards[s][r];
+    EXPECT_EQ(luck.Shown().seats[s].ReceivedTotal(), fromBoard) << "seat " << s;
+  }
+  // A fifth roll, then its Undo: the window goes back to four.
+  steps::Roll(view, 6);
+  ASSERT_TRUE(gui::WaitFor([&] { return luck.Shown().rolls.size() == 5; }));
+  steps::ClickUndo(view);
+  ASSERT_TRUE(gui::WaitFor([&] { return luck.Shown().rolls.size() == 4; }));
+  EXPECT_EQ(luck.Table().GetCellValue(0, 0), wxString::FromUTF8(DiceVerdict(luck.Shown().dice)));
+  gui::Pump(100);
+  gui::Screenshot("luck_window");
+  luck.Close();
+  menus->UpdateMenus();
+  EXPECT_FALSE(menus->FindItem(ID_POPUPS_LUCK)->IsChecked());
+}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli_command.h"
+#include "luck_replay.h"
 #include "records/atomic_file.h"
 #include "records/database_ui.h"
 #include "records/game_database.h"
@@ -139,9 +140,11 @@ int ListPlayers(CliContext& context, const std::vector<std::string>& args) {
     CGameDatabase games(context.dataDir);
     CPlayerDatabase players(context.dataDir);
     players.Load();
+    CReplayLuck replays(context.dataDir);
+    std::vector<PlayerLuck> luck = LuckByPlayer(games, replays);
     for (const CPlayerListRow& row : PlayerList(players, games)) {
       *context.out << row.index << '\t' << Cp1252ToUtf8(row.name) << '\t' << row.games << '\t' << row.wins << '\t'
-                   << row.average << '\n';
+                   << row.average << '\t' << AverageLuckTextOf(luck, players.Players()[row.index].playerId) << '\n';
     }
     return 0;
   });

@@ -9,7 +9,7 @@
 // player database of the data directory, and added to it when missing.
 class PlayerFile {
  public:
-  explicit PlayerFile(const std::string& dataDir) : database_(dataDir) {}
+  explicit PlayerFile(const std::string& dataDir, IFileSystem& files = RealFileSystem()) : database_(dataDir, files) {}
 
   // Reads DIR/player.db; a missing file is an empty list.
   void Load() { database_.Load(); }

@@ -39,14 +39,15 @@ std::string ExpectValueText(const std::string& text, const std::string& pointer)
 
 }  // namespace
 
-PlayRunner::PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnswers* answers)
+PlayRunner::PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnswers* answers, IFileSystem& files)
     : out_(out),
       dataDir_(dataDir),
+      files_(files),
       ui_(out, answers ? *answers : static_cast<DialogAnswers&>(queued_)),
       random_(randomSource_, [] { return static_cast<std::int64_t>(CClock::NowSeconds()); }),
-      database_(dataDir),
+      database_(dataDir, files),
       store_(database_),
-      playerFile_(dataDir) {}
+      playerFile_(dataDir, files) {}
 
 CGameSession& PlayRunner::Session() {
   if (!session_) throw ScriptError(0, "no game: start one with 'new'");
@@ -120,7 +121,7 @@ void PlayRunner::RunNew(const ScriptLine& line) {
   if (players != 3 && players != 5) throw ScriptError(line.number, "players must be 3 or 5");
   if ((track != 0 && track != 1) || (generate != 0 && generate != 1))
     throw ScriptError(line.number, "track and generate are 0 or 1");
-  std::filesystem::create_directories(dataDir_);
+  if (&files_ == &RealFileSystem()) std::filesystem::create_directories(dataDir_);
   playerFile_.Load();
   seats_.clear();
   session_.reset();

@@ -22,7 +22,9 @@
 class PlayRunner {
  public:
   // `answers` null: answers come from the script's own `answer` lines.
-  PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnswers* answers = nullptr);
+  // `files` holds the data directory (a memory one replays without a trace).
+  PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnswers* answers = nullptr,
+             IFileSystem& files = RealFileSystem());
 
   // Runs one line. Throws ScriptError for a bad line, an answer the dialog
   // could not give, or a session that fails its self-check afterwards.
@@ -52,6 +54,7 @@ class PlayRunner {
 
   std::ostream* out_;
   std::string dataDir_;
+  IFileSystem& files_;
   QueuedAnswers queued_;
   ScriptedUi ui_;
   CLibraryRandom randomSource_;
