@@ -141,7 +141,6 @@ void CMouseScript::Step(const ScriptLine& line, const std::function<void()>& act
 
 void CMouseScript::RunInput(const ScriptLine& line) {
   CHexsteadView& view = View();
-  CGameSession& session = view.Session();
   const std::vector<std::string>& w = line.words;
   const std::string& verb = w[0];
   const int n = line.number;
@@ -166,7 +165,8 @@ void CMouseScript::RunInput(const ScriptLine& line) {
     Step(line, [&] { steps::ClickUndo(view); });
   } else if (verb == "roll") {
     const int total = ParseIntIn(w.at(1), 2, 12, n);
-    Step(line, [&] { steps::Roll(view, total); });
+    ASSERT_TRUE(view.TurnPanel().DiceButton(total)->IsShown()) << "the dice pad is not shown";
+    Step(line, [&] { gui::ClickWindow(view.TurnPanel().DiceButton(total)); });
   } else if (verb == "continue") {
     Step(line, [&] {
       wxWindow* target = view.TurnPanel().FindWindow(IDC_PANEL_TEXT);
@@ -182,18 +182,17 @@ void CMouseScript::RunInput(const ScriptLine& line) {
   } else if (verb == "build") {
     const PurchaseKind kind = w.at(1) == "road" ? PurchaseRoad : w[1] == "city" ? PurchaseCity : PurchaseSettlement;
     ASSERT_TRUE(view.BuildButton(kind).IsShown()) << "no build button for a " << w[1];
-    Step(line, [&] { steps::ClickBuild(view, kind); });
+    Step(line, [&] { gui::ClickWindow(&view.BuildButton(kind)); });
   } else if (verb == "endturn" || verb == "buy" || verb == "play" || verb == "trade" || verb == "banktrade") {
     const int command = verb == "endturn" ? IDC_END_TURN
                         : verb == "buy"   ? IDC_BUY_CARD
                         : verb == "play"  ? IDC_PLAY_CARD
                                           : IDC_TRADE;
     ASSERT_TRUE(view.TurnPanel().ActionButton(command)->IsEnabled()) << verb << ": its button is disabled";
-    Step(line, [&] { steps::ClickAction(view, command); });
+    Step(line, [&] { gui::ClickWindow(view.TurnPanel().ActionButton(command)); });
   } else {
     FAIL() << "line " << n << ": no mouse form for '" << verb << "'";
   }
-  (void)session;
 }
 
 void CMouseScript::Pick(int32_t location) {

@@ -19,6 +19,8 @@
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
+#include "interface_images.h"
+#include "main_frame.h"
 #include "player_buttons.h"
 #include "resource_card.h"
 #include "resource_card_row.h"
@@ -430,6 +432,43 @@ TEST_F(Turns, TradeWithAPlayerAndDragToTheBank) {
   EXPECT_EQ(session.GameStateNow(), Turn);
   std::string why;
   EXPECT_TRUE(session.IsConsistent(&why)) << why;
+}
+
+}  // namespace
+
+namespace {
+
+// Year of Plenty with a bank holding a single Ore: the Ore can be taken once,
+// its card leaves the bank group, and comes back when the choice is undone.
+TEST_F(Turns, YearOfPlentyWithTheBanksLastOre) {
+  CInterfaceImages images;
+  images.Load("data", [](const std::string& text) { ADD_FAILURE() << text; });
+  CCardSelectDialog dialog(TheApp().MainFrame(), images, ResourceCounts{3, 2, 1, 0, 4});
+  auto choose = [&](wxDialog&) {
+    EXPECT_EQ(dialog.GetTitle(), "Select two cards from the bank");
+    const CResourceCardRow& bank = dialog.Available();
+    EXPECT_TRUE(bank.Card(2)->IsShown());
+    EXPECT_FALSE(bank.Card(3)->IsShown()) << "the bank holds no Clay";
+    gui::ClickWindow(bank.Card(2));
+    EXPECT_FALSE(bank.Card(2)->IsShown()) << "the only Ore is chosen";
+    EXPECT_EQ(dialog.Chosen().Card(2)->Count(), 1);
+    EXPECT_FALSE(dialog.OkEnabled());
+    gui::ClickWindow(bank.Card(1));
+    EXPECT_TRUE(dialog.OkEnabled());
+    // Two chosen: the bank's cards take no more.
+    for (int r : {0, 1, 4}) EXPECT_FALSE(bank.Card(r)->IsEnabled()) << r;
+    gui::ClickWindow(dialog.Chosen().Card(2));
+    EXPECT_TRUE(bank.Card(2)->IsShown());
+    EXPECT_EQ(bank.Card(2)->Count(), 1);
+    EXPECT_FALSE(dialog.OkEnabled());
+    gui::ClickWindow(bank.Card(2));
+    gui::ClickWindow(dialog.FindWindow(dialog.OkEnabled() ? wxID_OK : wxID_CANCEL));
+    return true;
+  };
+  int result = wxID_NONE;
+  steps::Answering([&] { result = dialog.ShowModal(); }, {IDD_CARD_SELECT}, choose);
+  EXPECT_EQ(result, wxID_OK);
+  EXPECT_EQ(dialog.YearOfPlentyCounts(), (ResourceCounts{0, 1, 1, 0, 0}));
 }
 
 }  // namespace
