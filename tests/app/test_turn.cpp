@@ -9,7 +9,9 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/radiobut.h>
+#include <wx/statbox.h>
 
+#include "bank_trade_dialog.h"
 #include "build_button.h"
 #include "card_select_dialog.h"
 #include "command_ids.h"
@@ -21,11 +23,13 @@
 #include "hexstead_view.h"
 #include "interface_images.h"
 #include "main_frame.h"
+#include "monopoly_dialog.h"
 #include "player_buttons.h"
 #include "resource_card.h"
 #include "resource_card_row.h"
 #include "trade_dialog.h"
 #include "turn_panel.h"
+#include "victory_points_dialog.h"
 
 namespace {
 
@@ -469,6 +473,31 @@ TEST_F(Turns, YearOfPlentyWithTheBanksLastOre) {
   steps::Answering([&] { result = dialog.ShowModal(); }, {IDD_CARD_SELECT}, choose);
   EXPECT_EQ(result, wxID_OK);
   EXPECT_EQ(dialog.YearOfPlentyCounts(), (ResourceCounts{0, 1, 1, 0, 0}));
+}
+
+}  // namespace
+
+namespace {
+
+// Every group box of a dialog shows its whole caption.
+void ExpectCaptionsFit(wxDialog& dialog) {
+  for (wxWindow* child : dialog.GetChildren()) {
+    auto* box = dynamic_cast<wxStaticBox*>(child);
+    if (box == nullptr) continue;
+    EXPECT_GE(box->GetSize().x, box->GetTextExtent(box->GetLabel()).x + 16)
+        << dialog.GetTitle() << ": \"" << box->GetLabel() << "\" is cut off";
+  }
+}
+
+// The questions of the automatic bank trade and of the hidden points are
+// longer than their choices.
+TEST_F(Turns, QuestionsFitTheirDialogs) {
+  CBankTradeDialog trade(TheApp().MainFrame(), 2, {false, false, false, true, true});
+  ExpectCaptionsFit(trade);
+  CVictoryPointsDialog points(TheApp().MainFrame(), "Bartholomew Longname", 1);
+  ExpectCaptionsFit(points);
+  CMonopolyDialog monopoly(TheApp().MainFrame());
+  ExpectCaptionsFit(monopoly);
 }
 
 }  // namespace

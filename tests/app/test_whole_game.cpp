@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include <wx/dialog.h>
 
@@ -111,15 +112,14 @@ class WholeGame : public ::testing::Test {
 
 TEST_F(WholeGame, Tracked) {
   CMouseScript script(random_);
-  bool shot = false;
+  // A picture of the first dialog of each kind, as the players see it.
+  std::set<int> shot;
   script.BeforeEachAnswer([&](wxDialog& dialog) {
-    if (dialog.GetId() == IDD_GAME_OVER && !shot) {
-      shot = true;
-      gui::Screenshot("game_over_dialog");
-    }
+    if (!shot.insert(dialog.GetId()).second) return;
+    gui::Screenshot("whole_game_dialog_" + std::to_string(dialog.GetId()));
   });
   PlayAndCompare("whole_game_tracked", script);
-  EXPECT_TRUE(shot);
+  EXPECT_EQ(shot.count(IDD_GAME_OVER), 1u);
 }
 
 TEST_F(WholeGame, Untracked) {
