@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include <wx/dialog.h>
-#include <wx/time.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 
@@ -80,7 +79,8 @@ void CMouseScript::Play(const std::string& text) {
   for (const ScriptLine& line : lines) {
     line_ = &line;
     SCOPED_TRACE("script line " + std::to_string(line.number) + ": " + line.words[0]);
-    if (std::getenv("H3D_TRACE_SCRIPT") != nullptr) std::fprintf(stderr, "%ld line %d %s\n", static_cast<long>(wxGetLocalTimeMillis().GetValue() % 1000000), line.number, line.words[0].c_str());
+    // H3D_TRACE_SCRIPT=1 prints each line as it is played (to see where a run stalls).
+    if (std::getenv("H3D_TRACE_SCRIPT") != nullptr) std::fprintf(stderr, "line %d %s\n", line.number, line.words[0].c_str());
     Run(line);
     if (::testing::Test::HasFatalFailure()) return;
     if (afterLine_) afterLine_(line);
@@ -240,7 +240,6 @@ void CMouseScript::OrderPlayers(const std::vector<int>& seats) {
 // --- the dialogs of a turn --------------------------------------------------------
 
 bool CMouseScript::Answer(wxDialog& dialog) {
-  if (std::getenv("H3D_TRACE_SCRIPT") != nullptr) std::fprintf(stderr, "%ld answer %d %s\n", static_cast<long>(wxGetLocalTimeMillis().GetValue() % 1000000), dialog.GetId(), static_cast<const char*>(dialog.GetTitle().utf8_str()));
   if (beforeAnswer_) beforeAnswer_(dialog);
   CGameSession& session = View().Session();
   const PendingDecision pending = session.Pending();
