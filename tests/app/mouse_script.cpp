@@ -135,7 +135,12 @@ void CMouseScript::Step(const ScriptLine& line, const std::function<void()>& act
         act();
         taken = gui::WaitFor([&] { return !(MarkOf(session) == before); }, 5000);
       },
-      kTurnDialogs, [this](wxDialog& dialog) { return Answer(dialog); });
+      kTurnDialogs, [this](wxDialog& dialog) {
+        Answer(dialog);
+        // A failed answer must not leave its modal dialog waiting for ever.
+        if (::testing::Test::HasFatalFailure() && dialog.IsModal()) dialog.EndModal(wxID_CANCEL);
+        return true;
+      });
   ASSERT_TRUE(taken) << "the window did not take line " << line.number;
 }
 
@@ -239,7 +244,7 @@ void CMouseScript::OrderPlayers(const std::vector<int>& seats) {
 
 // --- the dialogs of a turn --------------------------------------------------------
 
-bool CMouseScript::Answer(wxDialog& dialog) {
+void CMouseScript::Answer(wxDialog& dialog) {
   if (beforeAnswer_) beforeAnswer_(dialog);
   CGameSession& session = View().Session();
   const PendingDecision pending = session.Pending();
@@ -275,7 +280,6 @@ bool CMouseScript::Answer(wxDialog& dialog) {
       break;
     default: break;
   }
-  return true;
 }
 
 void CMouseScript::AnswerPlayCard(wxDialog& shown) {

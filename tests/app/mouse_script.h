@@ -39,7 +39,7 @@ class CMouseScript {
   // Runs `act` while the dialogs it opens are answered, then waits until the
   // session has taken one more step (or gone one back).
   void Step(const ScriptLine& line, const std::function<void()>& act);
-  bool Answer(wxDialog& dialog);
+  void Answer(wxDialog& dialog);
   void AnswerPlayCard(wxDialog& dialog);
   void AnswerTrade(wxDialog& dialog);
   void AnswerCardSelect(wxDialog& dialog);
