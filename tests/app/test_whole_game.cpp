@@ -4,6 +4,7 @@
 // stores is byte for byte the game the driver stores.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -116,7 +117,9 @@ TEST_F(WholeGame, Tracked) {
   std::set<int> shot;
   script.BeforeEachAnswer([&](wxDialog& dialog) {
     if (!shot.insert(dialog.GetId()).second) return;
-    gui::Screenshot("whole_game_dialog_" + std::to_string(dialog.GetId()));
+    std::string name = dialog.GetTitle().ToStdString();  // "The game is over!" -> the_game_is_over
+    for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c)) : '_';
+    gui::Screenshot("whole_game_" + std::to_string(dialog.GetId()) + "_" + name);
   });
   PlayAndCompare("whole_game_tracked", script);
   EXPECT_EQ(shot.count(IDD_GAME_OVER), 1u);
