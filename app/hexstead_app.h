@@ -6,6 +6,7 @@
 #include <wx/app.h>
 
 #include "engine/board/board.h"
+#include "engine/board/random_source.h"
 #include "engine/session/history_log.h"
 #include "records/game.h"
 
@@ -31,6 +32,13 @@ class CHexsteadApp : public wxApp {
   void SetOpenView(CHexsteadView* view) { openView_ = view; }
   // Deletes the current game record and clears both references.
   void ForgetGame();
+
+  // The source of the random draws (board generation, piece rotations) of
+  // the game windows opened from now on: the C library generator, unless the
+  // owner of the application (a test replaying a game) hands in another,
+  // which must outlive those windows; null gives the generator back.
+  CRandomSource& RandomSource() { return randomSource_ != nullptr ? *randomSource_ : libraryRandom_; }
+  void SetRandomSource(CRandomSource* source) { randomSource_ = source; }
 
   // The wizard's answers for the game being created (read by the new view).
   struct NewGameChoice {
@@ -81,6 +89,8 @@ class CHexsteadApp : public wxApp {
   CHexsteadView* openView_ = nullptr;
   NewGameChoice newGameChoice_;
   std::unique_ptr<StoredGameParts> storedGameParts_;
+  CLibraryRandom libraryRandom_;
+  CRandomSource* randomSource_ = nullptr;
 };
 
 // The running application object.

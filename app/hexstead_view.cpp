@@ -21,6 +21,7 @@
 #include "player_select_dialog.h"
 #include "player_status_rows.h"
 #include "quit_question.h"
+#include "records/clock.h"
 #include "records/text_encoding.h"
 #include "render/interface_slots.h"
 #include "statistics_window.h"
@@ -86,7 +87,8 @@ void CHexsteadView::InitialUpdate() {
   board_->InitGL();
   images_.Load("data", [this](const std::string& text) { ShowMessage("Hexstead3D", text); });
 
-  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, random_, store_});
+  random_.emplace(app.RandomSource(), [] { return static_cast<std::int64_t>(CClock::NowSeconds()); });
+  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, *random_, store_});
   CreateChildWindows();
   if (std::unique_ptr<CHexsteadApp::StoredGameParts> stored = app.TakeStoredGameParts()) {
     // A stored game opened for review: ended, read-only, shown as stored.

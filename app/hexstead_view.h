@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <wx/docview.h>
@@ -121,11 +122,10 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   wxWindow* Owner() const;
 
   CBoardView* board_ = nullptr;
-  // The session's services: the program's clock, the C library generator
-  // reseeded from the system clock, and the application's game database.
+  // The session's services: the program's clock, the application's source of
+  // random draws reseeded from that clock, and the application's game database.
   CProgramClock clock_;
-  CLibraryRandom randomSource_;
-  CBoardRandom random_{randomSource_, SystemClockSeconds};
+  std::optional<CBoardRandom> random_;
   CGameDatabaseStore store_{CGameDatabase::Instance()};
   std::unique_ptr<CGameSession> session_;
   CInterfaceImages images_;

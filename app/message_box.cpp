@@ -7,9 +7,21 @@
 
 namespace {
 
+// The generic message dialog creates its window, with a new id, only when it
+// is shown; the first hook it calls after that gives it its id back.
+class CMessageBox : public wxGenericMessageDialog {
+ public:
+  using wxGenericMessageDialog::wxGenericMessageDialog;
+
+ protected:
+  void AddMessageDialogCheckBox(wxSizer* sizer) override {
+    SetId(IDD_MESSAGE);
+    wxGenericMessageDialog::AddMessageDialogCheckBox(sizer);
+  }
+};
+
 int ShowBox(wxWindow* owner, const wxString& caption, const wxString& text, long style) {
-  wxGenericMessageDialog dialog(owner, text, caption, style | wxCENTRE);
-  dialog.SetId(IDD_MESSAGE);
+  CMessageBox dialog(owner, text, caption, style | wxCENTRE);
   return dialog.ShowModal();
 }
 

@@ -14,6 +14,15 @@ CRadioChoice::CRadioChoice(wxWindow* parent, const wxString& caption, const std:
     sizer_->Add(button, 0, wxALL, 4);
     buttons_.push_back(button);
   }
+  FitCaption();
+}
+
+void CRadioChoice::FitCaption() {
+  // A box does not grow for its caption: a question such as "How many
+  // Victory Points in %s's hand?" would be cut off above short choices.
+  constexpr int kCaptionInset = 16;  // where the caption starts, and as much after it
+  wxStaticBox* box = sizer_->GetStaticBox();
+  sizer_->SetMinSize(wxSize(box->GetTextExtent(box->GetLabel()).x + 2 * kCaptionInset, -1));
 }
 
 void CRadioChoice::Enable(int choice, bool enable) { Button(choice)->Enable(enable); }
@@ -37,6 +46,9 @@ int CRadioChoice::CheckFirstEnabled() {
   return -1;
 }
 
-void CRadioChoice::SetCaption(const wxString& caption) { sizer_->GetStaticBox()->SetLabel(caption); }
+void CRadioChoice::SetCaption(const wxString& caption) {
+  sizer_->GetStaticBox()->SetLabel(caption);
+  FitCaption();
+}
 
 std::vector<wxString> ResourceLabels() { return {"Timber", "Wheat", "Ore", "Clay", "Sheep"}; }

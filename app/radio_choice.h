@@ -28,6 +28,8 @@ class CRadioChoice {
   void SetCaption(const wxString& caption);
 
  private:
+  void FitCaption();
+
   wxStaticBoxSizer* sizer_ = nullptr;
   std::vector<wxRadioButton*> buttons_;
 };

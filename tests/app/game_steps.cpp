@@ -181,22 +181,18 @@ void ClickUndo(CHexsteadView& view) {
 }
 
 void Answering(const std::function<void()>& start, const std::vector<int>& dialogIds, const DialogAnswer& answer) {
-  std::set<wxDialog*> done;
+  // An answered dialog is marked by name: dialogs live on the stack, so the
+  // next one may well have the address of the one just closed.
+  static const wxString kAnswered = "answered by the test";
   bool busy = false;
   gui::WhileModal(start, [&] {
     // A click inside an answer runs the timer's events again: answer one at a time.
     if (busy) return;
     busy = true;
-    // Dialogs live on the stack: a closed one's address may come back for the next.
-    std::set<wxDialog*> shown;
-    for (int id : dialogIds) {
-      if (wxDialog* dialog = gui::ShownDialog(id)) shown.insert(dialog);
-    }
-    for (auto it = done.begin(); it != done.end();) it = shown.count(*it) != 0 ? std::next(it) : done.erase(it);
     for (int id : dialogIds) {
       wxDialog* dialog = gui::ShownDialog(id);
-      if (dialog == nullptr || done.count(dialog) != 0) continue;
-      if (answer(*dialog)) done.insert(dialog);
+      if (dialog == nullptr || dialog->GetName() == kAnswered) continue;
+      if (answer(*dialog)) dialog->SetName(kAnswered);
     }
     busy = false;
   });

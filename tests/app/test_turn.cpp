@@ -12,7 +12,9 @@
 #include <wx/grid.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
+#include <wx/statbox.h>
 
+#include "bank_trade_dialog.h"
 #include "build_button.h"
 #include "card_select_dialog.h"
 #include "command_ids.h"
@@ -22,13 +24,16 @@
 #include "gui_driver.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
+#include "interface_images.h"
 #include "luck_window.h"
 #include "main_frame.h"
+#include "monopoly_dialog.h"
 #include "player_buttons.h"
 #include "resource_card.h"
 #include "resource_card_row.h"
 #include "trade_dialog.h"
 #include "turn_panel.h"
+#include "victory_points_dialog.h"
 
 namespace {
 
@@ -481,3 +486,64 @@ TEST_F(Turns, LuckWindowFollowsTheRollsAndTheirUndo) {
   menus->UpdateMenus();
   EXPECT_FALSE(menus->FindItem(ID_POPUPS_LUCK)->IsChecked());
 }
+namespace {
+
+// Year of Plenty with a bank holding a single Ore: the Ore can be taken once,
+// its card leaves the bank group, and comes back when the choice is undone.
+TEST_F(Turns, YearOfPlentyWithTheBanksLastOre) {
+  CInterfaceImages images;
+  images.Load("data", [](const std::string& text) { ADD_FAILURE() << text; });
+  CCardSelectDialog dialog(TheApp().MainFrame(), images, ResourceCounts{3, 2, 1, 0, 4});
+  auto choose = [&](wxDialog&) {
+    EXPECT_EQ(dialog.GetTitle(), "Select two cards from the bank");
+    const CResourceCardRow& bank = dialog.Available();
+    EXPECT_TRUE(bank.Card(2)->IsShown());
+    EXPECT_FALSE(bank.Card(3)->IsShown()) << "the bank holds no Clay";
+    gui::ClickWindow(bank.Card(2));
+    EXPECT_FALSE(bank.Card(2)->IsShown()) << "the only Ore is chosen";
+    EXPECT_EQ(dialog.Chosen().Card(2)->Count(), 1);
+    EXPECT_FALSE(dialog.OkEnabled());
+    gui::ClickWindow(bank.Card(1));
+    EXPECT_TRUE(dialog.OkEnabled());
+    // Two chosen: the bank's cards take no more.
+    for (int r : {0, 1, 4}) EXPECT_FALSE(bank.Card(r)->IsEnabled()) << r;
+    gui::ClickWindow(dialog.Chosen().Card(2));
+    EXPECT_TRUE(bank.Card(2)->IsShown());
+    EXPECT_EQ(bank.Card(2)->Count(), 1);
+    EXPECT_FALSE(dialog.OkEnabled());
+    gui::ClickWindow(bank.Card(2));
+    gui::ClickWindow(dialog.FindWindow(dialog.OkEnabled() ? wxID_OK : wxID_CANCEL));
+    return true;
+  };
+  int result = wxID_NONE;
+  steps::Answering([&] { result = dialog.ShowModal(); }, {IDD_CARD_SELECT}, choose);
+  EXPECT_EQ(result, wxID_OK);
+  EXPECT_EQ(dialog.YearOfPlentyCounts(), (ResourceCounts{0, 1, 1, 0, 0}));
+}
+
+}  // namespace
+
+namespace {
+
+// Every group box of a dialog shows its whole caption.
+void ExpectCaptionsFit(wxDialog& dialog) {
+  for (wxWindow* child : dialog.GetChildren()) {
+    auto* box = dynamic_cast<wxStaticBox*>(child);
+    if (box == nullptr) continue;
+    EXPECT_GE(box->GetSize().x, box->GetTextExtent(box->GetLabel()).x + 16)
+        << dialog.GetTitle() << ": \"" << box->GetLabel() << "\" is cut off";
+  }
+}
+
+// The questions of the automatic bank trade and of the hidden points are
+// longer than their choices.
+TEST_F(Turns, QuestionsFitTheirDialogs) {
+  CBankTradeDialog trade(TheApp().MainFrame(), 2, {false, false, false, true, true});
+  ExpectCaptionsFit(trade);
+  CVictoryPointsDialog points(TheApp().MainFrame(), "Bartholomew Longname", 1);
+  ExpectCaptionsFit(points);
+  CMonopolyDialog monopoly(TheApp().MainFrame());
+  ExpectCaptionsFit(monopoly);
+}
+
+}  // namespace
