@@ -147,16 +147,27 @@ class CRandomPlayer {
   std::mt19937& rng_;
 };
 
+// A new random game: its session, its dialog answers and its player, all
+// drawn from one seed.
+struct CRandomRun {
+  CRandomRun(unsigned seed, int32_t players, bool track, bool generate)
+      : rng(seed), answers(seed * 7 + 1), player(rng) {
+    h.ui.random = &answers;
+    h.session.NewGame(players, track, generate);
+  }
+  std::mt19937 rng, answers;
+  CSessionHarness h;
+  CRandomPlayer player;
+};
+
 void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, int maxSteps = 3000) {
   SCOPED_TRACE("seed " + std::to_string(seed));
-  std::mt19937 rng(seed);
-  std::mt19937 answers(seed * 7 + 1);
-  CSessionHarness h;
-  h.ui.random = &answers;
+  CRandomRun run(seed, players, track, generate);
+  CSessionHarness& h = run.h;
+  std::mt19937& answers = run.answers;
+  CRandomPlayer& player = run.player;
   CAnsweredSession& s = h.session;
-  s.NewGame(players, track, generate);
   SessionSnapshot start = TakeSnapshot(s);
-  CRandomPlayer player(rng);
   std::string why;
   for (int step = 0; step < maxSteps && s.GameStateNow() != GameOver; ++step) {
     Input input = player.Next(s);
@@ -199,13 +210,9 @@ void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, i
 // state there must be the one the game had at that depth.
 void CheckUndoToHere(unsigned seed, int32_t players, bool track, int steps) {
   SCOPED_TRACE("seed " + std::to_string(seed));
-  std::mt19937 rng(seed);
-  std::mt19937 answers(seed * 7 + 1);
-  CSessionHarness h;
-  h.ui.random = &answers;
-  CAnsweredSession& s = h.session;
-  s.NewGame(players, track, false);
-  CRandomPlayer player(rng);
+  CRandomRun run(seed, players, track, false);
+  CAnsweredSession& s = run.h.session;
+  CRandomPlayer& player = run.player;
   std::map<std::size_t, SessionSnapshot> seen;  // the state last seen at each depth
   seen.emplace(0, TakeSnapshot(s));
   for (int step = 0; step < steps && s.GameStateNow() != GameOver; ++step) {
