@@ -124,6 +124,8 @@ void CBoardView::OnSize(wxSizeEvent& event) {
 
 void CBoardView::OnLeftDown(wxMouseEvent& event) {
   event.Skip();
+  // A click on the board brings the keys of the table to the game window.
+  SetFocus();
   if (!scene_.IsCreated() || !MakeCurrent()) return;
   // Remember where a drag starts, so the first move turns by its own distance.
   scene_.MouseMove(event.GetX(), event.GetY(), false, false);

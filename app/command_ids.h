@@ -32,6 +32,7 @@ enum CommandId : int {
   ID_DATABASES_GAME = 32775 - kCommandBase,
   ID_DATABASES_STATISTICS = 32776 - kCommandBase,
   ID_POPUPS_LUCK = 32781 - kCommandBase,
+  ID_HELP_KEYBOARD = 32790 - kCommandBase,  // Help > Keyboard Shortcuts
 
   // Child windows of the game view.
   IDC_BOARD_SETUP_PANEL = 1001,
@@ -63,6 +64,7 @@ enum CommandId : int {
   IDD_GAME_OVER = 165,
   IDD_VICTORY_POINTS = 166,
   IDD_MESSAGE = 167,
+  IDD_KEYBOARD_SHORTCUTS = 198,
   // Their controls.
   IDC_GAME_OVER_UNDO = 1079,
   IDC_RADIO_FIRST = 1080,  // + choice: the radio buttons of a choice group

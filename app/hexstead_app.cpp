@@ -14,8 +14,10 @@
 #include "command_ids.h"
 #include "game_mode_dialog.h"
 #include "game_options_dialog.h"
+#include "dialog_keys.h"
 #include "hexstead_doc.h"
 #include "hexstead_view.h"
+#include "keyboard_shortcuts_dialog.h"
 #include "main_frame.h"
 #include "database_ui.h"
 #include "game_database_dialog.h"
@@ -49,6 +51,7 @@ bool CHexsteadApp::OnInit() {
 
   Bind(wxEVT_MENU, &CHexsteadApp::OnFileNew, this, ID_FILE_NEW);
   Bind(wxEVT_MENU, &CHexsteadApp::OnAbout, this, ID_APP_ABOUT);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { CKeyboardShortcutsDialog(mainFrame_).ShowModal(); }, ID_HELP_KEYBOARD);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowPlayerDatabase(); }, ID_DATABASES_PLAYER);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowGameDatabase(); }, ID_DATABASES_GAME);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowStatisticsDatabase(); }, ID_DATABASES_STATISTICS);
@@ -194,4 +197,9 @@ bool CHexsteadApp::OpenStoredGame(int index) {
   OpenGameWindow();
   storedGameParts_.reset();
   return openView_ != nullptr;
+}
+
+int CHexsteadApp::FilterEvent(wxEvent& event) {
+  // Enter in the dialogs of a turn goes to their default button.
+  return HandleTurnDialogKey(event) ? Event_Processed : Event_Skip;
 }

@@ -21,6 +21,7 @@ class CHexsteadApp : public wxApp {
  public:
   bool OnInit() override;
   int OnExit() override;
+  int FilterEvent(wxEvent& event) override;
 
   // An export file (absolute path) whose games are imported once the main
   // window is up: the file a file manager or the command line opened us with.

@@ -4,6 +4,7 @@
 
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/statusbr.h>
 
 #include "board_setup_panel.h"
 #include "build_button.h"
@@ -102,7 +103,11 @@ void CHexsteadView::InitialUpdate() {
   LayoutChildren();
   SyncWithSession();
   app.MainFrame()->ApplyMinimumSize();
+  // Keys typed anywhere in the game window reach the main frame.
+  app.MainFrame()->Bind(wxEVT_CHAR_HOOK, &CHexsteadView::OnTableKey, this);
   ready_ = true;
+  ShowKeysHint();
+  board_->SetFocus();
   board_->Refresh(false);
 }
 
@@ -168,6 +173,10 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   if (!wxView::OnClose(deleteWindow)) return false;
   Activate(false);
   ready_ = false;
+  if (CMainFrame* main = TheApp().MainFrame()) {
+    main->Unbind(wxEVT_CHAR_HOOK, &CHexsteadView::OnTableKey, this);
+    main->SetStatusText("Ready");
+  }
   if (board_ != nullptr) board_->ReleaseGL();
   // The session refers to the game record: it goes first, then the game.
   session_.reset();
@@ -272,6 +281,7 @@ void CHexsteadView::SyncSidePanel() {
     current_->Hide();
     if (statusRows_) statusRows_->Clear();
   }
+  ShowKeysHint();
 }
 
 void CHexsteadView::SyncBuildButtons() {
@@ -332,10 +342,10 @@ void CHexsteadView::OnCancelPlayerOrder() {
 
 // Every input takes the same way: to the session, then the decision it left
 // pending (its dialog), then the windows brought up to date.
-void CHexsteadView::HandOver(const std::function<void(CGameSession&)>& input) {
+void CHexsteadView::HandOver(const std::function<void(CGameSession&)>& input, bool askDecision) {
   if (!session_) return;
   input(*session_);
-  ShowPendingDecision();
+  if (askDecision) ShowPendingDecision();
   SyncWithSession();
 }
 
@@ -354,6 +364,54 @@ void CHexsteadView::OnBuild(PurchaseKind kind) {
 
 void CHexsteadView::UndoLast() {
   HandOver([&](CGameSession& session) { session.UndoLast(); });
+}
+
+void CHexsteadView::UndoToHere(std::size_t line) {
+  if (!session_) return;
+  // The whole way is planned first: every step changes what a plan would be.
+  const UndoToHerePlan plan = session_->PlanUndoTo(line);
+  for (UndoInput step : plan.inputs) {
+    HandOver([step](CGameSession& session) {
+      if (step == UndoInput::Undo) {
+        session.UndoLast();
+      } else {
+        session.CancelDecision();
+      }
+    }, false);
+  }
+  // Nothing is pending where the plan lands; its notices are shown.
+  ShowPendingDecision();
+}
+
+// --- the keyboard -----------------------------------------------------------------
+
+void CHexsteadView::OnTableKey(wxKeyEvent& event) {
+  if (!session_ || !ready_) {
+    event.Skip();
+    return;
+  }
+  const TableKeysAccepted accepted =
+      TableKeysAccepted::From(session_->Fields(), session_->Pending().kind != DecisionKind::None);
+  TableKeyActions actions;
+  actions.roll = [this](int total) { OnRoll(total); };
+  actions.continueTurn = [this] { OnContinue(); };
+  actions.build = [this](PurchaseKind kind) { OnBuild(kind); };
+  actions.trade = [this] { OnTrade(); };
+  actions.buyCard = [this] { OnBuyCard(); };
+  actions.playCard = [this] { OnPlayCard(); };
+  actions.endTurn = [this] { OnEndTurn(); };
+  if (!keys_.OnKey(event.GetKeyCode(), !event.HasAnyModifiers(), accepted, actions)) event.Skip();
+  ShowKeysHint();
+}
+
+void CHexsteadView::ShowKeysHint() {
+  CMainFrame* main = TheApp().MainFrame();
+  if (!session_ || !ready_ || main == nullptr || main->GetStatusBar() == nullptr) return;
+  const std::string hint =
+      keys_.Hint(TableKeysAccepted::From(session_->Fields(), session_->Pending().kind != DecisionKind::None));
+  wxString text = GameText(session_->Prompt());
+  if (!hint.empty()) text << (text.empty() ? "" : "  ") << wxString::FromUTF8(hint);
+  if (main->GetStatusBar()->GetStatusText(0) != text) main->SetStatusText(text);
 }
 
 // --- the turn panel and the dialogs of a turn -----------------------------------
@@ -537,6 +595,7 @@ void CHexsteadView::ShowMessage(const std::string& caption, const std::string& t
 
 void CHexsteadView::PromptChanged(const std::string& prompt) {
   if (turnPanel_ != nullptr) turnPanel_->SetText(GameText(prompt));
+  ShowKeysHint();
 }
 
 void CHexsteadView::StatusRowChanged(int32_t player) {
@@ -556,6 +615,8 @@ void CHexsteadView::BoardChanged() {
 
 void CHexsteadView::CreateRecordWindows(wxWindow* parent) {
   historyWindow_ = new CHistoryWindow(parent, images_);
+  historyWindow_->OfferUndoToHere([this](size_t line) { return session_ ? session_->PlanUndoTo(line).actions : 0; },
+                                  [this](size_t line) { UndoToHere(line); });
   statisticsWindow_ = new CStatisticsWindow(parent);
   // The history stands at the right, beside the side panels' column; the
   // statistics, much wider, in the middle.

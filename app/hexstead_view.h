@@ -12,6 +12,7 @@
 #include "engine/session/session.h"
 #include "interface_images.h"
 #include "records/game_database.h"
+#include "table_keys.h"
 
 class CBoardSetupPanel;
 class CBuildButton;
@@ -66,6 +67,9 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnExitCommand();
   // The Undo button of the side panels and Edit > Undo.
   void UndoLast();
+  // "Undo to here" on a line of the Game History: its Undo (and Cancel)
+  // inputs one by one, with no dialog on the way.
+  void UndoToHere(std::size_t line);
 
   // --- ISessionUi ---------------------------------------------------------------
   void PromptChanged(const std::string& prompt) override;
@@ -104,7 +108,12 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnSelectPlayers(const std::vector<SeatChoice>& seats);
   void OnSortPlayers(const std::vector<int32_t>& order);
   void OnCancelPlayerOrder();
-  void HandOver(const std::function<void(CGameSession&)>& input);
+  // `askDecision` false: the pending decision is left for the next input
+  // (the steps of "Undo to here").
+  void HandOver(const std::function<void(CGameSession&)>& input, bool askDecision = true);
+  // The keyboard of the game window and the status-bar line of its keys.
+  void OnTableKey(wxKeyEvent& event);
+  void ShowKeysHint();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   // The turn panel's inputs and the dialogs they open.
@@ -142,6 +151,7 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CPlayerOrderDialog* playerOrder_ = nullptr;
   std::unique_ptr<CPlayerStatusRows> statusRows_;
   bool ready_ = false;
+  CTableKeys keys_;
   // Pickable ids of the current state, kept for the scene input's spans.
   mutable std::vector<int32_t> pickable_;
   mutable std::vector<int> cityTiles_;

@@ -9,6 +9,7 @@
 #include <wx/treectrl.h>
 
 #include "interface_images.h"
+#include "message_box.h"
 #include "records/text_encoding.h"
 
 namespace {
@@ -17,6 +18,7 @@ constexpr int kPictureSize = 16;
 // Interface pictures are keyed transparent on this colour.
 const wxColour kTransparentKey(0, 128, 128);
 constexpr int kCopyAsTextId = wxID_HIGHEST + 1;
+constexpr int kUndoToHereId = wxID_HIGHEST + 2;
 // Adding more lines than this at once (a stored history) is done with the
 // tree frozen, so that it is drawn once.
 constexpr size_t kFreezeAbove = 8;
@@ -61,7 +63,6 @@ CHistoryWindow::CHistoryWindow(wxWindow* parent, const CInterfaceImages& images)
 
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Hide(); });
   tree_->Bind(wxEVT_CONTEXT_MENU, &CHistoryWindow::OnContextMenu, this);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { CopyAsText(); }, kCopyAsTextId);
 }
 
 void CHistoryWindow::ShowHistory(const CHistoryLog& log) {
@@ -134,9 +135,48 @@ void CHistoryWindow::CopyAsText() const {
   wxTheClipboard->SetData(new wxTextDataObject(AsText()));
 }
 
-void CHistoryWindow::OnContextMenu(wxContextMenuEvent&) {
+void CHistoryWindow::OfferUndoToHere(std::function<int(size_t line)> actionsAfter,
+                                     std::function<void(size_t line)> undoTo) {
+  actionsAfter_ = std::move(actionsAfter);
+  undoTo_ = std::move(undoTo);
+}
+
+int CHistoryWindow::LineAt(const wxPoint& screen) const {
+  wxTreeItemId item;
+  if (screen != wxDefaultPosition) {
+    int flags = 0;
+    item = tree_->HitTest(tree_->ScreenToClient(screen), flags);
+    if (!(flags & (wxTREE_HITTEST_ONITEMLABEL | wxTREE_HITTEST_ONITEMICON))) item = wxTreeItemId();
+  }
+  if (!item.IsOk()) item = tree_->GetSelection();
+  const auto found = std::find(ids_.begin(), ids_.end(), item);
+  return item.IsOk() && found != ids_.end() ? static_cast<int>(found - ids_.begin()) : -1;
+}
+
+void CHistoryWindow::OnContextMenu(wxContextMenuEvent& event) {
+  const int line = LineAt(event.GetPosition());
+  if (line >= 0) tree_->SelectItem(ids_[static_cast<size_t>(line)]);
+  const int actions = line >= 0 && actionsAfter_ ? actionsAfter_(static_cast<size_t>(line)) : 0;
   wxMenu menu;
+  menu.Append(kUndoToHereId, "Undo to here");
+  menu.Enable(kUndoToHereId, actions > 0);
+  menu.AppendSeparator();
   menu.Append(kCopyAsTextId, "Copy as text");
   menu.Enable(kCopyAsTextId, !shown_.empty());
-  PopupMenu(&menu);
+  // The line is the one the menu was opened on, whatever happens to the
+  // selection while it is up.
+  switch (GetPopupMenuSelectionFromUser(menu)) {
+    case kUndoToHereId: UndoToHere(static_cast<size_t>(line)); break;
+    case kCopyAsTextId: CopyAsText(); break;
+    default: break;
+  }
+}
+
+void CHistoryWindow::UndoToHere(size_t line) {
+  // Asked again: the count shown is the one that will be undone.
+  const int actions = actionsAfter_ ? actionsAfter_(line) : 0;
+  if (actions <= 0 || !undoTo_) return;
+  const wxString question = actions == 1 ? wxString("Undo the 1 action after this one?")
+                                         : wxString::Format("Undo the %d actions after this one?", actions);
+  if (AskYesNoBox(this, "Undo to here", question)) undoTo_(line);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <wx/dialog.h>
@@ -37,6 +38,11 @@ class CHistoryWindow : public wxDialog {
   // Puts AsText on the clipboard ("Copy as text").
   void CopyAsText() const;
 
+  // "Undo to here" in the context menu: `actionsAfter` tells how many
+  // actions an Undo to right after a line takes back (0: not offered there);
+  // `undoTo` takes them back once the user has said Yes.
+  void OfferUndoToHere(std::function<int(size_t line)> actionsAfter, std::function<void(size_t line)> undoTo);
+
   wxTreeCtrl& Tree() const { return *tree_; }
   // The tree item of each history line, in log order.
   const std::vector<wxTreeItemId>& Items() const { return ids_; }
@@ -45,10 +51,15 @@ class CHistoryWindow : public wxDialog {
   void RemoveFrom(size_t first);
   void Append(const CHistoryItem& item, wxTreeItemId& lastGroup);
   void OnContextMenu(wxContextMenuEvent& event);
+  // The line under a context-menu point (screen), else the selected one; -1 none.
+  int LineAt(const wxPoint& screen) const;
+  void UndoToHere(size_t line);
 
   wxTreeCtrl* tree_ = nullptr;
   wxImageList* pictures_ = nullptr;  // owned by the tree
   wxTreeItemId root_;
   std::vector<CHistoryItem> shown_;  // what the tree shows, line by line
   std::vector<wxTreeItemId> ids_;
+  std::function<int(size_t)> actionsAfter_;
+  std::function<void(size_t)> undoTo_;
 };

@@ -15,7 +15,7 @@ class wxStaticBitmap;
 // or its dice alone). Closing the window only hides it.
 class CLuckWindow : public wxDialog {
  public:
-  static constexpr int kDialogId = 191;
+  static constexpr int kDialogId = 199;
   static constexpr int kChartWidth = 440;
   static constexpr int kChartHeight = 250;
 

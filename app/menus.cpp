@@ -23,6 +23,7 @@ const Item kExit = {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save
 const Item kUndo = {ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last action"};
 const Item kToolbar = {ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar", true};
 const Item kStatusBar = {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar", true};
+const Item kKeyboard = {ID_HELP_KEYBOARD, "&Keyboard Shortcuts", "List the keys that enter a game"};
 const Item kAbout = {ID_APP_ABOUT, "&About Hexstead3D...", "Display program information, version number and copyright"};
 
 wxMenu* MakeMenu(std::initializer_list<Item> items) {
@@ -49,7 +50,7 @@ wxMenuBar* CreateMenu128() {
                         {ID_DATABASES_STATISTICS, "&Statistics", "Open the statistics database"}}),
               "&Databases");
   bar->Append(MakeMenu({kToolbar, kStatusBar}), "&View");
-  bar->Append(MakeMenu({kAbout}), "&Help");
+  bar->Append(MakeMenu({kKeyboard, kSeparator, kAbout}), "&Help");
   return bar;
 }
 
@@ -68,7 +69,7 @@ wxMenuBar* CreateMenu129() {
                         {ID_WINDOW_TILE_HORZ, "&Tile", "Arrange windows as non-overlapping tiles"},
                         {ID_WINDOW_ARRANGE, "&Arrange Icons", "Arrange icons at the bottom of the window"}}),
               "&Window");
-  bar->Append(MakeMenu({kAbout}), "&Help");
+  bar->Append(MakeMenu({kKeyboard, kSeparator, kAbout}), "&Help");
   return bar;
 }
 

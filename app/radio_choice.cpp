@@ -6,8 +6,33 @@
 
 #include "command_ids.h"
 
-CRadioChoice::CRadioChoice(wxWindow* parent, const wxString& caption, const std::vector<wxString>& labels) {
+namespace {
+
+// Gives each label a mnemonic: its first letter that no earlier choice took
+// and that the dialog's buttons do not use (GTK's OK and Cancel answer to O
+// and C). A label with no free letter gets none.
+std::vector<wxString> WithMnemonics(const std::vector<wxString>& labels) {
+  wxString taken = "oc";
+  std::vector<wxString> marked;
+  for (const wxString& label : labels) {
+    wxString withMnemonic = label;
+    for (size_t k = 0; k < label.length(); ++k) {
+      const wxUniChar letter = wxTolower(label[k]);
+      if (!wxIsalpha(letter) || taken.Find(letter) != wxNOT_FOUND) continue;
+      taken += letter;
+      withMnemonic = label.Left(k) + "&" + label.Mid(k);
+      break;
+    }
+    marked.push_back(withMnemonic);
+  }
+  return marked;
+}
+
+}  // namespace
+
+CRadioChoice::CRadioChoice(wxWindow* parent, const wxString& caption, const std::vector<wxString>& plainLabels) {
   sizer_ = new wxStaticBoxSizer(wxVERTICAL, parent, caption);
+  const std::vector<wxString> labels = WithMnemonics(plainLabels);
   for (size_t i = 0; i < labels.size(); ++i) {
     auto* button = new wxRadioButton(sizer_->GetStaticBox(), IDC_RADIO_FIRST + static_cast<int>(i), labels[i],
                                      wxDefaultPosition, wxDefaultSize, i == 0 ? wxRB_GROUP : 0);

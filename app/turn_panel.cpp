@@ -9,6 +9,7 @@
 #include "interface_images.h"
 #include "panel_font.h"
 #include "render/interface_slots.h"
+#include "table_keys.h"
 
 namespace {
 
@@ -28,17 +29,18 @@ constexpr int kButtonHeight = 32;
 constexpr int kButtonStep = 36;
 constexpr int kPanelHeight = kMargin + kTextHeight + kMargin + kMiddleHeight + kMargin + 4 * kButtonStep + kMargin;
 
-// The action buttons top to bottom: command, caption and control.tex slot.
+// The action buttons top to bottom: command, caption, key and control.tex slot.
 struct ActionButtonSpec {
   int id;
   const char* tooltip;
+  char key;
   int slot;
 };
 constexpr ActionButtonSpec kActionButtons[4] = {
-    {IDC_TRADE, "Trade", kControlTradeSlot},
-    {IDC_BUY_CARD, "Buy D.C.", kControlBuyCardSlot},
-    {IDC_PLAY_CARD, "Play D.C.", kControlPlayCardSlot},
-    {IDC_END_TURN, "End Turn", kControlEndTurnSlot},
+    {IDC_TRADE, "Trade", kTradeKey, kControlTradeSlot},
+    {IDC_BUY_CARD, "Buy D.C.", kBuyCardKey, kControlBuyCardSlot},
+    {IDC_PLAY_CARD, "Play D.C.", kPlayCardKey, kControlPlayCardSlot},
+    {IDC_END_TURN, "End Turn", kEndTurnKey, kControlEndTurnSlot},
 };
 
 }  // namespace
@@ -80,7 +82,8 @@ void CTurnPanel::CreateActionButtons(const CInterfaceImages& images) {
     const ActionButtonSpec& spec = kActionButtons[i];
     buttons_[i] = new CFlatBitmapButton(this, spec.id,
                                         wxPoint((kWidth - kButtonWidth) / 2, top + static_cast<int>(i) * kButtonStep),
-                                        wxSize(kButtonWidth, kButtonHeight), spec.tooltip);
+                                        wxSize(kButtonWidth, kButtonHeight),
+                                        wxString::Format("%s (%c)", spec.tooltip, spec.key));
     buttons_[i]->SetPictures(images.Bitmap(InterfaceArchive::Control, spec.slot),
                              images.Bitmap(InterfaceArchive::Control, spec.slot + kControlDisabledOffset));
     buttons_[i]->Disable();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <wx/radiobut.h>
 #include <wx/sizer.h>
 
 #include "command_ids.h"
@@ -18,6 +19,19 @@ CVictoryPointsDialog::CVictoryPointsDialog(wxWindow* parent, const wxString& pla
   top->Add(CreateStdDialogButtonSizer(wxOK), 0, wxEXPAND | wxALL, 10);
   SetSizerAndFit(top);
   SetEscapeId(wxID_NONE);
+  // The digits 0 to 5 choose that many points, where the choice is offered.
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    const int digit = key >= '0' && key <= '9' ? key - '0' : key >= WXK_NUMPAD0 && key <= WXK_NUMPAD9 ? key - WXK_NUMPAD0 : -1;
+    if (digit < 0 || digit > 5 || event.HasAnyModifiers()) {
+      event.Skip();
+      return;
+    }
+    if (choice_->IsEnabled(digit)) {
+      choice_->Check(digit);
+      choice_->Button(digit)->SetFocus();
+    }
+  });
   CentreOnParent();
 }
 

@@ -41,6 +41,22 @@ struct PlayCardOffer {
   std::array<bool, 5> kinds{};    // kinds enabled for `player` (the one asked about)
 };
 
+// One input of "Undo to here": an Undo, or the Cancel of the steal that an
+// undone steal leaves pending again (which takes the robber move back).
+enum class UndoInput { Undo, CancelSteal };
+
+// The way back to right after one history line: how many history entries go,
+// and the inputs that take them back, newest first. No inputs: an Undo never
+// lands right after that line (it lies inside one undo step), the line is the
+// newest, or nothing can be undone now.
+struct UndoToHerePlan {
+  int32_t actions = 0;
+  std::vector<UndoInput> inputs;
+
+  bool Offered() const { return !inputs.empty(); }
+  bool operator==(const UndoToHerePlan&) const = default;
+};
+
 // One game from the first tile to the winner: the board, the session fields,
 // the live game record, the undo stack and the history. Every input goes
 // through here, and every step runs to its end: where the user must decide
@@ -109,6 +125,10 @@ class CGameSession {
   const CGameHistory& History() const { return history_; }
   std::size_t UndoDepth() const { return undo_.size(); }
   bool CanUndo() const;
+  // "Undo to here" on history line `line` (an index into History().Log()):
+  // on an entry, back to right after it; on a group, back to right after the
+  // entry before the group's first one.
+  UndoToHerePlan PlanUndoTo(std::size_t line) const;
   std::string PlayerName(int32_t player) const;  // "First Last"
 
   // --- queries: panels and dialogs ------------------------------------------
@@ -147,6 +167,7 @@ class CGameSession {
   void RecordAction(CUndoNode node);
   void AddHistoryEntry(const CUndoNode& node);
   bool ReverseStep(CUndoNode& node);  // true: undo runs on into the next node
+  static bool RunsOn(const CUndoNode& node);  // ReverseStep's answer, known before it runs
   bool TakeBackNewest();              // pops and reverses one node; ReverseStep's answer
   void RestoreLongestRoad(const LongestRoadBefore& before);
   LongestRoadBefore SaveLongestRoad() const;

@@ -32,6 +32,46 @@ bool CGameSession::TakeBackNewest() {
   return more;
 }
 
+// Walks the undo steps from now down to the line's place, as UndoLast and the
+// Cancel of a renewed steal would take them.
+UndoToHerePlan CGameSession::PlanUndoTo(std::size_t line) const {
+  const std::vector<CHistoryItem>& items = history_.Log().Items();
+  if (!CanUndo() || line >= items.size()) return {};
+  // Every recorded action has one entry: the entries up to the line are the
+  // undo depth right after it.
+  std::size_t target = 0, entries = 0;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].isTopLevel) continue;
+    ++entries;
+    if (i <= line) target = entries;
+  }
+  if (items[line].isTopLevel) {
+    target = 0;
+    for (std::size_t i = 0; i < line; ++i) target += items[i].isTopLevel ? 0 : 1;
+  }
+  if (entries != undo_.size() || target >= entries) return {};
+
+  UndoToHerePlan plan;
+  std::size_t depth = undo_.size();
+  while (depth > target) {
+    plan.inputs.push_back(UndoInput::Undo);
+    while (depth > 0 && RunsOn(undo_[--depth])) {
+    }
+    // An undone steal is asked again; its Cancel takes the robber move back.
+    if (undo_[depth].kind == Stole && depth > 0) {
+      plan.inputs.push_back(UndoInput::CancelSteal);
+      --depth;
+    }
+  }
+  if (depth != target) return {};
+  plan.actions = static_cast<int32_t>(entries - target);
+  return plan;
+}
+
+bool CGameSession::RunsOn(const CUndoNode& node) {
+  return (node.kind == BoughtCard || node.kind == Traded || node.kind == Discarded) && node.continues;
+}
+
 LongestRoadBefore CGameSession::SaveLongestRoad() const {
   return LongestRoadBefore{board_.longestRoadLength, board_.longestRoadPath};
 }
@@ -63,15 +103,15 @@ bool CGameSession::ReverseStep(CUndoNode& node) {
     case PlacedCity: UndoPlacedCity(node); return false;
     case PlacedSettlement: UndoPlacedSettlement(node); return false;
     case PlacedRobber: UndoPlacedRobber(node); return false;
-    case BoughtCard: UndoBoughtCard(node); return node.continues;
+    case BoughtCard: UndoBoughtCard(node); return RunsOn(node);
     case PlayedVictoryPoint: UndoPlayedVictoryPoint(node); return false;
     case PlayedMonopoly: UndoPlayedMonopoly(node); return false;
     case PlayedRoadBuilding: UndoPlayedRoadBuilding(node); return false;
     case PlayedYearOfPlenty: UndoPlayedYearOfPlenty(node); return false;
     case PlayedSoldier: UndoPlayedSoldier(node); return false;
-    case Traded: UndoTraded(node); return node.continues;
+    case Traded: UndoTraded(node); return RunsOn(node);
     case Stole: UndoStole(node); return false;
-    case Discarded: UndoDiscarded(node); return node.continues;
+    case Discarded: UndoDiscarded(node); return RunsOn(node);
     case Won:
     case WastedPoints: return false;
   }

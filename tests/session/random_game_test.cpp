@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <numeric>
 
 #include <gtest/gtest.h>
@@ -146,16 +147,27 @@ class CRandomPlayer {
   std::mt19937& rng_;
 };
 
+// A new random game: its session, its dialog answers and its player, all
+// drawn from one seed.
+struct CRandomRun {
+  CRandomRun(unsigned seed, int32_t players, bool track, bool generate)
+      : rng(seed), answers(seed * 7 + 1), player(rng) {
+    h.ui.random = &answers;
+    h.session.NewGame(players, track, generate);
+  }
+  std::mt19937 rng, answers;
+  CSessionHarness h;
+  CRandomPlayer player;
+};
+
 void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, int maxSteps = 3000) {
   SCOPED_TRACE("seed " + std::to_string(seed));
-  std::mt19937 rng(seed);
-  std::mt19937 answers(seed * 7 + 1);
-  CSessionHarness h;
-  h.ui.random = &answers;
+  CRandomRun run(seed, players, track, generate);
+  CSessionHarness& h = run.h;
+  std::mt19937& answers = run.answers;
+  CRandomPlayer& player = run.player;
   CAnsweredSession& s = h.session;
-  s.NewGame(players, track, generate);
   SessionSnapshot start = TakeSnapshot(s);
-  CRandomPlayer player(rng);
   std::string why;
   for (int step = 0; step < maxSteps && s.GameStateNow() != GameOver; ++step) {
     Input input = player.Next(s);
@@ -189,6 +201,88 @@ void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, i
   h.ui.cancelSteals = true;
   while (s.UndoDepth() > 0) ASSERT_TRUE(s.UndoLast());
   ASSERT_TRUE(TakeSnapshot(s) == start) << "undoing everything did not return to the empty board";
+}
+
+// "Undo to here" against real undoing: plays a random game, then undoes it
+// to the empty board one input at a time (Undo, or Cancel of a renewed
+// steal). Every line's plan must be offered exactly where that walk stops
+// with nothing pending, list the inputs the walk took to get there, and the
+// state there must be the one the game had at that depth.
+void CheckUndoToHere(unsigned seed, int32_t players, bool track, int steps) {
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  CRandomRun run(seed, players, track, false);
+  CAnsweredSession& s = run.h.session;
+  CRandomPlayer& player = run.player;
+  std::map<std::size_t, SessionSnapshot> seen;  // the state last seen at each depth
+  seen.emplace(0, TakeSnapshot(s));
+  for (int step = 0; step < steps && s.GameStateNow() != GameOver; ++step) {
+    Input input = player.Next(s);
+    ASSERT_TRUE(input);
+    input(s);
+    seen.erase(seen.upper_bound(s.UndoDepth()), seen.end());
+    seen.insert_or_assign(s.UndoDepth(), TakeSnapshot(s));
+  }
+  const std::size_t lines = s.History().Log().ItemCount();
+  if (s.GameStateNow() == GameOver) {
+    // A finished game is not taken back line by line.
+    for (std::size_t line = 0; line < lines; ++line) EXPECT_FALSE(s.PlanUndoTo(line).Offered());
+    return;
+  }
+  const std::size_t depthNow = s.UndoDepth();
+  std::vector<UndoToHerePlan> plans;
+  std::vector<std::size_t> targets;  // the undo depth right after each line
+  std::size_t entries = 0;
+  for (std::size_t line = 0; line < lines; ++line) {
+    plans.push_back(s.PlanUndoTo(line));
+    const bool group = s.History().Log().Items()[line].isTopLevel;
+    if (!group) ++entries;
+    targets.push_back(entries);
+  }
+  for (std::size_t line = 0; line < lines; ++line) {
+    if (s.History().Log().Items()[line].isTopLevel) targets[line] = line + 1 < lines ? targets[line + 1] - 1 : entries;
+  }
+  EXPECT_FALSE(s.PlanUndoTo(lines).Offered());
+
+  std::map<std::size_t, std::vector<UndoInput>> landings;
+  std::vector<UndoInput> walked;
+  while (s.UndoDepth() > 0) {
+    if (s.Pending().kind == DecisionKind::Steal) {
+      ASSERT_TRUE(s.CancelDecision());
+      walked.push_back(UndoInput::CancelSteal);
+    } else {
+      ASSERT_TRUE(s.CGameSession::UndoLast());
+      walked.push_back(UndoInput::Undo);
+    }
+    if (s.Pending().kind != DecisionKind::None) continue;
+    landings.emplace(s.UndoDepth(), walked);
+    ASSERT_EQ(seen.count(s.UndoDepth()), 1u) << "depth " << s.UndoDepth();
+    ASSERT_TRUE(TakeSnapshot(s) == seen.at(s.UndoDepth()))
+        << "depth " << s.UndoDepth() << SnapshotDiff(TakeSnapshot(s), seen.at(s.UndoDepth()));
+  }
+  int offered = 0, inside = 0;
+  for (std::size_t line = 0; line < lines; ++line) {
+    SCOPED_TRACE("line " + std::to_string(line));
+    const auto landing = landings.find(targets[line]);
+    if (landing == landings.end()) {
+      EXPECT_FALSE(plans[line].Offered());
+      inside += targets[line] < depthNow ? 1 : 0;
+      continue;
+    }
+    ++offered;
+    EXPECT_TRUE(plans[line].Offered());
+    EXPECT_EQ(plans[line].inputs, landing->second);
+    EXPECT_EQ(plans[line].actions, static_cast<int32_t>(depthNow - targets[line]));
+  }
+  // The game must have had steps of several actions to be a test of them.
+  EXPECT_GT(offered, 20);
+  EXPECT_GT(inside, 0);
+}
+
+TEST(RandomGames, UndoToHereLandsWhereUndoLands) {
+  for (unsigned seed = 400; seed <= 407; ++seed) {
+    CheckUndoToHere(seed, seed % 2 == 0 ? 3 : 5, seed % 3 != 0, 300);
+    if (::testing::Test::HasFatalFailure()) return;
+  }
 }
 
 TEST(RandomGames, StandardBoardWithTrackedTrades) {
