@@ -57,6 +57,8 @@ void CClock::Advance(double seconds) { fixedSeconds = CurrentSeconds() + seconds
 
 void CClock::UseSystem() { fixedSeconds.reset(); }
 
+std::optional<double> CClock::FixedSeconds() { return fixedSeconds; }
+
 double OleDaysFromTime(double secondsSince1970) {
   const double whole = std::floor(secondsSince1970);
   const auto t = static_cast<std::time_t>(whole);

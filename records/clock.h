@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "records/date_time.h"
 
@@ -17,6 +18,8 @@ class CClock {
   static void SetFixed(double secondsSince1970);  // freeze the clock here
   static void Advance(double seconds);            // move a frozen clock on
   static void UseSystem();                        // back to the real clock
+  // The frozen time, none while the real clock runs (to put it back later).
+  static std::optional<double> FixedSeconds();
 };
 
 // --- conversions ------------------------------------------------------------
