@@ -19,6 +19,7 @@
 #include "player_select_dialog.h"
 #include "player_status_rows.h"
 #include "quit_question.h"
+#include "replay_viewer.h"
 #include "records/text_encoding.h"
 #include "render/interface_slots.h"
 #include "statistics_window.h"
@@ -89,6 +90,7 @@ void CHexsteadView::InitialUpdate() {
   if (std::unique_ptr<CHexsteadApp::StoredGameParts> stored = app.TakeStoredGameParts()) {
     // A stored game opened for review: ended, read-only, shown as stored.
     session_->ShowStoredGame(stored->board, stored->history);
+    replay_ = CReplayViewer::Open(*this, *GetFrame(), *app.CurrentGame());
   } else {
     const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
     session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
@@ -163,6 +165,7 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   Activate(false);
   ready_ = false;
   if (board_ != nullptr) board_->ReleaseGL();
+  replay_.reset();
   // The session refers to the game record: it goes first, then the game.
   session_.reset();
   if (glSettings_ != nullptr) glSettings_->Destroy();
@@ -239,6 +242,12 @@ void CHexsteadView::ShowSidePanel(int id) {
 
 // --- keeping the windows in step with the session -----------------------------
 
+void CHexsteadView::ShowReplayedSession(std::shared_ptr<CGameSession> session) {
+  session_ = std::move(session);
+  SyncWithSession();
+  SyncStatistics(kAllStatSections);
+}
+
 void CHexsteadView::SyncWithSession() {
   if (!session_ || palette_ == nullptr) return;
   SyncSidePanel();
@@ -258,7 +267,9 @@ void CHexsteadView::SyncSidePanel() {
   turnPanel_->SetText(GameText(session_->Prompt()));
   turnPanel_->ShowState(session_->TurnPanel(), PlayerTints(), static_cast<int>(session_->Game().players.size()));
   if (current_ == nullptr || current_->GetId() != id || !current_->IsShown()) ShowSidePanel(id);
-  current_->EnableUndo(fields.undoButtonEnabled);
+  current_->EnableUndo(fields.undoButtonEnabled && !replay_);
+  // Looking back, the panel shows the moment but takes no click.
+  current_->Enable(!replay_);
   // While the players are chosen and ordered the dialogs take the panel's
   // place; their Cancel buttons take the steps back.
   if (fields.gameState == PlayerInformation) {
@@ -326,7 +337,7 @@ void CHexsteadView::OnCancelPlayerOrder() {
 // Every input takes the same way: to the session, then the decision it left
 // pending (its dialog), then the windows brought up to date.
 void CHexsteadView::HandOver(const std::function<void(CGameSession&)>& input) {
-  if (!session_) return;
+  if (!session_ || replay_) return;
   input(*session_);
   ShowPendingDecision();
   SyncWithSession();
@@ -368,7 +379,7 @@ void CHexsteadView::OnEndTurn() {
 }
 
 void CHexsteadView::OnTrade() {
-  if (!session_ || !session_->TurnPanel().tradeEnabled) return;
+  if (!session_ || replay_ || !session_->TurnPanel().tradeEnabled) return;
   {
     CTradeDialog dialog(Owner(), *session_, images_, PlayerNames(), PlayerTints());
     dialog.ShowModal();
@@ -378,7 +389,7 @@ void CHexsteadView::OnTrade() {
 }
 
 void CHexsteadView::OnPlayCard() {
-  if (!session_ || !session_->TurnPanel().playCardEnabled) return;
+  if (!session_ || replay_ || !session_->TurnPanel().playCardEnabled) return;
   const std::optional<CPlayCardDialog::Choice> choice =
       CPlayCardDialog::Ask(Owner(), PlayerNames(), PlayerTints(), session_->CurrentPlayer(),
                            [this](int player) { return session_->PlayCardOfferFor(player); });

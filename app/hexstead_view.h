@@ -20,6 +20,7 @@ class CHistoryWindow;
 class CPlayerOrderDialog;
 class CPlayerSelectDialog;
 class CPlayerStatusRows;
+class CReplayViewer;
 class CStatisticsWindow;
 class CSidePanel;
 class CTurnPanel;
@@ -63,6 +64,10 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnExitCommand();
   // The Undo button of the side panels and Edit > Undo.
   void UndoLast();
+  // Looking back at a reviewed game through its replay (none without one):
+  // the windows show `session`, a moment of the replay, and take no input.
+  CReplayViewer* ReplayViewer() const { return replay_.get(); }
+  void ShowReplayedSession(std::shared_ptr<CGameSession> session);
 
   // --- ISessionUi ---------------------------------------------------------------
   void PromptChanged(const std::string& prompt) override;
@@ -124,7 +129,9 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CLibraryRandom randomSource_;
   CBoardRandom random_{randomSource_, SystemClockSeconds};
   CGameDatabaseStore store_{CGameDatabase::Instance()};
-  std::unique_ptr<CGameSession> session_;
+  // Shared: a moment of a replay lives in the replay's own runner.
+  std::shared_ptr<CGameSession> session_;
+  std::unique_ptr<CReplayViewer> replay_;
   CInterfaceImages images_;
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
   CBoardSetupPanel* palette_ = nullptr;

@@ -5,6 +5,7 @@
 #include <wx/clipbrd.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/treectrl.h>
 
@@ -62,6 +63,12 @@ CHistoryWindow::CHistoryWindow(wxWindow* parent, const CInterfaceImages& images)
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Hide(); });
   tree_->Bind(wxEVT_CONTEXT_MENU, &CHistoryWindow::OnContextMenu, this);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { CopyAsText(); }, kCopyAsTextId);
+  tree_->Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {
+    event.Skip();
+    if (!lineChosen_ || !event.GetItem().IsOk()) return;
+    const auto at = std::find(ids_.begin(), ids_.end(), event.GetItem());
+    if (at != ids_.end()) lineChosen_(static_cast<size_t>(at - ids_.begin()));
+  });
 }
 
 void CHistoryWindow::ShowHistory(const CHistoryLog& log) {
@@ -88,6 +95,21 @@ void CHistoryWindow::ShowHistory(const CHistoryLog& log) {
 }
 
 void CHistoryWindow::Clear() { ShowHistory(CHistoryLog()); }
+
+void CHistoryWindow::GreyFrom(size_t first) {
+  const wxColour grey = wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT);
+  const wxColour normal = tree_->GetForegroundColour();
+  for (size_t i = 0; i < ids_.size(); ++i) {
+    const wxColour& wanted = i >= first ? grey : normal;
+    if (tree_->GetItemTextColour(ids_[i]) != wanted) tree_->SetItemTextColour(ids_[i], wanted);
+  }
+}
+
+void CHistoryWindow::SelectLine(size_t line) {
+  if (line >= ids_.size()) return;
+  tree_->SelectItem(ids_[line]);
+  tree_->EnsureVisible(ids_[line]);
+}
 
 void CHistoryWindow::RemoveFrom(size_t first) {
   // Everything at once: deleting item by item leaves the tree control slow to

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <wx/dialog.h>
@@ -32,6 +33,13 @@ class CHistoryWindow : public wxDialog {
   // Empties the tree.
   void Clear();
 
+  // Looking back at a game: lines from `first` on are drawn grey (the game
+  // had not reached them), a line is selected and scrolled into view, and
+  // `chosen` is told the index of each line the user selects (null: nobody).
+  void GreyFrom(size_t first);
+  void SelectLine(size_t line);
+  void SetLineChosen(std::function<void(size_t line)> chosen) { lineChosen_ = std::move(chosen); }
+
   // The whole log as text: one line per group, its entries indented below.
   wxString AsText() const;
   // Puts AsText on the clipboard ("Copy as text").
@@ -51,4 +59,5 @@ class CHistoryWindow : public wxDialog {
   wxTreeItemId root_;
   std::vector<CHistoryItem> shown_;  // what the tree shows, line by line
   std::vector<wxTreeItemId> ids_;
+  std::function<void(size_t line)> lineChosen_;
 };
