@@ -245,7 +245,6 @@ void CHexsteadView::ShowSidePanel(int id) {
 void CHexsteadView::ShowReplayedSession(std::shared_ptr<CGameSession> session) {
   session_ = std::move(session);
   SyncWithSession();
-  SyncStatistics(kAllStatSections);
 }
 
 void CHexsteadView::SyncWithSession() {
@@ -268,6 +267,8 @@ void CHexsteadView::SyncSidePanel() {
   turnPanel_->ShowState(session_->TurnPanel(), PlayerTints(), static_cast<int>(session_->Game().players.size()));
   if (current_ == nullptr || current_->GetId() != id || !current_->IsShown()) ShowSidePanel(id);
   current_->EnableUndo(fields.undoButtonEnabled && !replay_);
+  // Looking back, the panel shows the moment but takes no click.
+  current_->Enable(!replay_);
   // Looking back, the panel shows the moment but takes no click.
   current_->Enable(!replay_);
   // While the players are chosen and ordered the dialogs take the panel's

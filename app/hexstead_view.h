@@ -65,7 +65,9 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   // The Undo button of the side panels and Edit > Undo.
   void UndoLast();
   // Looking back at a reviewed game through its replay (none without one):
-  // the windows show `session`, a moment of the replay, and take no input.
+  // the board, the panels and the status rows show `session`, a moment of
+  // the replay, and take no input (the replay viewer fills the history and
+  // statistics windows).
   CReplayViewer* ReplayViewer() const { return replay_.get(); }
   void ShowReplayedSession(std::shared_ptr<CGameSession> session);
 

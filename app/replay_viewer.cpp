@@ -10,6 +10,7 @@
 #include "hexstead_view.h"
 #include "history_window.h"
 #include "message_box.h"
+#include "statistics_window.h"
 #include "records/game.h"
 #include "records/game_database.h"
 #include "records/replay_store.h"
@@ -49,11 +50,13 @@ CReplayViewer::CReplayViewer(CHexsteadView& view, wxWindow& frame, std::unique_p
   frame.Layout();
   frame.Bind(wxEVT_CHAR_HOOK, &CReplayViewer::OnKey, this);
   view.HistoryWindow().SetLineChosen([this](size_t line) { OnHistoryLine(line); });
+  view.StatisticsWindow().Bind(wxEVT_SHOW, &CReplayViewer::OnStatisticsShown, this);
 }
 
 CReplayViewer::~CReplayViewer() {
   frame_.Unbind(wxEVT_CHAR_HOOK, &CReplayViewer::OnKey, this);
   view_.HistoryWindow().SetLineChosen(nullptr);
+  view_.StatisticsWindow().Unbind(wxEVT_SHOW, &CReplayViewer::OnStatisticsShown, this);
 }
 
 void CReplayViewer::JumpTo(int position) {
@@ -64,6 +67,8 @@ void CReplayViewer::JumpTo(int position) {
   const ReplayPositions::Position& at = replay_->At(position);
   bar_->ShowPosition(position, GameText(at.group), GameText(at.entry));
   ShowHistory();
+  statisticsStale_ = true;
+  ShowStatistics();
   jumping_ = false;
 }
 
@@ -101,4 +106,24 @@ void CReplayViewer::ShowHistory() {
   window.ShowHistory(shown_.log);
   window.GreyFrom(shown_.current);
   if (shown_.current > 0) window.SelectLine(shown_.current - 1);
+}
+
+void CReplayViewer::OnStatisticsShown(wxShowEvent& event) {
+  event.Skip();
+  if (event.IsShown()) ShowStatistics();
+}
+
+void CReplayViewer::ShowStatistics() {
+  CStatisticsWindow& window = view_.StatisticsWindow();
+  if (!statisticsStale_ || !window.IsShown()) return;
+  statisticsStale_ = false;
+  const CGameSession& session = view_.Session();
+  // The report has seat rows only once the players are chosen.
+  if (!session.Fields().playersSelected) {
+    window.Clear();
+    return;
+  }
+  statisticsGame_ = session.Game();
+  window.ShowGame(statisticsGame_);
+  window.RefreshReports(kAllStatSections);
 }

@@ -3,12 +3,14 @@
 #include <memory>
 #include <string>
 
+#include "records/game.h"
 #include "replay_bar.h"
 #include "replay_positions.h"
 
 class CGame;
 class CHexsteadView;
 class wxKeyEvent;
+class wxShowEvent;
 class wxWindow;
 
 // Looking back at a reviewed game through its replay: the replay bar under
@@ -39,12 +41,18 @@ class CReplayViewer {
   CReplayViewer(CHexsteadView& view, wxWindow& frame, std::unique_ptr<ReplayPositions> replay);
   void OnKey(wxKeyEvent& event);
   void OnHistoryLine(size_t line);
+  void OnStatisticsShown(wxShowEvent& event);
   void ShowHistory();
+  // The statistics of the moment, while the window is shown (and when it
+  // comes up again).
+  void ShowStatistics();
 
   CHexsteadView& view_;
   wxWindow& frame_;
   std::unique_ptr<ReplayPositions> replay_;
   ReplayPositions::ShownHistory shown_;
+  CGame statisticsGame_;  // the moment's record: one record for all, laid out once
+  bool statisticsStale_ = true;
   CReplayBar* bar_ = nullptr;
   int position_ = 0;
   bool jumping_ = false;  // the windows follow a jump: their events are ours

@@ -77,6 +77,7 @@ ReplayPositions::ReplayPositions(std::string_view script, std::string dataDir) :
     positions_.push_back(Describe());
   }
   finalHistory_ = runner_->Session().History().Log();
+  end_ = std::move(runner_);
   // A turn ends at the last position that shows it.
   std::set<int32_t> seen;
   for (int k = InputCount(); k >= 1; --k) {
@@ -186,7 +187,8 @@ int ReplayPositions::PositionAfterShownLine(std::size_t line, int position, cons
 
 std::shared_ptr<CGameSession> ReplayPositions::SessionAt(int position) {
   position = std::clamp(position, 0, InputCount());
-  if (position < at_) StartRun();
+  if (position == InputCount()) return std::shared_ptr<CGameSession>(end_, &end_->Session());
+  if (!runner_ || position < at_) StartRun();
   RunTo(position);
   // The session lives as long as its runner: the pointer shares the runner.
   return std::shared_ptr<CGameSession>(runner_, &runner_->Session());

@@ -66,9 +66,10 @@ class ReplayPositions {
   int PositionAfterShownLine(std::size_t line, int position, const ShownHistory& shown) const;
 
   // --- the session ------------------------------------------------------------------
-  // The session right after input `position`. A later position continues the
-  // session last returned; an earlier one runs the script afresh. The pointer
-  // keeps its session alive. Throws ScriptError as the constructor does.
+  // The session right after input `position`. The last position's session is
+  // kept from the first run; any other continues the session last returned
+  // when it lies ahead of it, or runs the script afresh. The pointer keeps
+  // its session alive. Throws ScriptError as the constructor does.
   std::shared_ptr<CGameSession> SessionAt(int position);
 
  private:
@@ -89,7 +90,8 @@ class ReplayPositions {
   std::vector<Position> positions_;         // 0..InputCount()
   std::vector<int> turnEnds_;               // positions that end a turn, ascending
   CHistoryLog finalHistory_;
-  std::shared_ptr<PlayRunner> runner_;
+  std::shared_ptr<PlayRunner> end_;         // parked at the last position
+  std::shared_ptr<PlayRunner> runner_;      // moves between the others
   std::size_t nextLine_ = 0;                // the runner's next line
   int at_ = 0;                              // the runner's position
   std::optional<double> clock_;             // the replay's own clock between runs
