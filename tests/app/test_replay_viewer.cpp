@@ -16,6 +16,7 @@
 #include <wx/button.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
+#include <wx/grid.h>
 #include <wx/slider.h>
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
@@ -31,6 +32,9 @@
 #include "records/player_database.h"
 #include "records/replay_store.h"
 #include "replay_viewer.h"
+#include "statistics_window.h"
+#include "stats/memory_grid.h"
+#include "stats/statistics_grid.h"
 #include "turn_panel.h"
 
 namespace fs = std::filesystem;
@@ -262,6 +266,27 @@ TEST_F(ReplayViewer, EveryWayOfMovingLandsWhereItSaysAndShowsThatMomentReadOnly)
   EXPECT_EQ(log.Items()[line].text, text.utf8_string());
   EXPECT_LE(positions.At(viewer->Position() - 1).historyLines, line) << "not right after the line";
   gui::Screenshot("replay_history_click");
+
+  // The statistics window, once shown, holds the moment's figures.
+  wxCommandEvent showStatistics(wxEVT_MENU, ID_POPUPS_STATS);
+  view->GetFrame()->GetEventHandler()->ProcessEvent(showStatistics);
+  gui::Pump(200);
+  PressKey(WXK_RIGHT);
+  CMemoryGrid expected;
+  CStatisticsGrid report(expected);
+  report.BuildLayout(view->Session().Game());
+  report.RefreshAll();
+  const wxGrid& grid = view->StatisticsWindow().Grid();
+  int compared = 0;
+  for (int r = 0; r < expected.RowCount() && r < grid.GetNumberRows(); ++r) {
+    for (int c = 0; c < expected.ColumnCount() && c < grid.GetNumberCols(); ++c) {
+      if (expected.Text(r, c).empty()) continue;
+      ++compared;
+      EXPECT_EQ(grid.GetCellValue(r, c).utf8_string(), expected.Text(r, c)) << r << "," << c;
+    }
+  }
+  EXPECT_GT(compared, 300);
+  view->StatisticsWindow().Hide();
 
   // A dozen positions across the game: the window's session is what `play`
   // reaches on the same prefix of the replay.
