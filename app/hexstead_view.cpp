@@ -269,8 +269,6 @@ void CHexsteadView::SyncSidePanel() {
   current_->EnableUndo(fields.undoButtonEnabled && !replay_);
   // Looking back, the panel shows the moment but takes no click.
   current_->Enable(!replay_);
-  // Looking back, the panel shows the moment but takes no click.
-  current_->Enable(!replay_);
   // While the players are chosen and ordered the dialogs take the panel's
   // place; their Cancel buttons take the steps back.
   if (fields.gameState == PlayerInformation) {
@@ -297,6 +295,7 @@ void CHexsteadView::SyncBuildButtons() {
                                                                  kBuildButtons[i].iconGroup + colourIndex));
     }
     buildButtons_[i]->Show(shown);
+    buildButtons_[i]->Enable(!replay_);
   }
 }
 

@@ -57,6 +57,8 @@ CReplayViewer::~CReplayViewer() {
   frame_.Unbind(wxEVT_CHAR_HOOK, &CReplayViewer::OnKey, this);
   view_.HistoryWindow().SetLineChosen(nullptr);
   view_.StatisticsWindow().Unbind(wxEVT_SHOW, &CReplayViewer::OnStatisticsShown, this);
+  // The report may show this viewer's record of a moment, which goes now.
+  view_.StatisticsWindow().Clear();
 }
 
 void CReplayViewer::JumpTo(int position) {
