@@ -108,6 +108,10 @@ void CHistoryWindow::GreyFrom(size_t first) {
 void CHistoryWindow::SelectLine(size_t line) {
   if (line >= ids_.size()) return;
   tree_->SelectItem(ids_[line]);
+  // A few lines of what follows in the same group stay in view below it.
+  size_t below = line;
+  while (below + 1 < ids_.size() && below < line + 3 && !shown_[below + 1].isTopLevel) ++below;
+  tree_->EnsureVisible(ids_[below]);
   tree_->EnsureVisible(ids_[line]);
 }
 

@@ -34,7 +34,8 @@ class CHistoryWindow : public wxDialog {
   void Clear();
 
   // Looking back at a game: lines from `first` on are drawn grey (the game
-  // had not reached them), a line is selected and scrolled into view, and
+  // had not reached them), a line is selected and scrolled into view with a
+  // few lines of its group after it, and
   // `chosen` is told the index of each line the user selects (null: nobody).
   void GreyFrom(size_t first);
   void SelectLine(size_t line);
