@@ -99,10 +99,13 @@ void CHistoryWindow::Clear() { ShowHistory(CHistoryLog()); }
 void CHistoryWindow::GreyFrom(size_t first) {
   const wxColour grey = wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT);
   const wxColour normal = tree_->GetForegroundColour();
+  // A jump across the game recolours most lines: drawn once, at the end.
+  tree_->Freeze();
   for (size_t i = 0; i < ids_.size(); ++i) {
     const wxColour& wanted = i >= first ? grey : normal;
     if (tree_->GetItemTextColour(ids_[i]) != wanted) tree_->SetItemTextColour(ids_[i], wanted);
   }
+  tree_->Thaw();
 }
 
 void CHistoryWindow::SelectLine(size_t line) {
