@@ -69,8 +69,17 @@ void CReplayViewer::JumpTo(int position) {
   const ReplayPositions::Position& at = replay_->At(position);
   bar_->ShowPosition(position, GameText(at.group), GameText(at.entry));
   ShowHistory();
+  // The report is the slowest window to fill: it follows once the jumps
+  // settle (a held key moves through many moments between two refreshes).
   statisticsStale_ = true;
-  ShowStatistics();
+  if (!statisticsQueued_) {
+    statisticsQueued_ = true;
+    frame_.CallAfter([this, alive = std::weak_ptr<bool>(alive_)] {
+      if (alive.expired()) return;
+      statisticsQueued_ = false;
+      ShowStatistics();
+    });
+  }
   jumping_ = false;
 }
 

@@ -53,6 +53,8 @@ class CReplayViewer {
   ReplayPositions::ShownHistory shown_;
   CGame statisticsGame_;  // the moment's record: one record for all, laid out once
   bool statisticsStale_ = true;
+  bool statisticsQueued_ = false;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // for calls queued on the frame
   CReplayBar* bar_ = nullptr;
   int position_ = 0;
   bool jumping_ = false;  // the windows follow a jump: their events are ours

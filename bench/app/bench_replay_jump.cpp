@@ -1,7 +1,8 @@
 // Looking back at a stored game of about 1,000 inputs through its replay:
 // the time of a jump from the first input to the last and back (the session
-// of the moment reached and every window brought up to date), and the same
-// with the windows painted, once with the Game History and Game Statistics
+// of the moment reached and every window but the statistics, which follow
+// when the jumps settle, brought up to date), and the same with the
+// statistics filled and the windows painted, once with the Game History and Game Statistics
 // windows hidden and once with both shown. References of the same run: the
 // driver over the whole script (read-only, no window), and one repaint of
 // the game window at the same moment without a jump (what any redraw
@@ -96,8 +97,8 @@ double Median(std::vector<double> v) {
 }
 
 struct JumpTime {
-  double jump = 0;     // the windows up to date, their painting pending
-  double painted = 0;  // and painted
+  double jump = 0;     // the windows up to date but the statistics, painting pending
+  double painted = 0;  // and the statistics filled and everything painted
 };
 
 double Since(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
@@ -114,6 +115,7 @@ JumpTime TimeJump(CReplayViewer& viewer, int position, const std::vector<wxWindo
   const auto start = Clock::now();
   viewer.JumpTo(position);
   t.jump = Since(start);
+  wxTheApp->ProcessPendingEvents();  // what follows the jump (the statistics)
   Paint(windows);
   t.painted = Since(start);
   return t;
