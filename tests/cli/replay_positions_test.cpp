@@ -70,6 +70,7 @@ class Replay : public ::testing::Test {
     fs::remove_all(dir_);
     script_ = RandomScript(17, 260, (dir_ / "players").string());
   }
+  void TearDown() override { fs::remove_all(dir_); }
   const fs::path dir_ = fs::temp_directory_path() / "h3d-replay-positions-test";
   std::string script_;
 };
