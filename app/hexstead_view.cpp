@@ -23,6 +23,7 @@
 #include "player_status_rows.h"
 #include "quit_question.h"
 #include "records/clock.h"
+#include "replay_viewer.h"
 #include "records/text_encoding.h"
 #include "render/interface_slots.h"
 #include "statistics_window.h"
@@ -96,6 +97,7 @@ void CHexsteadView::InitialUpdate() {
     session_->ShowStoredGame(stored->board, stored->history);
     CReplayLuck replays(CGameDatabase::Instance().DataDir(), CGameDatabase::Instance().Files());
     luckWindow_->ShowStoredGame(session_->Game(), replays);
+    replay_ = CReplayViewer::Open(*this, *GetFrame(), *app.CurrentGame());
   } else {
     const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
     session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
@@ -178,6 +180,7 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
     main->SetStatusText("Ready");
   }
   if (board_ != nullptr) board_->ReleaseGL();
+  replay_.reset();
   // The session refers to the game record: it goes first, then the game.
   session_.reset();
   if (glSettings_ != nullptr) glSettings_->Destroy();
@@ -254,6 +257,11 @@ void CHexsteadView::ShowSidePanel(int id) {
 
 // --- keeping the windows in step with the session -----------------------------
 
+void CHexsteadView::ShowReplayedSession(std::shared_ptr<CGameSession> session) {
+  session_ = std::move(session);
+  SyncWithSession();
+}
+
 void CHexsteadView::SyncWithSession() {
   if (!session_ || palette_ == nullptr) return;
   SyncSidePanel();
@@ -274,7 +282,9 @@ void CHexsteadView::SyncSidePanel() {
   turnPanel_->SetText(GameText(session_->Prompt()));
   turnPanel_->ShowState(session_->TurnPanel(), PlayerTints(), static_cast<int>(session_->Game().players.size()));
   if (current_ == nullptr || current_->GetId() != id || !current_->IsShown()) ShowSidePanel(id);
-  current_->EnableUndo(fields.undoButtonEnabled);
+  current_->EnableUndo(fields.undoButtonEnabled && !replay_);
+  // Looking back, the panel shows the moment but takes no click.
+  current_->Enable(!replay_);
   // While the players are chosen and ordered the dialogs take the panel's
   // place; their Cancel buttons take the steps back.
   if (fields.gameState == PlayerInformation) {
@@ -302,6 +312,7 @@ void CHexsteadView::SyncBuildButtons() {
                                                                  kBuildButtons[i].iconGroup + colourIndex));
     }
     buildButtons_[i]->Show(shown);
+    buildButtons_[i]->Enable(!replay_);
   }
 }
 
@@ -343,7 +354,7 @@ void CHexsteadView::OnCancelPlayerOrder() {
 // Every input takes the same way: to the session, then the decision it left
 // pending (its dialog), then the windows brought up to date.
 void CHexsteadView::HandOver(const std::function<void(CGameSession&)>& input, bool askDecision) {
-  if (!session_) return;
+  if (!session_ || replay_) return;
   input(*session_);
   if (askDecision) ShowPendingDecision();
   SyncWithSession();
@@ -433,7 +444,7 @@ void CHexsteadView::OnEndTurn() {
 }
 
 void CHexsteadView::OnTrade() {
-  if (!session_ || !session_->TurnPanel().tradeEnabled) return;
+  if (!session_ || replay_ || !session_->TurnPanel().tradeEnabled) return;
   {
     CTradeDialog dialog(Owner(), *session_, images_, PlayerNames(), PlayerTints());
     dialog.ShowModal();
@@ -443,7 +454,7 @@ void CHexsteadView::OnTrade() {
 }
 
 void CHexsteadView::OnPlayCard() {
-  if (!session_ || !session_->TurnPanel().playCardEnabled) return;
+  if (!session_ || replay_ || !session_->TurnPanel().playCardEnabled) return;
   const std::optional<CPlayCardDialog::Choice> choice =
       CPlayCardDialog::Ask(Owner(), PlayerNames(), PlayerTints(), session_->CurrentPlayer(),
                            [this](int player) { return session_->PlayCardOfferFor(player); });

@@ -23,6 +23,7 @@ class CLuckWindow;
 class CPlayerOrderDialog;
 class CPlayerSelectDialog;
 class CPlayerStatusRows;
+class CReplayViewer;
 class CStatisticsWindow;
 class CSidePanel;
 class CTurnPanel;
@@ -70,6 +71,12 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   // "Undo to here" on a line of the Game History: its Undo (and Cancel)
   // inputs one by one, with no dialog on the way.
   void UndoToHere(std::size_t line);
+  // Looking back at a reviewed game through its replay (none without one):
+  // the board, the panels and the status rows show `session`, a moment of
+  // the replay, and take no input (the replay viewer fills the history and
+  // statistics windows).
+  CReplayViewer* ReplayViewer() const { return replay_.get(); }
+  void ShowReplayedSession(std::shared_ptr<CGameSession> session);
 
   // --- ISessionUi ---------------------------------------------------------------
   void PromptChanged(const std::string& prompt) override;
@@ -136,7 +143,9 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   CProgramClock clock_;
   std::optional<CBoardRandom> random_;
   CGameDatabaseStore store_{CGameDatabase::Instance()};
-  std::unique_ptr<CGameSession> session_;
+  // Shared: a moment of a replay lives in the replay's own runner.
+  std::shared_ptr<CGameSession> session_;
+  std::unique_ptr<CReplayViewer> replay_;
   CInterfaceImages images_;
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city
   CBoardSetupPanel* palette_ = nullptr;

@@ -5,6 +5,7 @@
 #include <wx/clipbrd.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/treectrl.h>
 
@@ -63,6 +64,12 @@ CHistoryWindow::CHistoryWindow(wxWindow* parent, const CInterfaceImages& images)
 
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Hide(); });
   tree_->Bind(wxEVT_CONTEXT_MENU, &CHistoryWindow::OnContextMenu, this);
+  tree_->Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {
+    event.Skip();
+    if (!lineChosen_ || !event.GetItem().IsOk()) return;
+    const auto at = std::find(ids_.begin(), ids_.end(), event.GetItem());
+    if (at != ids_.end()) lineChosen_(static_cast<size_t>(at - ids_.begin()));
+  });
 }
 
 void CHistoryWindow::ShowHistory(const CHistoryLog& log) {
@@ -89,6 +96,28 @@ void CHistoryWindow::ShowHistory(const CHistoryLog& log) {
 }
 
 void CHistoryWindow::Clear() { ShowHistory(CHistoryLog()); }
+
+void CHistoryWindow::GreyFrom(size_t first) {
+  const wxColour grey = wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT);
+  const wxColour normal = tree_->GetForegroundColour();
+  // A jump across the game recolours most lines: drawn once, at the end.
+  tree_->Freeze();
+  for (size_t i = 0; i < ids_.size(); ++i) {
+    const wxColour& wanted = i >= first ? grey : normal;
+    if (tree_->GetItemTextColour(ids_[i]) != wanted) tree_->SetItemTextColour(ids_[i], wanted);
+  }
+  tree_->Thaw();
+}
+
+void CHistoryWindow::SelectLine(size_t line) {
+  if (line >= ids_.size()) return;
+  tree_->SelectItem(ids_[line]);
+  // A few lines of what follows in the same group stay in view below it.
+  size_t below = line;
+  while (below + 1 < ids_.size() && below < line + 3 && !shown_[below + 1].isTopLevel) ++below;
+  tree_->EnsureVisible(ids_[below]);
+  tree_->EnsureVisible(ids_[line]);
+}
 
 void CHistoryWindow::RemoveFrom(size_t first) {
   // Everything at once: deleting item by item leaves the tree control slow to

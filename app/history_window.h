@@ -33,6 +33,14 @@ class CHistoryWindow : public wxDialog {
   // Empties the tree.
   void Clear();
 
+  // Looking back at a game: lines from `first` on are drawn grey (the game
+  // had not reached them), a line is selected and scrolled into view with a
+  // few lines of its group after it, and
+  // `chosen` is told the index of each line the user selects (null: nobody).
+  void GreyFrom(size_t first);
+  void SelectLine(size_t line);
+  void SetLineChosen(std::function<void(size_t line)> chosen) { lineChosen_ = std::move(chosen); }
+
   // The whole log as text: one line per group, its entries indented below.
   wxString AsText() const;
   // Puts AsText on the clipboard ("Copy as text").
@@ -62,4 +70,5 @@ class CHistoryWindow : public wxDialog {
   std::vector<wxTreeItemId> ids_;
   std::function<int(size_t)> actionsAfter_;
   std::function<void(size_t)> undoTo_;
+  std::function<void(size_t line)> lineChosen_;
 };

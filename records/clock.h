@@ -18,7 +18,8 @@ class CClock {
   static void SetFixed(double secondsSince1970);  // freeze the clock here
   static void Advance(double seconds);            // move a frozen clock on
   static void UseSystem();                        // back to the real clock
-  static std::optional<double> FixedSeconds();    // the frozen time, nothing while the real clock runs
+  // The frozen time, none while the real clock runs (to put it back later).
+  static std::optional<double> FixedSeconds();
 };
 
 // --- conversions ------------------------------------------------------------

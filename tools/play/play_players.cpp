@@ -1,7 +1,8 @@
 #include "play_players.h"
 
-CPlayer PlayerFile::FindOrAdd(const std::string& firstName, const std::string& lastName) {
+CPlayer PlayerFile::FindOrAdd(const std::string& firstName, const std::string& lastName, bool add) {
   for (const CPlayer& player : database_.Players())
     if (player.firstName == firstName && player.lastName == lastName) return player;
-  return database_.AddPlayer(CPlayer::Create(firstName, lastName));
+  CPlayer made = CPlayer::Create(firstName, lastName);
+  return add ? database_.AddPlayer(made) : made;
 }

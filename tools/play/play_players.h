@@ -15,8 +15,9 @@ class PlayerFile {
   void Load() { database_.Load(); }
 
   // The first player with these names (Windows-1252); a new person (with the
-  // clock's seconds as its id) is added to the database when there is none.
-  CPlayer FindOrAdd(const std::string& firstName, const std::string& lastName);
+  // clock's seconds as its id) is added to the database when there is none,
+  // or only made when `add` is false.
+  CPlayer FindOrAdd(const std::string& firstName, const std::string& lastName, bool add = true);
 
  private:
   CPlayerDatabase database_;

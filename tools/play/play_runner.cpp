@@ -104,6 +104,7 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
     RunExpect(line, text);
   } else {
     if (!session_) throw ScriptError(n, "no game: start one with 'new'");
+    ++inputsRun_;
     bool taken = RunInput(line);
     // An input whose own decision was cancelled leaves no trace, as if the
     // session had not taken it; an Undo stays taken.
@@ -121,12 +122,13 @@ void PlayRunner::RunNew(const ScriptLine& line) {
   if (players != 3 && players != 5) throw ScriptError(line.number, "players must be 3 or 5");
   if ((track != 0 && track != 1) || (generate != 0 && generate != 1))
     throw ScriptError(line.number, "track and generate are 0 or 1");
-  if (&files_ == &RealFileSystem()) std::filesystem::create_directories(dataDir_);
+  if (!readOnly_ && &files_ == &RealFileSystem()) std::filesystem::create_directories(dataDir_);
   playerFile_.Load();
   seats_.clear();
   session_.reset();
   game_ = std::make_unique<CGame>();  // File > New: a new current game record
-  session_ = std::make_unique<CGameSession>(*game_, ui_, SessionServices{clock_, random_, store_});
+  IFinishedGameStore& store = readOnly_ ? static_cast<IFinishedGameStore&>(discarded_) : store_;
+  session_ = std::make_unique<CGameSession>(*game_, ui_, SessionServices{clock_, random_, store});
   // Every `new` starts from the script's last seed: the same script then
   // always builds the same boards.
   if (seed_) randomSource_.Seed(*seed_);
@@ -139,11 +141,16 @@ void PlayRunner::RunSeat(const ScriptLine& line) {
   NeedWords(line, 4);
   if (!session_) throw ScriptError(line.number, "no game: start one with 'new'");
   int box = ParseIntIn(line.words[1], 1, 6, line.number) - 1;
-  CPlayer player = playerFile_.FindOrAdd(Utf8ToCp1252(line.words[2]), Utf8ToCp1252(line.words[3]));
+  CPlayer player = playerFile_.FindOrAdd(Utf8ToCp1252(line.words[2]), Utf8ToCp1252(line.words[3]), !readOnly_);
   seats_.erase(std::remove_if(seats_.begin(), seats_.end(), [box](const SeatChoice& s) { return s.box == box; }),
                seats_.end());
   seats_.push_back(SeatChoice{box, player});
   std::sort(seats_.begin(), seats_.end(), [](const SeatChoice& a, const SeatChoice& b) { return a.box < b.box; });
+}
+
+bool PlayRunner::IsSessionInput(const std::string& verb) {
+  static const char* const kNotInputs[] = {"answer", "clock", "wait", "seed", "new", "seat", "unseat", "state", "expect"};
+  return std::none_of(std::begin(kNotInputs), std::end(kNotInputs), [&](const char* word) { return verb == word; });
 }
 
 bool PlayRunner::RunInput(const ScriptLine& line) {

@@ -15,6 +15,12 @@
 #include "records/game.h"
 #include "records/game_database.h"
 
+// A finished game replayed for looking back is already stored: it goes nowhere.
+class CDiscardedGameStore final : public IFinishedGameStore {
+ public:
+  void StoreFinishedGame(CGame&, CHistoryLog&, CBoard&) override {}
+};
+
 // Runs driver-script lines against one game session: the engine behind
 // `hexstead-cli play`, also used by the tests that replay random games.
 // Inputs the session does not take print "ignored: LINE"; faults throw
@@ -41,6 +47,15 @@ class PlayRunner {
   void SetCheckConsistency(bool check) { checkConsistency_ = check; }
   // Called each time a decision is pending, before it is answered.
   void SetDecisionProbe(std::function<void(CGameSession&)> probe) { ui_.SetDecisionProbe(std::move(probe)); }
+  // Looking back at a stored game: nothing is written to the data directory
+  // (a finished game is not stored again, a player missing from the player
+  // database is seated without being added). Set before the first line.
+  void SetReadOnly() { readOnly_ = true; }
+  // The script lines run so far that were inputs to the session.
+  int InputsRun() const { return inputsRun_; }
+  // Whether a line with this first word is an input to the session (rather
+  // than an answer, a clock step, a seat choice or a query).
+  static bool IsSessionInput(const std::string& verb);
 
  private:
   bool RunInput(const ScriptLine& line);  // false: the session ignored it
@@ -62,10 +77,13 @@ class PlayRunner {
   CProgramClock clock_;
   CGameDatabase database_;  // where finished games go
   CGameDatabaseStore store_;
+  CDiscardedGameStore discarded_;  // the store while read-only
   std::optional<unsigned> seed_;  // the last `seed`, applied again by `new`
   PlayerFile playerFile_;
   std::vector<SeatChoice> seats_;
   std::unique_ptr<CGame> game_;
   std::unique_ptr<CGameSession> session_;
   bool checkConsistency_ = true;
+  bool readOnly_ = false;
+  int inputsRun_ = 0;
 };
