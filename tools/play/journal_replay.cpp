@@ -44,6 +44,9 @@ bool IsJournalText(std::string_view text) {
 }
 
 std::string_view ReplayableText(std::string_view text) {
+  // A journal cut short inside its very first line holds nothing.
+  if (text.find('\n') == std::string_view::npos && !text.empty() && std::string_view("journal").starts_with(text))
+    return {};
   if (!IsJournalText(text)) return text;
   std::size_t lastNewline = text.rfind('\n');
   return lastNewline == std::string_view::npos ? std::string_view{} : text.substr(0, lastNewline + 1);

@@ -173,8 +173,16 @@ void PlayRunner::RunSeat(const ScriptLine& line) {
   if (!active_) throw ScriptError(line.number, "no game: start one with 'new'");
   int box = ParseIntIn(line.words[1], 1, 6, line.number) - 1;
   std::string first = Utf8ToCp1252(line.words[2]), last = Utf8ToCp1252(line.words[3]);
-  CPlayer player = line.words.size() == 5 ? CPlayer(first, last, ParseKeyValue(line.words[4], "id", line.number))
-                                          : playerFile_.FindOrAdd(first, last);
+  if (line.words.size() == 5) {
+    SeatPlayer(box, CPlayer(first, last, ParseKeyValue(line.words[4], "id", line.number)));
+    return;
+  }
+  if (attachedSession_ != nullptr) playerFile_.Load();  // a window's game reads the database only here
+  SeatPlayer(box, playerFile_.FindOrAdd(first, last));
+}
+
+
+void PlayRunner::SeatPlayer(int box, const CPlayer& player) {
   seats_.erase(std::remove_if(seats_.begin(), seats_.end(), [box](const SeatChoice& s) { return s.box == box; }),
                seats_.end());
   seats_.push_back(SeatChoice{box, player});
@@ -304,7 +312,10 @@ void PlayRunner::AfterInput(const ScriptLine& line, bool taken) {
     *out_ << "ignored: " << shown << '\n';
   }
   std::string why;
-  if (checkConsistency_ && !active_->IsConsistent(&why))
+  // Mid-decision (a journal's input waiting for its answer line) the game
+  // is between two consistent states; it is checked once answered.
+  bool answered = active_->Pending().kind == DecisionKind::None;
+  if (checkConsistency_ && answered && !active_->IsConsistent(&why))
     throw ScriptError(line.number, "session failed its self-check: " + why);
 }
 

@@ -55,6 +55,7 @@ class PlayRunner {
   bool RunTrade(const ScriptLine& line);
   void RunNew(const ScriptLine& line);
   void RunSeat(const ScriptLine& line);
+  void SeatPlayer(int box, const CPlayer& player);
   void RunExpect(const ScriptLine& line, const std::string& text);
   void AnswerNow(const ScriptLine& line);
   CRandomSource& Source() { return attachedRandom_ != nullptr ? *attachedRandom_ : randomSource_; }
