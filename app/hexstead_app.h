@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include <wx/app.h>
@@ -57,6 +59,13 @@ class CHexsteadApp : public wxApp {
     CHistoryLog history;
   };
   std::unique_ptr<StoredGameParts> TakeStoredGameParts() { return std::move(storedGameParts_); }
+  // The journal of an unfinished game being resumed, handed to the new view
+  // once (empty when the window starts a new game).
+  std::optional<std::string> TakeJournalToResume() { return std::exchange(journalToResume_, std::nullopt); }
+  // At start and before New: when the data directory holds the journal of a
+  // game that did not end, asks whether to resume it. True when it was
+  // resumed in a game window.
+  bool OfferUnfinishedGame();
 
   // The Databases menu.
   void ShowGameDatabase();
@@ -73,6 +82,7 @@ class CHexsteadApp : public wxApp {
   void ImportStartupFile();
   static std::string& StartupImport();
   bool RunWizard();
+  void ApplyNewGameChoice();
   void OpenGameWindow();
 
   wxDocManager* docManager_ = nullptr;
@@ -81,6 +91,7 @@ class CHexsteadApp : public wxApp {
   CHexsteadView* openView_ = nullptr;
   NewGameChoice newGameChoice_;
   std::unique_ptr<StoredGameParts> storedGameParts_;
+  std::optional<std::string> journalToResume_;
 };
 
 // The running application object.

@@ -84,14 +84,16 @@ void CHexsteadView::InitialUpdate() {
   board_->InitGL();
   images_.Load("data", [this](const std::string& text) { ShowMessage("Hexstead3D", text); });
 
-  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, random_, store_});
+  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, journal_.Services());
   CreateChildWindows();
   if (std::unique_ptr<CHexsteadApp::StoredGameParts> stored = app.TakeStoredGameParts()) {
     // A stored game opened for review: ended, read-only, shown as stored.
     session_->ShowStoredGame(stored->board, stored->history);
+  } else if (std::optional<std::string> journal = app.TakeJournalToResume()) {
+    if (!ResumeJournal(*journal)) app.CallAfter([] { TheApp().CloseAllGames(); });
   } else {
     const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
-    session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
+    StartJournal(choice.players, choice.trackTrades, choice.generateBoard);
   }
   LayoutChildren();
   SyncWithSession();
@@ -163,6 +165,7 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   Activate(false);
   ready_ = false;
   if (board_ != nullptr) board_->ReleaseGL();
+  CloseJournal();
   // The session refers to the game record: it goes first, then the game.
   session_.reset();
   if (glSettings_ != nullptr) glSettings_->Destroy();
@@ -522,6 +525,7 @@ void CHexsteadView::ShowPendingDecision() {
   }
   if (!session_) return;
   for (const SessionNotice& notice : session_->TakeNotices()) ShowMessage(notice.caption, notice.text);
+  ShowJournalError();
 }
 
 void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
@@ -529,17 +533,19 @@ void CHexsteadView::ShowMessage(const std::string& caption, const std::string& t
 }
 
 void CHexsteadView::PromptChanged(const std::string& prompt) {
+  if (quiet_) return;
   if (turnPanel_ != nullptr) turnPanel_->SetText(GameText(prompt));
 }
 
 void CHexsteadView::StatusRowChanged(int32_t player) {
+  if (quiet_) return;
   if (session_ && statusRows_) statusRows_->RefreshRow(*session_, player);
 }
 
-void CHexsteadView::TurnPanelChanged() { SyncSidePanel(); }
-void CHexsteadView::BuildButtonsChanged() { SyncBuildButtons(); }
-void CHexsteadView::SidePanelChanged() { SyncSidePanel(); }
-void CHexsteadView::PlayerDialogsChanged() { SyncPlayerDialogs(); }
+void CHexsteadView::TurnPanelChanged() { if (!quiet_) SyncSidePanel(); }
+void CHexsteadView::BuildButtonsChanged() { if (!quiet_) SyncBuildButtons(); }
+void CHexsteadView::SidePanelChanged() { if (!quiet_) SyncSidePanel(); }
+void CHexsteadView::PlayerDialogsChanged() { if (!quiet_) SyncPlayerDialogs(); }
 
 void CHexsteadView::BoardChanged() {
   if (board_ != nullptr) board_->Refresh(false);
@@ -572,6 +578,7 @@ void CHexsteadView::BindRecordWindowCommands() {
 }
 
 void CHexsteadView::HistoryChanged() {
+  if (quiet_) return;
   if (!session_ || historyWindow_ == nullptr) return;
   historyWindow_->ShowHistory(session_->History().Log());
   // Every input and every Undo passes here: the seats may have been chosen,
@@ -582,6 +589,7 @@ void CHexsteadView::HistoryChanged() {
 void CHexsteadView::StatisticsChanged(ReportMask reports) { SyncStatistics(reports); }
 
 void CHexsteadView::SyncStatistics(ReportMask reports) {
+  if (quiet_) return;
   if (!session_ || statisticsWindow_ == nullptr) return;
   // The report has seat rows only once the players are chosen.
   if (!session_->Fields().playersSelected) {

@@ -11,6 +11,7 @@
 #include "engine/session/session.h"
 #include "interface_images.h"
 #include "records/game_database.h"
+#include "session_journal.h"
 
 class CBoardSetupPanel;
 class CBuildButton;
@@ -101,6 +102,11 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnSortPlayers(const std::vector<int32_t>& order);
   void OnCancelPlayerOrder();
   void HandOver(const std::function<void(CGameSession&)>& input);
+  // The journal (hexstead_view_journal.cpp).
+  void StartJournal(int players, bool trackTrades, bool generateBoard);
+  bool ResumeJournal(const std::string& text);  // false: nothing to resume, set aside
+  void CloseJournal();
+  void ShowJournalError();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   // The turn panel's inputs and the dialogs they open.
@@ -118,12 +124,10 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   wxWindow* Owner() const;
 
   CBoardView* board_ = nullptr;
-  // The session's services: the program's clock, the C library generator
-  // reseeded from the system clock, and the application's game database.
-  CProgramClock clock_;
-  CLibraryRandom randomSource_;
-  CBoardRandom random_{randomSource_, SystemClockSeconds};
-  CGameDatabaseStore store_{CGameDatabase::Instance()};
+  // The session's services (the clock, the C library generator, the
+  // application's game database) and the journal of its inputs.
+  CSessionJournal journal_{CGameDatabase::Instance()};
+  bool quiet_ = false;  // a journal is replayed: the windows wait for its end
   std::unique_ptr<CGameSession> session_;
   CInterfaceImages images_;
   std::array<CBuildButton*, 3> buildButtons_{};  // road, settlement, city

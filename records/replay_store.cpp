@@ -2,7 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <filesystem>
 
+#include "records/atomic_file.h"
+#include "records/clock.h"
 #include "records/game.h"
 
 namespace {
@@ -26,6 +30,29 @@ class Fingerprint {
 }  // namespace
 
 std::string CurrentJournalPath(const std::string& dataDir) { return dataDir + "/current-game.script"; }
+
+std::string SetJournalAside(const std::string& dataDir, bool copy) {
+  std::time_t now = static_cast<std::time_t>(CClock::NowSeconds());
+  std::tm local{};
+  localtime_r(&now, &local);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+  std::string base = dataDir + "/unfinished-" + stamp;
+  std::string aside = base + ".script";
+  for (int n = 2; std::filesystem::exists(aside); ++n) aside = base + "-" + std::to_string(n) + ".script";
+  if (copy) {
+    std::filesystem::copy_file(CurrentJournalPath(dataDir), aside);
+  } else {
+    DurableRename(CurrentJournalPath(dataDir), aside);
+  }
+  return aside;
+}
+
+std::string LastClosedJournalPath(const std::string& dataDir) { return dataDir + "/last-closed-game.script"; }
+
+void KeepClosedJournal(const std::string& dataDir) {
+  DurableRename(CurrentJournalPath(dataDir), LastClosedJournalPath(dataDir));
+}
 
 std::string ReplayDirectory(const std::string& dataDir) { return dataDir + "/replays"; }
 

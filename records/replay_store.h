@@ -20,6 +20,16 @@ class CGame;
 // line each, synced before the next input is taken.
 std::string CurrentJournalPath(const std::string& dataDir);  // <dataDir>/current-game.script
 
+// A journal that is not the game being entered is never deleted silently:
+// one the user did not resume is set aside as
+// <dataDir>/unfinished-<YYYYMMDD>-<HHMMSS>.script (returned; a number is
+// added when that name is taken), and the journal of a game closed on
+// purpose replaces <dataDir>/last-closed-game.script. `copy` keeps the
+// journal where it is. Raise CFileError.
+std::string SetJournalAside(const std::string& dataDir, bool copy = false);
+std::string LastClosedJournalPath(const std::string& dataDir);
+void KeepClosedJournal(const std::string& dataDir);
+
 // <dataDir>/replays
 std::string ReplayDirectory(const std::string& dataDir);
 // "<gameId>-<16 hex digits of the fingerprint>.script"
