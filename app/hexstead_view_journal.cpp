@@ -38,6 +38,8 @@ bool CHexsteadView::ResumeJournal(const std::string& text) {
   journal_.SetReplaying(false);
   quiet_ = false;
   CClock::UseSystem();
+  HistoryChanged();
+  SyncStatistics(kAllReports);
   if (run.errorLine != 0) {
     if (!runner.HasSession() || !AskResumeBeforeDamage(Owner(), path, run.errorLine, run.error)) {
       SetJournalAsideOrTell(Owner(), DataDirectory());
