@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "journal_replay.h"
+#include "journaled_game.h"
 #include "play_runner.h"
 #include "play_state_json.h"
 #include "random_game.h"
@@ -44,68 +45,6 @@ fs::path FreshDirectory(const std::string& name) {
   return dir;
 }
 
-// One random game entered as the program enters it: a session with the
-// journal as its clock, generator, store and input log, driven by random
-// legal inputs and dialog answers. `afterStep` runs after every input and
-// while each decision is pending (when its input is on the disk).
-class JournaledGame {
- public:
-  JournaledGame(const fs::path& dir, unsigned seed)
-      : dir_(dir),
-        rng_(seed),
-        database_(dir.string()),
-        journal_(database_, [this] { return static_cast<unsigned>(rng_()); }),
-        session_(game_, ui_, journal_.Services()),
-        answers_(rng_),
-        inputs_(rng_),
-        runner_(nullptr, dir.string(), &answers_) {
-    session_.SetInputLog(&journal_);
-    runner_.Attach(game_, session_, journal_.RandomSource());
-    inputs_.SetUndoChance(0.03);
-    CClock::SetFixed(1700000000.0 + seed * 10000.0);
-  }
-
-  void Play(int maxInputs, const std::function<void()>& afterStep) {
-    runner_.SetDecisionProbe([&](CGameSession&) { afterStep(); });
-    journal_.StartNew(CurrentJournalPath(dir_.string()));
-    const char* options[] = {"new players=3 track=1 generate=0", "new players=5 track=1 generate=1",
-                             "new players=3 track=0 generate=1"};
-    runner_.Run(options[rng_() % 3]);
-    afterStep();
-    for (int i = 0; i < maxInputs; ++i) {
-      std::vector<std::string> lines = inputs_.Next(session_);
-      if (lines.empty()) break;
-      for (const std::string& line : lines) {
-        answers_.Record();
-        runner_.Run(line);
-      }
-      afterStep();
-      CClock::Advance(static_cast<double>(rng_() % 90));
-    }
-    ASSERT_EQ(journal_.TakeError(), "");
-  }
-
-  // Where the journal is now: the replays once the game was stored.
-  fs::path JournalPath() const {
-    return journal_.ReplayPath() ? fs::path(*journal_.ReplayPath()) : fs::path(CurrentJournalPath(dir_.string()));
-  }
-  uintmax_t JournalSize() const { return fs::file_size(JournalPath()); }
-  const CGameSession& Session() const { return session_; }
-  bool Stored() const { return journal_.ReplayPath().has_value(); }
-
- private:
-  fs::path dir_;
-  std::mt19937 rng_;
-  CGameDatabase database_;
-  CSessionJournal journal_;
-  CGame game_;
-  ISessionUi ui_;
-  CGameSession session_;
-  RandomAnswers answers_;
-  RandomInputs inputs_;
-  PlayRunner runner_;
-};
-
 // The state after each synced part of the journal, by journal size.
 using Expected = std::vector<std::pair<uintmax_t, SessionSnapshot>>;
 
@@ -133,6 +72,7 @@ TEST(Journal, EveryCutReplaysToTheStateAfterItsLastWholeLine) {
     Expected expected;
     try {
       game.Play(600, [&] { expected.emplace_back(game.JournalSize(), SessionSnapshot::Of(game.Session())); });
+      ASSERT_EQ(game.Journal().TakeError(), "");
     } catch (const std::exception& e) {
       FAIL() << "live game: " << e.what() << " at journal byte " << game.JournalSize();
     }
