@@ -5,6 +5,7 @@
 // replay, and replaying that with hexstead-cli stores a byte-identical record.
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -51,6 +52,7 @@ void RollAndContinue(CHexsteadView& view, int total) {
 }
 
 bool Started() {
+  gui::KeepUnfinishedGame();
   std::string why;
   return gui::Start(&why);
 }
@@ -95,7 +97,9 @@ std::string RunAndKill(const std::function<void(int report)>& play) {
   close(pipeEnds[1]);
   std::string line;
   char c = 0;
-  while (read(pipeEnds[0], &c, 1) == 1 && c != '\n') line += c;
+  pollfd wait{pipeEnds[0], POLLIN, 0};
+  // A child that hangs (a dialog nobody answers) reports nothing in time.
+  while (poll(&wait, 1, 120000) == 1 && read(pipeEnds[0], &c, 1) == 1 && c != '\n') line += c;
   kill(child, SIGKILL);
   waitpid(child, nullptr, 0);
   close(pipeEnds[0]);
