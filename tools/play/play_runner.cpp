@@ -181,7 +181,6 @@ void PlayRunner::RunSeat(const ScriptLine& line) {
   SeatPlayer(box, playerFile_.FindOrAdd(first, last));
 }
 
-
 void PlayRunner::SeatPlayer(int box, const CPlayer& player) {
   seats_.erase(std::remove_if(seats_.begin(), seats_.end(), [box](const SeatChoice& s) { return s.box == box; }),
                seats_.end());
