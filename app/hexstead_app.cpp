@@ -27,6 +27,7 @@
 #include "records/game_exchange.h"
 #include "records/player_database.h"
 #include "statistics_database_dialog.h"
+#include "unfinished_game.h"
 
 CHexsteadApp& TheApp() { return *static_cast<CHexsteadApp*>(wxApp::GetInstance()); }
 
@@ -48,6 +49,7 @@ bool CHexsteadApp::OnInit() {
   ilInit();
   OpenDatabases();
   if (!StartupImport().empty()) CallAfter(&CHexsteadApp::ImportStartupFile);
+  CallAfter([this] { OfferUnfinishedGame(); });
 
   Bind(wxEVT_MENU, &CHexsteadApp::OnFileNew, this, ID_FILE_NEW);
   Bind(wxEVT_MENU, &CHexsteadApp::OnAbout, this, ID_APP_ABOUT);
@@ -109,6 +111,7 @@ void CHexsteadApp::CloseAllGames() {
 
 bool CHexsteadApp::NewGame() {
   CloseAllGames();
+  if (OfferUnfinishedGame()) return openView_ != nullptr;
   currentGame_ = std::make_unique<CGame>();
   if (!RunWizard()) return false;
   OpenGameWindow();
@@ -123,11 +126,29 @@ bool CHexsteadApp::RunWizard() {
   newGameChoice_.players = options.FiveOrSixPlayers() ? 5 : 3;
   newGameChoice_.trackTrades = options.TrackTrades();
   newGameChoice_.generateBoard = options.GenerateBoard();
+  ApplyNewGameChoice();
+  return true;
+}
+
+void CHexsteadApp::ApplyNewGameChoice() {
   // The seat list is sized by the board kind; the session fills the seats.
   currentGame_->players.resize(newGameChoice_.players);
   currentGame_->trackTrades = newGameChoice_.trackTrades ? 1 : 0;
   currentGame_->boardGenerated = newGameChoice_.generateBoard ? 1 : 0;
-  return true;
+}
+
+bool CHexsteadApp::OfferUnfinishedGame() {
+  std::optional<CUnfinishedGame> game = AskAboutUnfinishedGame(mainFrame_, CGameDatabase::Instance().DataDir());
+  if (!game) return false;
+  CloseAllGames();
+  // The record as the journal's first input made it; the replay makes it again.
+  currentGame_ = std::make_unique<CGame>(game->summary.startSeconds);
+  newGameChoice_ = NewGameChoice{game->summary.players, game->summary.trackTrades, game->summary.generateBoard};
+  ApplyNewGameChoice();
+  journalToResume_ = std::move(game->text);
+  OpenGameWindow();
+  journalToResume_.reset();
+  return openView_ != nullptr;
 }
 
 void CHexsteadApp::OpenGameWindow() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include <wx/app.h>
@@ -35,10 +37,11 @@ class CHexsteadApp : public wxApp {
   void ForgetGame();
 
   // The source of the random draws (board generation, piece rotations) of
-  // the game windows opened from now on: the C library generator, unless the
-  // owner of the application (a test replaying a game) hands in another,
-  // which must outlive those windows; null gives the generator back.
-  CRandomSource& RandomSource() { return randomSource_ != nullptr ? *randomSource_ : libraryRandom_; }
+  // the game windows opened from now on: null for the journal's own (the C
+  // library generator seeded afresh for each input), unless the owner of the
+  // application (a test replaying a game) hands in another, which must
+  // outlive those windows; null gives the journal's back.
+  CRandomSource* HandedRandomSource() const { return randomSource_; }
   void SetRandomSource(CRandomSource* source) { randomSource_ = source; }
 
   // The wizard's answers for the game being created (read by the new view).
@@ -66,6 +69,13 @@ class CHexsteadApp : public wxApp {
     CHistoryLog history;
   };
   std::unique_ptr<StoredGameParts> TakeStoredGameParts() { return std::move(storedGameParts_); }
+  // The journal of an unfinished game being resumed, handed to the new view
+  // once (empty when the window starts a new game).
+  std::optional<std::string> TakeJournalToResume() { return std::exchange(journalToResume_, std::nullopt); }
+  // At start and before New: when the data directory holds the journal of a
+  // game that did not end, asks whether to resume it. True when it was
+  // resumed in a game window.
+  bool OfferUnfinishedGame();
 
   // The Databases menu.
   void ShowGameDatabase();
@@ -82,6 +92,7 @@ class CHexsteadApp : public wxApp {
   void ImportStartupFile();
   static std::string& StartupImport();
   bool RunWizard();
+  void ApplyNewGameChoice();
   void OpenGameWindow();
 
   wxDocManager* docManager_ = nullptr;
@@ -90,8 +101,9 @@ class CHexsteadApp : public wxApp {
   CHexsteadView* openView_ = nullptr;
   NewGameChoice newGameChoice_;
   std::unique_ptr<StoredGameParts> storedGameParts_;
-  CLibraryRandom libraryRandom_;
+  // Set only while a test hands in its own source of draws.
   CRandomSource* randomSource_ = nullptr;
+  std::optional<std::string> journalToResume_;
 };
 
 // The running application object.

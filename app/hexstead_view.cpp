@@ -89,8 +89,14 @@ void CHexsteadView::InitialUpdate() {
   board_->InitGL();
   images_.Load("data", [this](const std::string& text) { ShowMessage("Hexstead3D", text); });
 
-  random_.emplace(app.RandomSource(), [] { return static_cast<std::int64_t>(CClock::NowSeconds()); });
-  session_ = std::make_unique<CGameSession>(*app.CurrentGame(), *this, SessionServices{clock_, *random_, store_});
+  // A test that fixes the draws hands in its own source, reseeded from the
+  // program's clock as `hexstead-cli play` reseeds its generator.
+  SessionServices services = journal_.Services();
+  if (CRandomSource* handed = app.HandedRandomSource()) {
+    handedRandom_.emplace(*handed, [] { return static_cast<std::int64_t>(CClock::NowSeconds()); });
+    services = journal_.ServicesWith(*handedRandom_);
+  }
+  session_ = std::make_shared<CGameSession>(*app.CurrentGame(), *this, services);
   CreateChildWindows();
   if (std::unique_ptr<CHexsteadApp::StoredGameParts> stored = app.TakeStoredGameParts()) {
     // A stored game opened for review: ended, read-only, shown as stored.
@@ -98,9 +104,11 @@ void CHexsteadView::InitialUpdate() {
     CReplayLuck replays(CGameDatabase::Instance().DataDir(), CGameDatabase::Instance().Files());
     luckWindow_->ShowStoredGame(session_->Game(), replays);
     replay_ = CReplayViewer::Open(*this, *GetFrame(), *app.CurrentGame());
+  } else if (std::optional<std::string> journal = app.TakeJournalToResume()) {
+    if (!ResumeJournal(*journal)) app.CallAfter([] { TheApp().CloseAllGames(); });
   } else {
     const CHexsteadApp::NewGameChoice& choice = app.LastNewGameChoice();
-    session_->NewGame(choice.players, choice.trackTrades, choice.generateBoard);
+    StartJournal(choice.players, choice.trackTrades, choice.generateBoard);
   }
   LayoutChildren();
   SyncWithSession();
@@ -181,6 +189,7 @@ bool CHexsteadView::OnClose(bool deleteWindow) {
   }
   if (board_ != nullptr) board_->ReleaseGL();
   replay_.reset();
+  CloseJournal();
   // The session refers to the game record: it goes first, then the game.
   session_.reset();
   if (glSettings_ != nullptr) glSettings_->Destroy();
@@ -598,6 +607,7 @@ void CHexsteadView::ShowPendingDecision() {
   }
   if (!session_) return;
   for (const SessionNotice& notice : session_->TakeNotices()) ShowMessage(notice.caption, notice.text);
+  ShowJournalError();
 }
 
 void CHexsteadView::ShowMessage(const std::string& caption, const std::string& text) {
@@ -605,18 +615,20 @@ void CHexsteadView::ShowMessage(const std::string& caption, const std::string& t
 }
 
 void CHexsteadView::PromptChanged(const std::string& prompt) {
+  if (quiet_) return;
   if (turnPanel_ != nullptr) turnPanel_->SetText(GameText(prompt));
   ShowKeysHint();
 }
 
 void CHexsteadView::StatusRowChanged(int32_t player) {
+  if (quiet_) return;
   if (session_ && statusRows_) statusRows_->RefreshRow(*session_, player);
 }
 
-void CHexsteadView::TurnPanelChanged() { SyncSidePanel(); }
-void CHexsteadView::BuildButtonsChanged() { SyncBuildButtons(); }
-void CHexsteadView::SidePanelChanged() { SyncSidePanel(); }
-void CHexsteadView::PlayerDialogsChanged() { SyncPlayerDialogs(); }
+void CHexsteadView::TurnPanelChanged() { if (!quiet_) SyncSidePanel(); }
+void CHexsteadView::BuildButtonsChanged() { if (!quiet_) SyncBuildButtons(); }
+void CHexsteadView::SidePanelChanged() { if (!quiet_) SyncSidePanel(); }
+void CHexsteadView::PlayerDialogsChanged() { if (!quiet_) SyncPlayerDialogs(); }
 
 void CHexsteadView::BoardChanged() {
   if (board_ != nullptr) board_->Refresh(false);
@@ -658,6 +670,7 @@ void CHexsteadView::BindRecordWindowCommands() {
 }
 
 void CHexsteadView::HistoryChanged() {
+  if (quiet_) return;
   if (!session_ || historyWindow_ == nullptr) return;
   historyWindow_->ShowHistory(session_->History().Log());
   // Every input and every Undo passes here: the seats may have been chosen,
@@ -668,6 +681,7 @@ void CHexsteadView::HistoryChanged() {
 void CHexsteadView::StatisticsChanged(ReportMask reports) { SyncStatistics(reports); }
 
 void CHexsteadView::SyncStatistics(ReportMask reports) {
+  if (quiet_) return;
   if (!session_ || statisticsWindow_ == nullptr) return;
   // The report has seat rows only once the players are chosen.
   if (!session_->Fields().playersSelected) {

@@ -13,6 +13,7 @@
 #include "interface_images.h"
 #include "records/game_database.h"
 #include "table_keys.h"
+#include "session_journal.h"
 
 class CBoardSetupPanel;
 class CBuildButton;
@@ -121,6 +122,11 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   // The keyboard of the game window and the status-bar line of its keys.
   void OnTableKey(wxKeyEvent& event);
   void ShowKeysHint();
+  // The journal (hexstead_view_journal.cpp).
+  void StartJournal(int players, bool trackTrades, bool generateBoard);
+  bool ResumeJournal(const std::string& text);  // false: nothing to resume, set aside
+  void CloseJournal();
+  void ShowJournalError();
   void OnBuild(PurchaseKind kind);
   void OnChooseTile(int tileType);
   // The turn panel's inputs and the dialogs they open.
@@ -138,11 +144,12 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   wxWindow* Owner() const;
 
   CBoardView* board_ = nullptr;
-  // The session's services: the program's clock, the application's source of
-  // random draws reseeded from that clock, and the application's game database.
-  CProgramClock clock_;
-  std::optional<CBoardRandom> random_;
-  CGameDatabaseStore store_{CGameDatabase::Instance()};
+  // The session's services (the program's clock, the C library generator,
+  // the application's game database) and the journal of its inputs. A test
+  // may hand in its own source of draws (`handedRandom_`).
+  CSessionJournal journal_{CGameDatabase::Instance()};
+  std::optional<CBoardRandom> handedRandom_;
+  bool quiet_ = false;  // a journal is replayed: the windows wait for its end
   // Shared: a moment of a replay lives in the replay's own runner.
   std::shared_ptr<CGameSession> session_;
   std::unique_ptr<CReplayViewer> replay_;

@@ -102,6 +102,15 @@ void CDurableFile::Sync() {
   }
 }
 
+void CDurableFile::SyncData() {
+  if (created_) {
+    Sync();
+    return;
+  }
+  if (BeginSteps(1) == 0) CrashNow();
+  if (::fdatasync(fd_) != 0) throw CFileError("cannot sync", path_, errno);
+}
+
 // ---------------------------------------------------------------- whole files
 
 void DurableRename(const std::filesystem::path& from, const std::filesystem::path& to) {

@@ -28,6 +28,9 @@ class CDurableFile : public IWritableFile {
   void Truncate(uint64_t size) override;
   void Append(std::span<const uint8_t> bytes) override;
   void Sync() override;
+  // Sync of the contents only (fdatasync): what an append needs, cheaper
+  // than Sync once the file's directory entry is on the disk.
+  void SyncData();
 
  private:
   std::filesystem::path path_;

@@ -5,7 +5,13 @@
 #include "records/clock.h"
 #include "records/record_fields.h"
 
-CGame::CGame() : startTime(CClock::Now()), gameId(CClock::NowSeconds()) {}
+// One reading of the clock, in whole seconds like every later reading of a
+// game's times: the id and the start are the same second, and a journal of
+// the game gives both back exactly from that one number.
+CGame::CGame() : CGame(CClock::NowSeconds()) {}
+
+CGame::CGame(int32_t startSeconds)
+    : startTime{DateTimeValid, OleDaysFromTime(startSeconds)}, gameId(startSeconds) {}
 
 void CGame::Serialize(CArchive& ar) {
   SerializeField(ar, startTime);

@@ -19,6 +19,8 @@ class CGame {
  public:
   // A new game: started now, identified by the clock's seconds now.
   CGame();
+  // A new game started at `startSeconds` (seconds since 1970), its id.
+  explicit CGame(int32_t startSeconds);
 
   // The stored fields, in stored order (seats included).
   void Serialize(CArchive& ar);

@@ -8,6 +8,7 @@
 #include "records/game.h"
 #include "records/game_database.h"
 #include "records/record_io.h"
+#include "records/replay_store.h"
 
 namespace {
 
@@ -169,7 +170,16 @@ int CGameDatabase::RewriteGames(const std::function<bool(CGame&)>& edit, int ski
   return changed;
 }
 
+// A game tracked here takes its replay with it; another game of the same
+// name (the same game stored twice) keeps it.
 void CGameDatabase::DeleteGame(int index) {
   CheckIndex(index);
+  CGame deleted;
+  ReadHeader(index, deleted);
   RewriteGames(nullptr, index);
+  std::optional<std::string> replay = FindReplay(dataDir_, deleted, *files_);
+  if (!replay) return;
+  bool shared = false;
+  ForEachHeader([&](int, const CGame& game) { shared = shared || ReplayFileName(game) == ReplayFileName(deleted); });
+  if (!shared) files_->Remove(*replay);
 }

@@ -38,7 +38,7 @@ void CGameSession::ResetFields() {
   decision_ = DecisionContext{};
 }
 
-void CGameSession::NewGame(int32_t players, bool trackTrades, bool generateBoard) {
+void CGameSession::DoNewGame(int32_t players, bool trackTrades, bool generateBoard) {
   int32_t seats = players >= 5 ? 5 : 3;
   game_.players.assign(seats, CPlayerGame{});
   game_.trackTrades = trackTrades ? 1 : 0;
@@ -81,7 +81,7 @@ void CGameSession::ShowStoredGame(const CBoard& board, const CHistoryLog& histor
   for (int32_t p = -1; p < f_.playerCount; ++p) ui_.StatusRowChanged(p);
 }
 
-bool CGameSession::Pick(int32_t id) {
+bool CGameSession::DoPick(int32_t id) {
   if (Busy() || !f_.pickEnabled || id < 0) return false;
   std::size_t depth = undo_.size();
   bool accepted = false;
@@ -110,7 +110,7 @@ bool CGameSession::Pick(int32_t id) {
   return accepted;
 }
 
-bool CGameSession::PickRoadSide(int32_t position, int32_t logicalSide) {
+bool CGameSession::DoPickRoadSide(int32_t position, int32_t logicalSide) {
   if (Busy() || !board_.OnBoard(position) || logicalSide < 0 || logicalSide > 5) return false;
   // The wedge drawn for logical side k: c = 1 - k + rotation / 60 (mod 6).
   int turn = static_cast<int>(board_.Piece(position).rotation) / 60;

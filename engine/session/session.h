@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,17 +14,11 @@
 #include "engine/session/pending_decision.h"
 #include "engine/session/purchase.h"
 #include "engine/session/session_fields.h"
+#include "engine/session/session_input.h"
 #include "engine/session/session_services.h"
 #include "engine/session/session_ui.h"
 #include "engine/session/undo_node.h"
 #include "records/game.h"
-
-// A player chosen in the player selection dialog: its seat box (0..5, top to
-// bottom, which fixes the colour) and its player-database record.
-struct SeatChoice {
-  int32_t box = 0;
-  CPlayer player;
-};
 
 // Development card kinds, in the order of the Play a Development Card dialog.
 enum DevCardKind : int32_t {
@@ -77,6 +72,8 @@ class CGameSession {
   // A finished game read from the game database, shown for review: the game
   // record (already the current CGame) with its board and history.
   void ShowStoredGame(const CBoard& board, const CHistoryLog& history);
+  // Where every input taken from now on is told (null: nowhere).
+  void SetInputLog(ISessionInputLog* log) { inputLog_ = log; }
 
   // --- inputs (each returns false when the state does not take it) ----------
   bool ChooseTile(int32_t tileType);           // board set-up palette
@@ -162,6 +159,36 @@ class CGameSession {
   void MoveBonus(int32_t CPlayerGame::*flag, int32_t from, int32_t to);
   void Pay(int32_t player, PurchaseKind kind);
   void Refund(int32_t player, PurchaseKind kind);
+
+  // The steps behind the public inputs; the public ones tell the input log.
+  bool Logged(SessionInput input, const std::function<bool()>& step);
+  void DoNewGame(int32_t players, bool trackTrades, bool generateBoard);
+  bool DoChooseTile(int32_t tileType);
+  bool DoPick(int32_t locationId);
+  bool DoPickRoadSide(int32_t position, int32_t logicalSide);
+  bool DoSelectPlayers(const std::vector<SeatChoice>& seats);
+  bool DoSortPlayers(const std::vector<int32_t>& order);
+  bool DoCancelPlayerOrder();
+  bool DoOnRoll(int32_t total);
+  bool DoOnContinue();
+  bool DoOnBuild(PurchaseKind kind);
+  bool DoOnEndTurn();
+  bool DoOnBuyCard();
+  bool DoPlayVictoryPoint(int32_t player);
+  bool DoPlayMonopoly(int32_t resource);
+  bool DoPlayRoadBuilding();
+  bool DoPlayYearOfPlenty(const ResourceCounts& counts);
+  bool DoPlaySoldier();
+  bool DoTradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get);
+  bool DoTradeWithBank(int32_t give, int32_t wanted);
+  bool DoUndoLast();
+  bool DoAnswerDiscards(const SeatMatrix& lost);
+  bool DoAnswerSteal(const StealChoice& choice);
+  bool DoAnswerBankTradeResource(int32_t resource);
+  bool DoAnswerVictoryPointCard(bool thisTurn);
+  bool DoAnswerWinner(bool accept);
+  bool DoAnswerHiddenPoints(int32_t points);
+  bool DoCancelDecision();
 
   // Recording and undo.
   void RecordAction(CUndoNode node);
@@ -266,4 +293,6 @@ class CGameSession {
   };
   DecisionContext decision_;
   std::vector<SessionNotice> notices_;
+  ISessionInputLog* inputLog_ = nullptr;
+  int inputDepth_ = 0;  // inputs running now (one input may run another)
 };

@@ -27,7 +27,7 @@ PlayCardOffer CGameSession::PlayCardOfferFor(int32_t player) const {
   return offer;
 }
 
-bool CGameSession::OnBuyCard() {
+bool CGameSession::DoOnBuyCard() {
   if (Busy() || f_.gameState != Turn || !f_.turn.buyCardEnabled || game_.gameOn == 0) return false;
   if (Tracks()) {
     StartAutoTrade(PurchaseCard, false, true);  // buys the card once the trade is done
@@ -55,7 +55,7 @@ void CGameSession::UndoBoughtCard(const CUndoNode& node) {
   Refund(p, PurchaseCard);
 }
 
-bool CGameSession::PlayVictoryPoint(int32_t player) {
+bool CGameSession::DoPlayVictoryPoint(int32_t player) {
   if (Busy() || !PlayCardOfferFor(player).kinds[VictoryPointCard]) return false;
   const CPlayerGame& seat = P(player);
   if (seat.cardsBoughtThisTurn > 0 && seat.cardsHeld > 0) {
@@ -92,7 +92,7 @@ void CGameSession::UndoPlayedVictoryPoint(const CUndoNode& node) {
   P(card.player).cardsPlayed[VictoryPointCard] -= 1;
 }
 
-bool CGameSession::PlayMonopoly(int32_t resource) {
+bool CGameSession::DoPlayMonopoly(int32_t resource) {
   if (Busy() || resource < 0 || resource > 4 || !PlayCardOfferFor(f_.currentPlayer).kinds[MonopolyCard]) return false;
   int32_t cp = f_.currentPlayer;
   MonopolyUndo taken;
@@ -132,7 +132,7 @@ void CGameSession::UndoPlayedMonopoly(const CUndoNode& node) {
   }
 }
 
-bool CGameSession::PlayRoadBuilding() {
+bool CGameSession::DoPlayRoadBuilding() {
   if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[RoadBuildingCard]) return false;
   RecordAction(CUndoNode(PlayedRoadBuilding, std::monostate{}));
   CPlayerGame& seat = P(f_.currentPlayer);
@@ -158,7 +158,7 @@ std::array<bool, 5> CGameSession::YearOfPlentyChoices() const {
   return choices;
 }
 
-bool CGameSession::PlayYearOfPlenty(const ResourceCounts& counts) {
+bool CGameSession::DoPlayYearOfPlenty(const ResourceCounts& counts) {
   if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[YearOfPlentyCard]) return false;
   int32_t cp = f_.currentPlayer;
   YearOfPlentyUndo taken;
@@ -209,7 +209,7 @@ int32_t CGameSession::UpdateLargestArmy() {
   return h >= 0 ? h : BonusFromNobody;
 }
 
-bool CGameSession::PlaySoldier() {
+bool CGameSession::DoPlaySoldier() {
   if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[SoldierCard]) return false;
   int32_t cp = f_.currentPlayer;
   CPlayerGame& seat = P(cp);

@@ -24,7 +24,7 @@ std::vector<SessionNotice> CGameSession::TakeNotices() {
   return out;
 }
 
-bool CGameSession::CancelDecision() {
+bool CGameSession::DoCancelDecision() {
   if (!pending_.Cancellable()) return false;
   DecisionKind kind = pending_.kind;
   CloseDecision();
@@ -40,7 +40,7 @@ bool CGameSession::CancelDecision() {
   return true;
 }
 
-bool CGameSession::AnswerDiscards(const SeatMatrix& lost) {
+bool CGameSession::DoAnswerDiscards(const SeatMatrix& lost) {
   if (pending_.kind != DecisionKind::Discards) return false;
   const DiscardOffer& offer = pending_.discards;
   // Exactly the required number per player, and only cards the player holds.
@@ -64,7 +64,7 @@ bool CGameSession::AnswerDiscards(const SeatMatrix& lost) {
   return true;
 }
 
-bool CGameSession::AnswerSteal(const StealChoice& choice) {
+bool CGameSession::DoAnswerSteal(const StealChoice& choice) {
   if (pending_.kind != DecisionKind::Steal) return false;
   const StealOffer& offer = pending_.steal;
   if (choice.victim < 0 || choice.victim > 5 || !offer.candidates[choice.victim] || choice.resource < 0 ||
@@ -77,7 +77,7 @@ bool CGameSession::AnswerSteal(const StealChoice& choice) {
   return true;
 }
 
-bool CGameSession::AnswerBankTradeResource(int32_t resource) {
+bool CGameSession::DoAnswerBankTradeResource(int32_t resource) {
   if (pending_.kind != DecisionKind::BankTradeResource || !decision_.bankTrade.Choose(resource)) return false;
   CloseDecision();
   ContinueAutoTrade();
@@ -85,7 +85,7 @@ bool CGameSession::AnswerBankTradeResource(int32_t resource) {
   return true;
 }
 
-bool CGameSession::AnswerVictoryPointCard(bool thisTurn) {
+bool CGameSession::DoAnswerVictoryPointCard(bool thisTurn) {
   if (pending_.kind != DecisionKind::VictoryPointCard) return false;
   int32_t player = pending_.player;
   CloseDecision();
@@ -93,7 +93,7 @@ bool CGameSession::AnswerVictoryPointCard(bool thisTurn) {
   return true;
 }
 
-bool CGameSession::AnswerWinner(bool accept) {
+bool CGameSession::DoAnswerWinner(bool accept) {
   if (pending_.kind != DecisionKind::Winner) return false;
   int32_t winner = pending_.player;
   CloseDecision();
@@ -113,7 +113,7 @@ bool CGameSession::AnswerWinner(bool accept) {
   return true;
 }
 
-bool CGameSession::AnswerHiddenPoints(int32_t points) {
+bool CGameSession::DoAnswerHiddenPoints(int32_t points) {
   if (pending_.kind != DecisionKind::HiddenPoints || points < 0 || points > pending_.maxPoints) return false;
   int32_t j = pending_.player;
   CloseDecision();

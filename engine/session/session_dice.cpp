@@ -20,7 +20,7 @@ std::string ProductionLine(const std::string& firstName, const ResourceCounts& g
 
 }  // namespace
 
-bool CGameSession::OnRoll(int32_t total) {
+bool CGameSession::DoOnRoll(int32_t total) {
   if (Busy() || f_.gameState != Turn || f_.turn.rolled || game_.gameOn == 0 || total < 2 || total > 12) return false;
   if (total == 7 && Tracks()) {
     // The seven check: the roll waits for the discards, and a Cancel drops it.
@@ -133,7 +133,7 @@ void CGameSession::UndoDiscarded(const CUndoNode& node) {
   ui_.StatisticsChanged(Report(14));
 }
 
-bool CGameSession::OnContinue() {
+bool CGameSession::DoOnContinue() {
   if (Busy() || f_.gameState != GoodsReceived) return false;
   ContinueUndo shown;
   shown.roll = f_.turn.lastRoll;
@@ -239,7 +239,7 @@ void CGameSession::UndoStole(const CUndoNode& node) {
 
 // --- end of turn -----------------------------------------------------------------
 
-bool CGameSession::OnEndTurn() {
+bool CGameSession::DoOnEndTurn() {
   if (Busy() || f_.gameState != Turn || !f_.turn.rolled || game_.gameOn == 0) return false;
   int32_t cp = f_.currentPlayer;
   CPlayerGame& seat = P(cp);

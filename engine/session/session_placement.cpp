@@ -113,7 +113,7 @@ void CGameSession::UndoInitialRoad(const CUndoNode& node) {
 
 // --- building in a turn ---------------------------------------------------------
 
-bool CGameSession::OnBuild(PurchaseKind kind) {
+bool CGameSession::DoOnBuild(PurchaseKind kind) {
   if (Busy() || f_.gameState != Turn || !f_.turn.rolled || game_.gameOn == 0) return false;
   int index = kind == PurchaseSettlement ? 0 : kind == PurchaseCity ? 1 : kind == PurchaseRoad ? 2 : -1;
   if (index < 0 || !f_.buildButtons[index]) return false;

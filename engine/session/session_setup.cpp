@@ -11,7 +11,7 @@ constexpr int32_t kSeatBoxColour[6] = {0xEBEBEB, 0x2020DF, 0x0683FF, 0xDF2020, 0
 
 }  // namespace
 
-bool CGameSession::ChooseTile(int32_t tileType) {
+bool CGameSession::DoChooseTile(int32_t tileType) {
   if (Busy() || f_.gameState != BoardSetup || tileType < 0 || tileType > 12) return false;
   if (!f_.palette.enabled[tileType]) return false;  // the palette offers only what is left
   TileEntryResult result = board_.EnterTile(static_cast<TileType>(tileType));
@@ -63,7 +63,7 @@ void CGameSession::UndoPlacedChip(const CUndoNode& node) {
   f_.lastPick = chip.lastPickBefore;
 }
 
-bool CGameSession::SelectPlayers(const std::vector<SeatChoice>& seats) {
+bool CGameSession::DoSelectPlayers(const std::vector<SeatChoice>& seats) {
   if (Busy() || f_.gameState != PlayerInformation || f_.playersSelected) return false;
   bool large = board_.Kind() == BoardKind::Large;
   std::size_t low = large ? 5 : 3, high = large ? 6 : 4;
@@ -100,7 +100,7 @@ void CGameSession::UndoSelectedPlayers(CUndoNode& node) {
   ui_.PlayerDialogsChanged();
 }
 
-bool CGameSession::SortPlayers(const std::vector<int32_t>& order) {
+bool CGameSession::DoSortPlayers(const std::vector<int32_t>& order) {
   if (Busy() || f_.gameState != PlayerInformation || !f_.playersSelected) return false;
   std::size_t n = game_.players.size();
   if (order.size() != n) return false;
@@ -138,7 +138,7 @@ void CGameSession::UndoSortedPlayers(CUndoNode& node) {
   ui_.PlayerDialogsChanged();
 }
 
-bool CGameSession::CancelPlayerOrder() {
+bool CGameSession::DoCancelPlayerOrder() {
   if (Busy() || f_.gameState != PlayerInformation || !f_.playersSelected || undo_.empty()) return false;
   // Cancel takes the selection back, which shows the selection dialog again.
   TakeBackNewest();

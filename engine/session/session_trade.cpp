@@ -85,7 +85,7 @@ void CGameSession::ContinueAutoTrade() {
   if (decision_.forCard) FinishCardPurchase();
 }
 
-bool CGameSession::TradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get) {
+bool CGameSession::DoTradeWithPlayer(int32_t partner, const ResourceCounts& give, const ResourceCounts& get) {
   int32_t cp = f_.currentPlayer;
   if (Busy() || f_.gameState != Turn || !f_.turn.tradeEnabled || game_.gameOn == 0) return false;
   if (partner < 0 || partner >= f_.playerCount || partner == cp) return false;
@@ -129,7 +129,7 @@ std::array<bool, 5> CGameSession::BankDraggable() const {
 
 // One card dragged onto a bank picture: one trade at the best ratio. The
 // bank must hold the wanted card, or the drop would take cards for nothing.
-bool CGameSession::TradeWithBank(int32_t give, int32_t wanted) {
+bool CGameSession::DoTradeWithBank(int32_t give, int32_t wanted) {
   if (Busy() || f_.gameState != Turn || !f_.turn.tradeEnabled || !Tracks() || game_.gameOn == 0) return false;
   if (give < 0 || give > 4 || wanted < 0 || wanted > 4 || give == wanted) return false;
   if (!BankDraggable()[give] || f_.bank[wanted] <= 0) return false;

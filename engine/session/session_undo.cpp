@@ -12,7 +12,7 @@ bool CGameSession::CanUndo() const {
   return !Busy() && !undo_.empty() && f_.gameState != GameOver && game_.gameOn != 0;
 }
 
-bool CGameSession::UndoLast() {
+bool CGameSession::DoUndoLast() {
   if (!CanUndo()) return false;
   while (TakeBackNewest() && !undo_.empty()) {
   }

@@ -20,6 +20,7 @@ namespace gui {
 namespace {
 
 bool started = false;
+bool keepUnfinishedGame = false;
 
 // Asserts must never open their modal box in a headless run.
 void ReportAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
@@ -41,6 +42,7 @@ void PrepareWorkingDirectory() {
   const fs::path data = work / "data";
   if (fs::is_symlink(data)) fs::remove(data);
   fs::create_directories(data);
+  if (!keepUnfinishedGame) fs::remove(data / "current-game.script", ignored);
   for (const fs::directory_entry& entry : fs::directory_iterator(H3D_DATA_DIR)) {
     if (entry.path().extension() != ".tex") continue;
     const fs::path link = data / entry.path().filename();
@@ -60,6 +62,8 @@ void PumpOnce() {
 }
 
 }  // namespace
+
+void KeepUnfinishedGame() { keepUnfinishedGame = true; }
 
 void RemoveStoredData() {
   namespace fs = std::filesystem;

@@ -19,6 +19,10 @@ bool Start(std::string* why);
 // Removes the databases the program keeps in its data directory (player and
 // game database), so that it starts as on a first run; call before Start.
 void RemoveStoredData();
+// Start sets aside the journal of an unfinished game that an earlier test
+// left (its question would wait for an answer); a test of the journal
+// itself keeps it by calling this first.
+void KeepUnfinishedGame();
 void Stop();
 
 // Lets the program handle its events for `ms` milliseconds.

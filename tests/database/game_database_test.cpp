@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <fstream>
 
 #include "database_fixture.h"
 #include "engine/board/board.h"
@@ -6,6 +7,7 @@
 #include "records/game.h"
 #include "records/game_database.h"
 #include "records/game_list.h"
+#include "records/replay_store.h"
 
 namespace fs = std::filesystem;
 
@@ -207,4 +209,24 @@ TEST_F(DatabaseTest, GameListRowsInDatabaseOrder) {
   EXPECT_EQ(rows[1].playerCount, "3");
   EXPECT_EQ(rows[1].players, "Ann Lee, Bob Stone, Cara Day");
   EXPECT_EQ(rows[1].length, "1h, 30m, 0s");  // the sample ends 0.0625 days after its start
+}
+
+// A replay goes with its game: two games of the same second (one imported)
+// have replays of their own names, and deleting one takes only its own.
+TEST_F(DatabaseTest, DeletingAGameDeletesItsReplayOnly) {
+  CGameDatabase db(dir.string());
+  SampleGame local = MakeGame(1000, {{1, "Ann", "Lee", 10}, {2, "Bob", "Stone", 8}, {3, "Cara", "Day", 5}});
+  SampleGame imported = MakeGame(1000, {{4, "Dee", "Moor", 10}, {5, "Eli", "Ross", 8}, {6, "Fay", "Hart", 5}});
+  imported.game.startTime = local.game.startTime;
+  ASSERT_NE(ReplayFileName(local.game), ReplayFileName(imported.game));
+  db.AppendRecord(local.game, local.history, local.board, db.RecordPath(), db.KeyPath());
+  db.AppendRecord(imported.game, imported.history, imported.board, db.RecordPath(), db.KeyPath());
+  fs::create_directories(ReplayDirectory(dir.string()));
+  std::ofstream(ReplayPath(dir.string(), local.game)) << "journal\n";
+  EXPECT_FALSE(FindReplay(dir.string(), imported.game));  // an imported game has none
+
+  db.DeleteGame(1);
+  EXPECT_TRUE(FindReplay(dir.string(), local.game));
+  db.DeleteGame(0);
+  EXPECT_FALSE(FindReplay(dir.string(), local.game));
 }

@@ -53,6 +53,8 @@ SampleGame MakeSampleGame() {
   CClock::SetFixed(1700000000.25);
   SampleGame s;
   CClock::UseSystem();
+  // A start a quarter second into its second, as the documented bytes show.
+  s.game.startTime = CDateTime{DateTimeValid, OleDaysFromTime(1700000000.25)};
   s.game.endTime = CDateTime{DateTimeValid, s.game.startTime.days + 0.0625};
   s.game.trackTrades = 1;
   s.game.boardGenerated = 1;

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
 #include "cli_command.h"
+#include "journal_replay.h"
 #include "play_runner.h"
 #include "records/clock.h"
 
@@ -23,29 +23,15 @@ bool ReadScript(const std::string& name, std::string& text) {
 }
 
 // Runs the script line by line, so everything before a faulty line happens
-// (as when a journal of inputs is replayed).
+// (as when a journal of inputs is replayed); a journal's torn last line is
+// left out.
 int RunScript(CliContext& context, const std::string& text) {
   PlayRunner runner(context.out, context.dataDir);
-  std::istringstream lines(text);
-  std::string line;
-  int number = 0;
-  try {
-    while (std::getline(lines, line)) {
-      ++number;
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      runner.Run(line, number);
-    }
-    runner.Finish();
-  } catch (const ScriptError& e) {
-    context.out->flush();
-    *context.err << "error: line " << (e.line > 0 ? e.line : number) << ": " << e.what() << '\n';
-    return 1;
-  } catch (const std::exception& e) {
-    context.out->flush();
-    *context.err << "error: line " << number << ": " << e.what() << '\n';
-    return 1;
-  }
-  return 0;
+  ScriptRun run = RunScriptText(ReplayableText(text), runner);
+  if (run.errorLine == 0) return 0;
+  context.out->flush();
+  *context.err << "error: line " << run.errorLine << ": " << run.error << '\n';
+  return 1;
 }
 
 int Play(CliContext& context, const std::vector<std::string>& args) {

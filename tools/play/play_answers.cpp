@@ -172,3 +172,19 @@ int32_t QueuedAnswers::Hidden(int32_t /*player*/, int32_t maxPoints) {
     throw ScriptError(a.line, "the player has only " + std::to_string(maxPoints) + " unplayed cards");
   return a.value;
 }
+
+bool QueuedAnswers::CanAnswer(DecisionKind decision) const {
+  Kind kind = Kind::BankTrade;
+  switch (decision) {
+    case DecisionKind::Discards: kind = Kind::Discard; break;
+    case DecisionKind::Steal: kind = Kind::Steal; break;
+    case DecisionKind::BankTradeResource: kind = Kind::BankTrade; break;
+    case DecisionKind::VictoryPointCard: kind = Kind::YesNo; break;
+    case DecisionKind::Winner: kind = Kind::GameOver; break;
+    case DecisionKind::HiddenPoints: kind = Kind::Hidden; break;
+    case DecisionKind::None: return false;
+  }
+  for (const Answer& a : queue_)
+    if (a.kind == kind) return true;
+  return false;
+}

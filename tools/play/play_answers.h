@@ -7,6 +7,7 @@
 #include <string>
 
 #include "play_script.h"
+#include "engine/session/pending_decision.h"
 #include "engine/session/session_ui.h"
 
 // Where the driver's dialogs get their answers: from `answer` lines of a
@@ -20,6 +21,8 @@ class DialogAnswers {
   virtual bool YesNo(const std::string& caption, const std::string& text) = 0;
   virtual bool Winner(int32_t winner) = 0;
   virtual int32_t Hidden(int32_t player, int32_t maxPoints) = 0;
+  // Whether an answer for a dialog of this kind is at hand now.
+  virtual bool CanAnswer(DecisionKind /*kind*/) const { return true; }
 };
 
 // The script line of each answer, as `answer ...` reads it back.
@@ -49,6 +52,7 @@ class QueuedAnswers : public DialogAnswers {
   bool YesNo(const std::string& caption, const std::string& text) override;
   bool Winner(int32_t winner) override;
   int32_t Hidden(int32_t player, int32_t maxPoints) override;
+  bool CanAnswer(DecisionKind kind) const override;
 
  private:
   enum class Kind { BankTrade, Discard, Steal, YesNo, GameOver, Hidden };

@@ -50,8 +50,14 @@ PlayRunner::PlayRunner(std::ostream* out, const std::string& dataDir, DialogAnsw
       playerFile_(dataDir, files) {}
 
 CGameSession& PlayRunner::Session() {
-  if (!session_) throw ScriptError(0, "no game: start one with 'new'");
-  return *session_;
+  if (!active_) throw ScriptError(0, "no game: start one with 'new'");
+  return *active_;
+}
+
+void PlayRunner::Attach(CGame& game, CGameSession& session, CRandomSource& randomSource) {
+  attachedGame_ = &game;
+  attachedSession_ = &session;
+  attachedRandom_ = &randomSource;
 }
 
 void PlayRunner::SetAnswers(DialogAnswers& answers) { ui_.SetAnswers(answers); }
@@ -78,6 +84,10 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
   queued_.SetCurrentLine(n);
   if (verb == "answer") {
     queued_.Add(line);
+    if (journal_) AnswerNow(line);
+  } else if (verb == "journal") {
+    NeedWords(line, 1);
+    journal_ = true;
   } else if (verb == "clock") {
     NeedWords(line, 2);
     CClock::SetFixed(ParseInt(line.words[1], n));
@@ -87,7 +97,7 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
   } else if (verb == "seed") {
     NeedWords(line, 2);
     seed_ = static_cast<unsigned>(ParseInt(line.words[1], n));
-    randomSource_.Seed(*seed_);
+    Source().Seed(*seed_);
   } else if (verb == "new") {
     RunNew(line);
   } else if (verb == "seat") {
@@ -103,45 +113,78 @@ void PlayRunner::Run(const ScriptLine& line, const std::string& text) {
   } else if (verb == "expect") {
     RunExpect(line, text);
   } else {
-    if (!session_) throw ScriptError(n, "no game: start one with 'new'");
+    if (!active_) throw ScriptError(n, "no game: start one with 'new'");
     ++inputsRun_;
     bool taken = RunInput(line);
+    // A journal holds only what the session took: anything else is damage.
+    if (journal_ && !taken) throw ScriptError(n, "the game does not take this input here");
     // An input whose own decision was cancelled leaves no trace, as if the
     // session had not taken it; an Undo stays taken.
-    bool cancelled = ui_.ShowPendingDecisions(*session_, n);
+    bool cancelled = ui_.ShowPendingDecisions(*active_, n, journal_);
     if (cancelled && verb != "undo") taken = false;
     AfterInput(line, taken);
   }
 }
 
+// new players=3|5 track=0|1 generate=0|1 [start=SECONDS]: File > New, the
+// wizard's answers; `start` is the second the game record was created (its
+// gameId), else the clock's now.
 void PlayRunner::RunNew(const ScriptLine& line) {
-  NeedWords(line, 4);
+  if (line.words.size() != 5) NeedWords(line, 4);
   int players = ParseKeyValue(line.words[1], "players", line.number);
   int track = ParseKeyValue(line.words[2], "track", line.number);
   int generate = ParseKeyValue(line.words[3], "generate", line.number);
   if (players != 3 && players != 5) throw ScriptError(line.number, "players must be 3 or 5");
   if ((track != 0 && track != 1) || (generate != 0 && generate != 1))
     throw ScriptError(line.number, "track and generate are 0 or 1");
-  if (!readOnly_ && &files_ == &RealFileSystem()) std::filesystem::create_directories(dataDir_);
-  playerFile_.Load();
+  CGame fresh = line.words.size() == 5 ? CGame(ParseKeyValue(line.words[4], "start", line.number)) : CGame();
   seats_.clear();
-  session_.reset();
-  game_ = std::make_unique<CGame>();  // File > New: a new current game record
-  IFinishedGameStore& store = readOnly_ ? static_cast<IFinishedGameStore&>(discarded_) : store_;
-  session_ = std::make_unique<CGameSession>(*game_, ui_, SessionServices{clock_, random_, store});
+  if (attachedSession_ != nullptr) {
+    *attachedGame_ = std::move(fresh);
+    active_ = attachedSession_;
+  } else {
+    if (!readOnly_ && &files_ == &RealFileSystem()) std::filesystem::create_directories(dataDir_);
+    playerFile_.Load();
+    active_ = nullptr;
+    session_.reset();
+    game_ = std::make_unique<CGame>(std::move(fresh));  // File > New: a new current game record
+    IFinishedGameStore& store = readOnly_ ? static_cast<IFinishedGameStore&>(discarded_) : store_;
+    session_ = std::make_unique<CGameSession>(*game_, ui_, SessionServices{clock_, random_, store});
+    active_ = session_.get();
+  }
   // Every `new` starts from the script's last seed: the same script then
   // always builds the same boards.
-  if (seed_) randomSource_.Seed(*seed_);
+  if (seed_) Source().Seed(*seed_);
   ui_.ResetPrompt();
-  session_->NewGame(players, track != 0, generate != 0);
-  ui_.PromptChanged(session_->Prompt());
+  active_->NewGame(players, track != 0, generate != 0);
+  ui_.PromptChanged(active_->Prompt());
 }
 
+// An `answer` in a journal: the dialog open now takes it at once.
+void PlayRunner::AnswerNow(const ScriptLine& line) {
+  if (!active_ || active_->Pending().kind == DecisionKind::None)
+    throw ScriptError(line.number, "no dialog waits for this answer");
+  ui_.ShowPendingDecisions(*active_, line.number, true);
+  queued_.CheckAllUsed();
+  AfterInput(line, true);
+}
+
+// seat BOX "First" "Last" [id=PLAYERID]: with an id the person is taken as
+// written; without, looked up by name in the player database (or added).
 void PlayRunner::RunSeat(const ScriptLine& line) {
-  NeedWords(line, 4);
-  if (!session_) throw ScriptError(line.number, "no game: start one with 'new'");
+  if (line.words.size() != 5) NeedWords(line, 4);
+  if (!active_) throw ScriptError(line.number, "no game: start one with 'new'");
   int box = ParseIntIn(line.words[1], 1, 6, line.number) - 1;
-  CPlayer player = playerFile_.FindOrAdd(Utf8ToCp1252(line.words[2]), Utf8ToCp1252(line.words[3]), !readOnly_);
+  std::string first = Utf8ToCp1252(line.words[2]), last = Utf8ToCp1252(line.words[3]);
+  if (line.words.size() == 5) {
+    SeatPlayer(box, CPlayer(first, last, ParseKeyValue(line.words[4], "id", line.number)));
+    return;
+  }
+  if (attachedSession_ != nullptr) playerFile_.Load();  // a window's game reads the database only here
+  SeatPlayer(box, playerFile_.FindOrAdd(first, last, !readOnly_));
+}
+
+void PlayRunner::SeatPlayer(int box, const CPlayer& player) {
   seats_.erase(std::remove_if(seats_.begin(), seats_.end(), [box](const SeatChoice& s) { return s.box == box; }),
                seats_.end());
   seats_.push_back(SeatChoice{box, player});
@@ -154,7 +197,7 @@ bool PlayRunner::IsSessionInput(const std::string& verb) {
 }
 
 bool PlayRunner::RunInput(const ScriptLine& line) {
-  CGameSession& s = *session_;
+  CGameSession& s = *active_;
   const std::vector<std::string>& w = line.words;
   const std::string& verb = w[0];
   int n = line.number;
@@ -192,7 +235,7 @@ bool PlayRunner::RunInput(const ScriptLine& line) {
 }
 
 bool PlayRunner::RunTurnInput(const ScriptLine& line) {
-  CGameSession& s = *session_;
+  CGameSession& s = *active_;
   const std::vector<std::string>& w = line.words;
   const std::string& verb = w[0];
   int n = line.number;
@@ -229,7 +272,7 @@ bool PlayRunner::RunTurnInput(const ScriptLine& line) {
 }
 
 bool PlayRunner::RunCardInput(const ScriptLine& line) {
-  CGameSession& s = *session_;
+  CGameSession& s = *active_;
   const std::vector<std::string>& w = line.words;
   int n = line.number;
   if (w.size() < 2) throw ScriptError(n, "play vp|monopoly|roadbuilding|yop|soldier");
@@ -247,7 +290,7 @@ bool PlayRunner::RunCardInput(const ScriptLine& line) {
     return s.PlayRoadBuilding();
   }
   if (kind == "yop") {
-    if (w.size() != 2 && w.size() != 4) throw ScriptError(n, "play yop R R (or no cards when untracked)");
+    // Two cards when trades are tracked, none otherwise; the session judges.
     ResourceCounts counts{};
     for (size_t i = 2; i < w.size(); ++i) ++counts[ParseResource(w[i], n)];
     return s.PlayYearOfPlenty(counts);
@@ -265,18 +308,21 @@ bool PlayRunner::RunTrade(const ScriptLine& line) {
   int n = line.number;
   NeedWords(line, 14);
   if (w[2] != "give" || w[8] != "get") throw ScriptError(n, "trade PARTNER give T W O C S get T W O C S");
-  return session_->TradeWithPlayer(ParseIntIn(w[1], 0, 5, n), ParseCounts(w, 3, n), ParseCounts(w, 9, n));
+  return active_->TradeWithPlayer(ParseIntIn(w[1], 0, 5, n), ParseCounts(w, 3, n), ParseCounts(w, 9, n));
 }
 
 void PlayRunner::AfterInput(const ScriptLine& line, bool taken) {
-  ui_.PromptChanged(session_->Prompt());
+  ui_.PromptChanged(active_->Prompt());
   if (!taken && out_) {
     std::string shown;
     for (const std::string& word : line.words) shown += (shown.empty() ? "" : " ") + QuoteScriptWord(word);
     *out_ << "ignored: " << shown << '\n';
   }
   std::string why;
-  if (checkConsistency_ && !session_->IsConsistent(&why))
+  // Mid-decision (a journal's input waiting for its answer line) the game
+  // is between two consistent states; it is checked once answered.
+  bool answered = active_->Pending().kind == DecisionKind::None;
+  if (checkConsistency_ && answered && !active_->IsConsistent(&why))
     throw ScriptError(line.number, "session failed its self-check: " + why);
 }
 

@@ -39,7 +39,15 @@ class PlayRunner {
   // End of script: every queued answer must have been used.
   void Finish() const;
 
-  bool HasSession() const { return session_ != nullptr; }
+  // Drives a window's session instead of sessions of its own: `new` starts
+  // the game on `session` with a fresh record in `game`, and `seed` seeds
+  // `randomSource`, the one the session draws from.
+  void Attach(CGame& game, CGameSession& session, CRandomSource& randomSource);
+
+  bool HasSession() const { return active_ != nullptr; }
+  // A `journal` line was run: dialogs wait for their `answer` line, which
+  // comes after the input, and every input must be taken.
+  bool IsJournal() const { return journal_; }
   CGameSession& Session();
   void SetAnswers(DialogAnswers& answers);
   void SetOutput(std::ostream* out) { out_ = out; ui_.SetOutput(out); }
@@ -64,7 +72,10 @@ class PlayRunner {
   bool RunTrade(const ScriptLine& line);
   void RunNew(const ScriptLine& line);
   void RunSeat(const ScriptLine& line);
+  void SeatPlayer(int box, const CPlayer& player);
   void RunExpect(const ScriptLine& line, const std::string& text);
+  void AnswerNow(const ScriptLine& line);
+  CRandomSource& Source() { return attachedRandom_ != nullptr ? *attachedRandom_ : randomSource_; }
   void AfterInput(const ScriptLine& line, bool taken);
 
   std::ostream* out_;
@@ -83,7 +94,12 @@ class PlayRunner {
   std::vector<SeatChoice> seats_;
   std::unique_ptr<CGame> game_;
   std::unique_ptr<CGameSession> session_;
+  CGame* attachedGame_ = nullptr;
+  CGameSession* attachedSession_ = nullptr;
+  CRandomSource* attachedRandom_ = nullptr;
+  CGameSession* active_ = nullptr;  // the session inputs go to, once `new` ran
   bool checkConsistency_ = true;
   bool readOnly_ = false;
   int inputsRun_ = 0;
+  bool journal_ = false;
 };

@@ -101,6 +101,8 @@ int ParseIntIn(const std::string& word, int low, int high, int line) {
   return value;
 }
 
+const char* ResourceScriptWord(int resource) { return kResourceWords.at(static_cast<size_t>(resource)); }
+
 int ParseResource(const std::string& word, int line) {
   std::string lower = Lower(word);
   for (size_t r = 0; r < kResourceWords.size(); ++r)

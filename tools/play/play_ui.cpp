@@ -21,10 +21,11 @@ void ScriptedUi::ShowNotices(CGameSession& session) {
   for (const SessionNotice& notice : session.TakeNotices()) Line("message: " + notice.caption + ": " + notice.text);
 }
 
-bool ScriptedUi::ShowPendingDecisions(CGameSession& session, int line) {
+bool ScriptedUi::ShowPendingDecisions(CGameSession& session, int line, bool waitForAnswer) {
   bool cancelled = false;
   ShowNotices(session);
   while (session.Pending().kind != DecisionKind::None) {
+    if (waitForAnswer && !answers_->CanAnswer(session.Pending().kind)) break;
     if (probe_) probe_(session);
     if (!AnswerDecision(session, cancelled)) throw ScriptError(line, "the session refused the answer");
     ShowNotices(session);

@@ -26,8 +26,9 @@ class ScriptedUi : public ISessionUi {
   // After an input: shows the session's notices and answers its pending
   // decisions one after another, as the windows do. Returns true when a
   // decision was cancelled. Throws ScriptError (for `line`) when the
-  // session refuses an answer.
-  bool ShowPendingDecisions(CGameSession& session, int line);
+  // session refuses an answer. `waitForAnswer`: a decision that the answer
+  // source cannot answer yet stays pending (a journal answers it later).
+  bool ShowPendingDecisions(CGameSession& session, int line, bool waitForAnswer = false);
   // Called with the session each time a decision is pending, before it is
   // answered (tests try other inputs there).
   void SetDecisionProbe(std::function<void(CGameSession&)> probe) { probe_ = std::move(probe); }
