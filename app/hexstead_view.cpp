@@ -91,12 +91,10 @@ void CHexsteadView::InitialUpdate() {
 
   // A test that fixes the draws hands in its own source, reseeded from the
   // program's clock as `hexstead-cli play` reseeds its generator.
-  SessionServices services = journal_.Services();
-  if (CRandomSource* handed = app.HandedRandomSource()) {
+  if (CRandomSource* handed = app.HandedRandomSource())
     handedRandom_.emplace(*handed, [] { return static_cast<std::int64_t>(CClock::NowSeconds()); });
-    services = journal_.ServicesWith(*handedRandom_);
-  }
-  session_ = std::make_shared<CGameSession>(*app.CurrentGame(), *this, services);
+  session_ = std::make_shared<CGameSession>(*app.CurrentGame(), *this,
+                                            handedRandom_ ? journal_.ServicesWith(*handedRandom_) : journal_.Services());
   CreateChildWindows();
   if (std::unique_ptr<CHexsteadApp::StoredGameParts> stored = app.TakeStoredGameParts()) {
     // A stored game opened for review: ended, read-only, shown as stored.

@@ -41,7 +41,8 @@ int Replay(CliContext& context, const std::vector<std::string>& args) {
   database.ReadHeader(index, game);
   const std::optional<std::string> path = FindReplay(context.dataDir, game);
   if (!path) {
-    *context.err << "error: game " << index << " has no replay (an imported game, or one stored before replays)\n";
+    *context.err << "error: game " << index << " has no replay (an imported game, or one stored before replays): "
+                 << ReplayPath(context.dataDir, game) << " does not exist\n";
     return 1;
   }
   const std::optional<std::string> script = ReadFile(*path);
