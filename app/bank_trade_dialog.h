@@ -13,10 +13,10 @@ class CRadioChoice;
 // button, so it always answers with a tradeable resource.
 class CBankTradeDialog : public wxDialog {
  public:
-  CBankTradeDialog(wxWindow* parent, int wanted, const std::array<bool, 5>& tradeable);
+  CBankTradeDialog(wxWindow* parent, int wanted, const std::array<bool, kResourceCount>& tradeable);
   ~CBankTradeDialog() override;
 
-  static int Ask(wxWindow* parent, int wanted, const std::array<bool, 5>& tradeable);
+  static int Ask(wxWindow* parent, int wanted, const std::array<bool, kResourceCount>& tradeable);
   int Resource() const;
   bool IsTradeable(int resource) const;
 

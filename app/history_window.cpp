@@ -8,14 +8,13 @@
 #include <wx/sizer.h>
 #include <wx/treectrl.h>
 
+#include "flat_bitmap_button.h"
 #include "interface_images.h"
 #include "records/text_encoding.h"
 
 namespace {
 
 constexpr int kPictureSize = 16;
-// Interface pictures are keyed transparent on this colour.
-const wxColour kTransparentKey(0, 128, 128);
 constexpr int kCopyAsTextId = wxID_HIGHEST + 1;
 // Adding more lines than this at once (a stored history) is done with the
 // tree frozen, so that it is drawn once.
@@ -36,7 +35,8 @@ wxBitmap HistoryPicture(const CInterfaceImages& images, int slot) {
     image = image.Scale(kPictureSize, kPictureSize);
   // The key colour becomes transparent through an alpha channel: the tree
   // draws such pictures without building a masked copy each time.
-  image.SetMaskColour(kTransparentKey.Red(), kTransparentKey.Green(), kTransparentKey.Blue());
+  const wxColour& key = CFlatBitmapButton::kTransparentKey;
+  image.SetMaskColour(key.Red(), key.Green(), key.Blue());
   image.InitAlpha();
   return wxBitmap(image);
 }

@@ -55,10 +55,10 @@ class CPlayerOrderDialog : public wxDialog {
   void Changed(const wxString& news = wxString());
   int Count() const { return static_cast<int>(names_.size()); }
 
-  std::array<CPlayerBox*, 6> players_{};
+  std::array<CPlayerBox*, kMaxPlayers> players_{};
   std::array<CColourLabel*, 6> rolls_{};
-  std::array<CPlayerBox*, 6> places_{};
-  std::array<wxSizer*, 6> placeRows_{};
+  std::array<CPlayerBox*, kMaxPlayers> places_{};
+  std::array<wxSizer*, kMaxPlayers> placeRows_{};
   wxStaticText* status_ = nullptr;
   wxButton* useDice_ = nullptr;
   wxButton* ok_ = nullptr;

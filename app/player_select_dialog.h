@@ -56,8 +56,8 @@ class CPlayerSelectDialog : public wxDialog {
   void OnBeginDrag(wxListEvent& event);
 
   wxListCtrl* players_ = nullptr;
-  std::array<CPlayerBox*, 6> seats_{};
-  std::array<CPlayer, 6> seated_{};
+  std::array<CPlayerBox*, kMaxPlayers> seats_{};
+  std::array<CPlayer, kMaxPlayers> seated_{};
   wxStaticText* statistics_ = nullptr;
   wxStaticText* seatCount_ = nullptr;
   wxButton* ok_ = nullptr;

@@ -5,6 +5,7 @@
 #include <wx/statbox.h>
 
 #include "command_ids.h"
+#include "engine/board/tile_type.h"
 
 CRadioChoice::CRadioChoice(wxWindow* parent, const wxString& caption, const std::vector<wxString>& labels) {
   sizer_ = new wxStaticBoxSizer(wxVERTICAL, parent, caption);
@@ -39,4 +40,8 @@ int CRadioChoice::CheckFirstEnabled() {
 
 void CRadioChoice::SetCaption(const wxString& caption) { sizer_->GetStaticBox()->SetLabel(caption); }
 
-std::vector<wxString> ResourceLabels() { return {"Timber", "Wheat", "Ore", "Clay", "Sheep"}; }
+std::vector<wxString> ResourceLabels() {
+  std::vector<wxString> labels;
+  for (int r = 0; r < kResourceCount; ++r) labels.push_back(TileName(r));
+  return labels;
+}

@@ -14,6 +14,45 @@ uint32_t BigEndian16(std::span<const uint8_t> b, size_t at) { return (uint32_t(b
 
 bool SideInRange(int64_t side) { return side >= 1 && side <= kMaxImageSide; }
 
+// Walks run-length pixel data (RLE8, or RLE4 with `nibbles`) from `at`: every
+// run and every skip must stay inside the picture and the data, and the data
+// must close with the end-of-picture code. The decoder trusts these codes and
+// loops on data that ends without that code, so nothing else goes to it.
+bool RleDataIsSafe(std::span<const uint8_t> b, size_t at, int64_t width, int64_t height, bool nibbles) {
+  int64_t x = 0, y = 0;
+  while (at + 2 <= b.size()) {
+    const uint8_t count = b[at], code = b[at + 1];
+    at += 2;
+    if (count > 0) {  // a run of one value (or two alternating nibbles)
+      x += count;
+      if (x > width || y >= height) return false;
+      continue;
+    }
+    switch (code) {
+      case 0:  // end of row
+        x = 0;
+        if (++y > height) return false;
+        break;
+      case 1:  // end of picture
+        return true;
+      case 2:  // skip right and up
+        if (at + 2 > b.size()) return false;
+        x += b[at];
+        y += b[at + 1];
+        at += 2;
+        if (x > width || y > height) return false;
+        break;
+      default: {  // `code` literal pixels, padded to a whole 16-bit word
+        x += code;
+        if (x > width || y >= height) return false;
+        const size_t bytes = nibbles ? (code + 1u) / 2u : code;
+        at += (bytes + 1u) / 2u * 2u;
+      }
+    }
+  }
+  return false;
+}
+
 // BITMAPFILEHEADER (14 bytes) then BITMAPINFOHEADER (40 bytes).
 bool BmpHeaderIsSafe(std::span<const uint8_t> b) {
   if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return false;
@@ -32,8 +71,8 @@ bool BmpHeaderIsSafe(std::span<const uint8_t> b) {
       bitsPerPixel != 24 && bitsPerPixel != 32)
     return false;
   if (pixelOffset < 54 || pixelOffset > b.size()) return false;
-  // Run-length data (RLE8, RLE4) is bounded by the size checks above.
-  if ((compression == 1 && bitsPerPixel == 8) || (compression == 2 && bitsPerPixel == 4)) return true;
+  if (compression == 1 && bitsPerPixel == 8) return RleDataIsSafe(b, pixelOffset, width, height, false);
+  if (compression == 2 && bitsPerPixel == 4) return RleDataIsSafe(b, pixelOffset, width, height, true);
   // Plain rows, or 16/32-bit rows with colour masks after the header.
   const bool masked = compression == 3 && (bitsPerPixel == 16 || bitsPerPixel == 32);
   if (compression != 0 && !masked) return false;
