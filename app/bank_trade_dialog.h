@@ -6,6 +6,8 @@
 
 #include <wx/dialog.h>
 
+#include "engine/board/tile_type.h"
+
 class CRadioChoice;
 
 // "Trade to the bank", opened by the automatic bank trade: which of the

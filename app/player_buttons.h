@@ -6,6 +6,8 @@
 #include <wx/colour.h>
 #include <wx/string.h>
 
+#include "engine/board/building_code.h"
+
 class CColourLabel;
 class wxSizer;
 class wxWindow;

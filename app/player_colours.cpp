@@ -8,5 +8,5 @@ wxColour WxColourOf(uint32_t colour) {
 
 wxColour LightColourOf(uint32_t colour) {
   const int set = PictureSetIndex(static_cast<int32_t>(colour));
-  return set < 0 ? *wxWHITE : WxColourOf(static_cast<uint32_t>(kPlayerColours[static_cast<std::size_t>(set)].light));
+  return set < 0 ? wxColour(255, 255, 255) : WxColourOf(static_cast<uint32_t>(kPlayerColours[static_cast<std::size_t>(set)].light));
 }

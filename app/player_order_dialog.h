@@ -7,6 +7,8 @@
 
 #include <wx/dialog.h>
 
+#include "engine/board/building_code.h"
+
 #include "text_drag.h"
 
 class CColourLabel;

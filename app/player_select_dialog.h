@@ -6,6 +6,7 @@
 
 #include <wx/dialog.h>
 
+#include "engine/board/building_code.h"
 #include "records/player.h"
 #include "records/player_database.h"
 #include "text_drag.h"

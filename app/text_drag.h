@@ -26,6 +26,7 @@ class CTextDrag {
   void AddTarget(wxWindow* target, DropHandler onDrop);
   // Starts dragging `text` from a window of `dialog` (the left button is down).
   void Start(wxWindow* dialog, const wxString& text);
+  bool Active() const { return capture_ != nullptr; }
 
  private:
   void OnLeftUp(wxMouseEvent& event);

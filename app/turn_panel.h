@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 
+#include "engine/board/building_code.h"
 #include "side_panel.h"
 
 struct CTurnPanelState;

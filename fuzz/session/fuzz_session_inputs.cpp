@@ -1,8 +1,9 @@
 // Arbitrary input streams through a session: every byte pair is one input,
 // most of them senseless. The session must refuse what a state does not take
-// and stay consistent after every input it takes. A refused input changes
-// nothing, so checking after the taken ones (and at the end) sees every
-// change while most inputs cost only their refusal.
+// and stay consistent. The full check costs more than an input, so it runs
+// after every Undo taken and at the end of the stream: a rule step that breaks
+// the state leaves it broken (only an Undo could mend it), so the final check
+// still catches it, and the check after each Undo catches one that does.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,8 @@ class CByteReader {
   size_t size_;
   size_t pos_ = 0;
 };
+
+constexpr int kUndo = 18;
 
 // The input `op` with argument `arg`; true when the session took it.
 bool Input(CAnsweredSession& s, uint8_t op, uint8_t arg) {
@@ -55,7 +58,7 @@ bool Input(CAnsweredSession& s, uint8_t op, uint8_t arg) {
     case 15: return s.PlaySoldier();
     case 16: return s.TradeWithPlayer(arg % 6, {arg % 2, 0, 1, 0, 0}, {0, arg / 2 % 3, 0, 0, 1});
     case 17: return s.TradeWithBank(arg % 5, arg / 5 % 5);
-    case 18: return s.UndoLast();
+    case kUndo: return s.UndoLast();
     default: {
       // A click on one of the offered sites keeps the stream going deep.
       std::vector<int32_t> ids = s.PickableIds();
@@ -87,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   uint8_t op = 0;
   while (!in.Done()) {
     op = in.Next();
-    if (Input(h.session, op, in.Next())) CheckConsistent(h.session, op);
+    if (Input(h.session, op, in.Next()) && op % 20 == kUndo) CheckConsistent(h.session, op);
   }
   CheckConsistent(h.session, op);
   return 0;

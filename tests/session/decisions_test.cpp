@@ -5,22 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include "session_test_support.h"
+#include "session_test.h"
 
 namespace {
 
-class Decisions : public ::testing::Test {
+class Decisions : public SessionTest {
  protected:
-  CSessionHarness h;
-  // The session's own inputs: nothing answers its decisions but the test.
+  // The session's own inputs (hiding the answered ones): nothing answers its
+  // decisions but the test.
   CGameSession& s = h.session;
 
-  const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
-  void StartPlaying(bool track) {
-    h.StartPlaying(track);
-    ASSERT_EQ(s.GameStateNow(), Turn);
-  }
-  void RollAndContinue(int32_t total) { ASSERT_TRUE(h.RollAndContinue(total)); }
   // While a decision is pending, Undo, clicks and the turn's inputs are
   // refused and change nothing.
   void ExpectEverythingElseRefused() {
