@@ -6,6 +6,8 @@
 
 #include <wx/dialog.h>
 
+#include "engine/board/tile_type.h"
+
 class CRadioChoice;
 
 // "Trade to the bank", opened by the automatic bank trade: which of the
@@ -13,10 +15,10 @@ class CRadioChoice;
 // button, so it always answers with a tradeable resource.
 class CBankTradeDialog : public wxDialog {
  public:
-  CBankTradeDialog(wxWindow* parent, int wanted, const std::array<bool, 5>& tradeable);
+  CBankTradeDialog(wxWindow* parent, int wanted, const std::array<bool, kResourceCount>& tradeable);
   ~CBankTradeDialog() override;
 
-  static int Ask(wxWindow* parent, int wanted, const std::array<bool, 5>& tradeable);
+  static int Ask(wxWindow* parent, int wanted, const std::array<bool, kResourceCount>& tradeable);
   int Resource() const;
   bool IsTradeable(int resource) const;
 

@@ -37,7 +37,7 @@ CCardSelectDialog::CCardSelectDialog(wxWindow* parent, const CInterfaceImages& i
 }
 
 CCardSelectDialog::CCardSelectDialog(wxWindow* parent, const CInterfaceImages& images, const StealOffer& offer,
-                                     const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints)
+                                     const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints)
     : CCardSelectDialog(parent, Mode::Steal, "Steal a card from a player", images, "Cards for ", "Stolen card") {
   source_ = offer.hands;
   captionFor_[0] = "Cards for %s";
@@ -46,15 +46,15 @@ CCardSelectDialog::CCardSelectDialog(wxWindow* parent, const CInterfaceImages& i
 }
 
 CCardSelectDialog::CCardSelectDialog(wxWindow* parent, const CInterfaceImages& images, const DiscardOffer& offer,
-                                     const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints)
+                                     const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints)
     : CCardSelectDialog(parent, Mode::Discards, "Lose cards because of a 7", images, "Cards for ", "Cards lost for ") {
   source_ = offer.hands;
   required_ = offer.required;
   captionFor_[0] = "Cards for %s";
   captionFor_[1] = "Cards lost for %s";
-  std::array<wxString, 6> labels;
+  std::array<wxString, kMaxPlayers> labels;
   std::array<bool, 6> listed{};
-  for (size_t p = 0; p < 6; ++p) {
+  for (size_t p = 0; p < kMaxPlayers; ++p) {
     listed[p] = required_[p] > 0;
     labels[p] = wxString::Format("%s: %d", names[p], required_[p]);
   }
@@ -68,11 +68,11 @@ CCardSelectDialog::CCardSelectDialog(wxWindow* parent, const CInterfaceImages& i
 
 CCardSelectDialog::~CCardSelectDialog() = default;
 
-void CCardSelectDialog::AddPlayers(const wxString& caption, const std::array<wxString, 6>& names,
-                                   const std::array<wxColour, 6>& tints, const std::array<bool, 6>& listed) {
+void CCardSelectDialog::AddPlayers(const wxString& caption, const std::array<wxString, kMaxPlayers>& names,
+                                   const std::array<wxColour, kMaxPlayers>& tints, const std::array<bool, 6>& listed) {
   names_ = names;
   players_ = std::make_unique<CPlayerButtons>(this, names, tints, [this](int player) { SelectPlayer(player); });
-  for (int p = 0; p < 6; ++p) players_->Show(p, listed[static_cast<size_t>(p)]);
+  for (int p = 0; p < kMaxPlayers; ++p) players_->Show(p, listed[static_cast<size_t>(p)]);
   auto* group = new wxStaticBoxSizer(wxVERTICAL, this, caption);
   group->Add(players_->Sizer(), 0, wxEXPAND | wxALL, 4);
   columns_->Add(group, 0, wxEXPAND | wxALL, 8);
@@ -137,12 +137,12 @@ void CCardSelectDialog::Update() {
   ResourceCounts chosen{};
   if (selected_ >= 0) {
     chosen = chosen_[static_cast<size_t>(selected_)];
-    for (int r = 0; r < 5; ++r) left[r] = source_[static_cast<size_t>(selected_)][r] - chosen[r];
+    for (int r = 0; r < kResourceCount; ++r) left[r] = source_[static_cast<size_t>(selected_)][r] - chosen[r];
   }
   available_->ShowCounts(left);
   chosen_row_->ShowCounts(chosen);
   const bool full = mode_ == Mode::YearOfPlenty && ChosenTotal(0) >= kYearOfPlentyCards;
-  for (int r = 0; r < 5; ++r) available_->Enable(r, !full);
+  for (int r = 0; r < kResourceCount; ++r) available_->Enable(r, !full);
   ok_->Enable(OkEnabled());
   Layout();
 }
@@ -152,7 +152,7 @@ bool CCardSelectDialog::OkEnabled() const {
     case Mode::YearOfPlenty: return ChosenTotal(0) == kYearOfPlentyCards;
     case Mode::Steal: return selected_ >= 0;
     case Mode::Discards:
-      for (int p = 0; p < 6; ++p) {
+      for (int p = 0; p < kMaxPlayers; ++p) {
         if (required_[static_cast<size_t>(p)] > 0 && ChosenTotal(p) != required_[static_cast<size_t>(p)]) return false;
       }
       return true;
@@ -165,7 +165,7 @@ StealChoice CCardSelectDialog::Steal() const {
   choice.victim = selected_;
   if (selected_ < 0) return choice;
   const ResourceCounts& chosen = chosen_[static_cast<size_t>(selected_)];
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     if (chosen[r] > 0) choice.resource = r;
   }
   return choice;

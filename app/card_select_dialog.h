@@ -30,10 +30,10 @@ class CCardSelectDialog : public wxDialog {
   CCardSelectDialog(wxWindow* parent, const CInterfaceImages& images, const ResourceCounts& bank);
   // Steal among the offered players.
   CCardSelectDialog(wxWindow* parent, const CInterfaceImages& images, const StealOffer& offer,
-                    const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints);
+                    const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints);
   // Discards on a 7.
   CCardSelectDialog(wxWindow* parent, const CInterfaceImages& images, const DiscardOffer& offer,
-                    const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints);
+                    const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints);
   ~CCardSelectDialog() override;
 
   Mode DialogMode() const { return mode_; }
@@ -52,7 +52,7 @@ class CCardSelectDialog : public wxDialog {
  private:
   CCardSelectDialog(wxWindow* parent, Mode mode, const wxString& caption, const CInterfaceImages& images,
                     const wxString& availableCaption, const wxString& chosenCaption);
-  void AddPlayers(const wxString& caption, const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints,
+  void AddPlayers(const wxString& caption, const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints,
                   const std::array<bool, 6>& listed);
   void Finish();
   void Take(int resource);
@@ -62,7 +62,7 @@ class CCardSelectDialog : public wxDialog {
 
   Mode mode_;
   wxString captionFor_[2];  // "Cards for %s", "Cards lost for %s" (by the selected name)
-  std::array<wxString, 6> names_;
+  std::array<wxString, kMaxPlayers> names_;
   SeatMatrix source_{};       // Year of Plenty: row 0 is the bank
   SeatMatrix chosen_{};
   std::array<int32_t, 6> required_{};

@@ -123,7 +123,7 @@ bool CHexsteadApp::RunWizard() {
   if (mode.ShowModal() != wxID_OK) return false;
   CGameOptionsDialog options(mainFrame_);
   if (options.ShowModal() != wxID_OK) return false;
-  newGameChoice_.players = options.FiveOrSixPlayers() ? 5 : 3;
+  newGameChoice_.players = FewestPlayers(options.FiveOrSixPlayers() ? BoardKind::Large : BoardKind::Standard);
   newGameChoice_.trackTrades = options.TrackTrades();
   newGameChoice_.generateBoard = options.GenerateBoard();
   ApplyNewGameChoice();

@@ -71,7 +71,7 @@ bool CHexsteadView::OnCreate(wxDocument* doc, long flags) {
 
   auto* frame = new CChildFrame(doc, this, TheApp().MainFrame());
   SetFrame(frame);
-  const BoardKind kind = game->players.size() < 5 ? BoardKind::Standard : BoardKind::Large;
+  const BoardKind kind = BoardKindForPlayers(static_cast<int>(game->players.size()));
   board_ = new CBoardView(frame, kind, *this);
   BindCommands();
 
@@ -490,16 +490,16 @@ void CHexsteadView::PlayCard(int player, DevCardKind kind) {
   }
 }
 
-std::array<wxString, 6> CHexsteadView::PlayerNames() const {
-  std::array<wxString, 6> names;
+std::array<wxString, kMaxPlayers> CHexsteadView::PlayerNames() const {
+  std::array<wxString, kMaxPlayers> names;
   if (!session_) return names;
   const size_t count = std::min<size_t>(session_->Game().players.size(), names.size());
   for (size_t p = 0; p < count; ++p) names[p] = GameText(session_->PlayerName(static_cast<int32_t>(p)));
   return names;
 }
 
-std::array<wxColour, 6> CHexsteadView::PlayerTints() const {
-  std::array<wxColour, 6> tints;
+std::array<wxColour, kMaxPlayers> CHexsteadView::PlayerTints() const {
+  std::array<wxColour, kMaxPlayers> tints;
   tints.fill(*wxWHITE);
   if (!session_) return tints;
   const auto& players = session_->Game().players;
@@ -528,20 +528,13 @@ CSceneInput CHexsteadView::SceneInput() const {
   const CBoard& board = session_->Board();
   const CSessionFields& fields = session_->Fields();
   const CGame& game = session_->Game();
-  in.tiles = board.Pieces();
-  in.landCount = board.LandCount();
-  in.boardKind = board.Kind();
+  in.ShowBoard(board);
   in.gameState = fields.gameState;
   in.pickEnabled = fields.pickEnabled;
   in.currentPlayer = fields.currentPlayer;
   for (size_t p = 0; p < game.players.size() && p < in.playerColors.size(); ++p) {
     in.playerColors[p] = static_cast<ColorRef>(game.players[p].color);
   }
-  in.robberTile = board.robberTile;
-  in.tilesSetUp = board.EntryCursor();
-  in.placingFirstChip = board.AwaitingFirstChip();
-  in.firstChipTile = board.FirstChipPosition();
-  in.firstChipCandidates = board.FirstChipCandidates();
   in.productionTiles = fields.producingTiles;
   in.roadSites = fields.roadOptions;
   cityTiles_.clear();
@@ -551,8 +544,6 @@ CSceneInput CHexsteadView::SceneInput() const {
   }
   in.cityTiles = cityTiles_;
   in.settlementSites = fields.settlementOptions;
-  in.longestRoadLength = board.longestRoadLength;
-  in.longestRoadPath = board.longestRoadPath;
   in.placingSettlement = fields.placingSettlement;
   pickable_.clear();
   if (fields.gameState == InitialPlacement && fields.placingSettlement) pickable_ = session_->PickableIds();

@@ -138,8 +138,8 @@ class CHexsteadView : public wxView, public ISessionUi, public IBoardViewClient 
   void OnEndTurn();
   void PlayCard(int player, DevCardKind kind);
   // The players' names and light tints in seat order, for the dialogs.
-  std::array<wxString, 6> PlayerNames() const;
-  std::array<wxColour, 6> PlayerTints() const;
+  std::array<wxString, kMaxPlayers> PlayerNames() const;
+  std::array<wxColour, kMaxPlayers> PlayerTints() const;
   void TogglePopup(wxWindow* dialog);
   wxWindow* Owner() const;
 

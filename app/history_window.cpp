@@ -9,6 +9,7 @@
 #include <wx/sizer.h>
 #include <wx/treectrl.h>
 
+#include "flat_bitmap_button.h"
 #include "interface_images.h"
 #include "message_box.h"
 #include "records/text_encoding.h"
@@ -16,8 +17,6 @@
 namespace {
 
 constexpr int kPictureSize = 16;
-// Interface pictures are keyed transparent on this colour.
-const wxColour kTransparentKey(0, 128, 128);
 constexpr int kCopyAsTextId = wxID_HIGHEST + 1;
 constexpr int kUndoToHereId = wxID_HIGHEST + 2;
 // Adding more lines than this at once (a stored history) is done with the
@@ -39,7 +38,8 @@ wxBitmap HistoryPicture(const CInterfaceImages& images, int slot) {
     image = image.Scale(kPictureSize, kPictureSize);
   // The key colour becomes transparent through an alpha channel: the tree
   // draws such pictures without building a masked copy each time.
-  image.SetMaskColour(kTransparentKey.Red(), kTransparentKey.Green(), kTransparentKey.Blue());
+  const wxColour& key = CFlatBitmapButton::kTransparentKey;
+  image.SetMaskColour(key.Red(), key.Green(), key.Blue());
   image.InitAlpha();
   return wxBitmap(image);
 }

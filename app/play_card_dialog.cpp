@@ -9,8 +9,8 @@
 #include "player_buttons.h"
 #include "radio_choice.h"
 
-CPlayCardDialog::CPlayCardDialog(wxWindow* parent, const std::array<wxString, 6>& names,
-                                 const std::array<wxColour, 6>& tints, int currentPlayer, OfferSource offerFor)
+CPlayCardDialog::CPlayCardDialog(wxWindow* parent, const std::array<wxString, kMaxPlayers>& names,
+                                 const std::array<wxColour, kMaxPlayers>& tints, int currentPlayer, OfferSource offerFor)
     : wxDialog(parent, IDD_PLAY_CARD, "Play a Development Card"), offerFor_(std::move(offerFor)) {
   players_ = std::make_unique<CPlayerButtons>(this, names, tints, [this](int player) { SelectPlayer(player); });
   kinds_ = std::make_unique<CRadioChoice>(
@@ -28,7 +28,7 @@ CPlayCardDialog::CPlayCardDialog(wxWindow* parent, const std::array<wxString, 6>
   ok_ = static_cast<wxButton*>(FindWindow(wxID_OK));
 
   const PlayCardOffer offer = offerFor_(currentPlayer);
-  for (int p = 0; p < 6; ++p) players_->Show(p, offer.listed[static_cast<size_t>(p)]);
+  for (int p = 0; p < kMaxPlayers; ++p) players_->Show(p, offer.listed[static_cast<size_t>(p)]);
   SetSizerAndFit(top);
   SelectPlayer(offer.selected);
   CentreOnParent();
@@ -54,8 +54,8 @@ CPlayCardDialog::Choice CPlayCardDialog::Chosen() const {
   return {players_->Selected(), static_cast<DevCardKind>(kinds_->Checked())};
 }
 
-std::optional<CPlayCardDialog::Choice> CPlayCardDialog::Ask(wxWindow* parent, const std::array<wxString, 6>& names,
-                                                           const std::array<wxColour, 6>& tints, int currentPlayer,
+std::optional<CPlayCardDialog::Choice> CPlayCardDialog::Ask(wxWindow* parent, const std::array<wxString, kMaxPlayers>& names,
+                                                           const std::array<wxColour, kMaxPlayers>& tints, int currentPlayer,
                                                            OfferSource offerFor) {
   CPlayCardDialog dialog(parent, names, tints, currentPlayer, std::move(offerFor));
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;

@@ -24,12 +24,12 @@ class CPlayCardDialog : public wxDialog {
   };
   using OfferSource = std::function<PlayCardOffer(int player)>;
 
-  CPlayCardDialog(wxWindow* parent, const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints,
+  CPlayCardDialog(wxWindow* parent, const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints,
                   int currentPlayer, OfferSource offerFor);
   ~CPlayCardDialog() override;
 
-  static std::optional<Choice> Ask(wxWindow* parent, const std::array<wxString, 6>& names,
-                                   const std::array<wxColour, 6>& tints, int currentPlayer, OfferSource offerFor);
+  static std::optional<Choice> Ask(wxWindow* parent, const std::array<wxString, kMaxPlayers>& names,
+                                   const std::array<wxColour, kMaxPlayers>& tints, int currentPlayer, OfferSource offerFor);
 
   Choice Chosen() const;
   void SelectPlayer(int player);

@@ -8,11 +8,11 @@
 
 const wxColour CPlayerButtons::kHighlight(255, 227, 100);
 
-CPlayerButtons::CPlayerButtons(wxWindow* parent, const std::array<wxString, 6>& names,
-                               const std::array<wxColour, 6>& tints, std::function<void(int)> onSelect)
+CPlayerButtons::CPlayerButtons(wxWindow* parent, const std::array<wxString, kMaxPlayers>& names,
+                               const std::array<wxColour, kMaxPlayers>& tints, std::function<void(int)> onSelect)
     : tints_(tints) {
   sizer_ = new wxBoxSizer(wxVERTICAL);
-  for (int p = 0; p < 6; ++p) {
+  for (int p = 0; p < kMaxPlayers; ++p) {
     buttons_[p] = new CColourLabel(parent, IDC_PLAYER_BUTTON_FIRST + p, names[p], wxDefaultPosition,
                                    wxSize(150, 22), PanelFont(13), *wxBLACK, tints[p]);
     buttons_[p]->SetCursor(wxCursor(wxCURSOR_HAND));
@@ -32,7 +32,7 @@ void CPlayerButtons::Show(int player, bool shown) { buttons_.at(static_cast<size
 
 void CPlayerButtons::Select(int player) {
   selected_ = player;
-  for (int p = 0; p < 6; ++p) {
+  for (int p = 0; p < kMaxPlayers; ++p) {
     buttons_[p]->SetColours(*wxBLACK, p == player ? kHighlight : tints_[p]);
   }
 }

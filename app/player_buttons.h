@@ -6,6 +6,8 @@
 #include <wx/colour.h>
 #include <wx/string.h>
 
+#include "engine/board/building_code.h"
+
 class CColourLabel;
 class wxSizer;
 class wxWindow;
@@ -17,7 +19,7 @@ class CPlayerButtons {
  public:
   static const wxColour kHighlight;
 
-  CPlayerButtons(wxWindow* parent, const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints,
+  CPlayerButtons(wxWindow* parent, const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints,
                  std::function<void(int player)> onSelect);
 
   wxSizer* Sizer() const { return sizer_; }
@@ -29,6 +31,6 @@ class CPlayerButtons {
  private:
   wxSizer* sizer_ = nullptr;
   std::array<CColourLabel*, 6> buttons_{};
-  std::array<wxColour, 6> tints_;
+  std::array<wxColour, kMaxPlayers> tints_;
   int selected_ = -1;
 };

@@ -269,7 +269,7 @@ void CPlayerOrderDialog::Changed(const wxString& news) {
   useDice_->Enable(!dice_ && !allPlaced);
   // The roll box of the expected roller is highlighted, so that the
   // player's own colour stays visible beside it.
-  for (int seat = 0; seat < 6; ++seat) {
+  for (int seat = 0; seat < kMaxPlayers; ++seat) {
     rolls_[seat]->SetColours(*wxBLACK, seat == roller_ ? kRollerHighlight : *wxWHITE);
     players_[seat]->SetFont(PanelFont(13, seat == roller_ ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL));
     players_[seat]->Refresh();

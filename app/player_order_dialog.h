@@ -7,6 +7,8 @@
 
 #include <wx/dialog.h>
 
+#include "engine/board/building_code.h"
+
 #include "text_drag.h"
 
 class CColourLabel;
@@ -55,10 +57,10 @@ class CPlayerOrderDialog : public wxDialog {
   void Changed(const wxString& news = wxString());
   int Count() const { return static_cast<int>(names_.size()); }
 
-  std::array<CPlayerBox*, 6> players_{};
+  std::array<CPlayerBox*, kMaxPlayers> players_{};
   std::array<CColourLabel*, 6> rolls_{};
-  std::array<CPlayerBox*, 6> places_{};
-  std::array<wxSizer*, 6> placeRows_{};
+  std::array<CPlayerBox*, kMaxPlayers> places_{};
+  std::array<wxSizer*, kMaxPlayers> placeRows_{};
   wxStaticText* status_ = nullptr;
   wxButton* useDice_ = nullptr;
   wxButton* ok_ = nullptr;

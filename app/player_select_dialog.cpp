@@ -30,6 +30,8 @@ namespace {
 wxString Shown(const std::string& cp1252) { return wxString::FromUTF8(Cp1252ToUtf8(cp1252)); }
 
 const wxColour kSeatedRowText(150, 150, 150);
+// Control ids of the seat boxes, top to bottom.
+constexpr int kSeatBoxIds[kMaxPlayers] = {1021, 1022, 1026, 1024, 1025, 1023};
 
 }  // namespace
 
@@ -50,9 +52,9 @@ CPlayerSelectDialog::CPlayerSelectDialog(wxWindow* parent, OkHandler onOk, std::
 
   auto* seats = new wxBoxSizer(wxVERTICAL);
   for (size_t i = 0; i < seats_.size(); ++i) {
-    const SeatBoxColour& box = kSeatBoxColours[i];
-    seats_[i] = new CPlayerBox(this, box.id, wxSize(200, 32), wxColour(box.lightR, box.lightG, box.lightB));
-    seats_[i]->SetColour(SeatColourRef(box));
+    const auto colour = static_cast<uint32_t>(SeatBoxColour(static_cast<int>(i)));
+    seats_[i] = new CPlayerBox(this, kSeatBoxIds[i], wxSize(200, 32), LightColourOf(colour));
+    seats_[i]->SetColour(colour);
     seats->Add(seats_[i], 0, i + 1 < seats_.size() ? wxBOTTOM : 0, 6);
     const int seat = static_cast<int>(i);
     seats_[i]->OnDragStart([this, seat] { drag_.Start(this, PlayerDragText(seats_[seat]->Player(), -1)); });
@@ -291,8 +293,9 @@ std::vector<SeatChoice> CPlayerSelectDialog::Seating() const {
 
 void CPlayerSelectDialog::SeatingChanged() {
   const int seated = SeatedCount();
-  const int low = largeBoard_ ? 5 : 3;
-  const int high = largeBoard_ ? 6 : 4;
+  const BoardKind board = largeBoard_ ? BoardKind::Large : BoardKind::Standard;
+  const int low = FewestPlayers(board);
+  const int high = MostPlayers(board);
   ok_->Enable(seated >= low && seated <= high);
   // Say why OK is not offered yet.
   const wxString range = wxString::Format("%d or %d players", low, high);

@@ -6,6 +6,7 @@
 
 #include <wx/dialog.h>
 
+#include "engine/board/building_code.h"
 #include "records/player.h"
 #include "records/player_database.h"
 #include "text_drag.h"
@@ -57,8 +58,8 @@ class CPlayerSelectDialog : public wxDialog {
   void OnBeginDrag(wxListEvent& event);
 
   wxListCtrl* players_ = nullptr;
-  std::array<CPlayerBox*, 6> seats_{};
-  std::array<CPlayer, 6> seated_{};
+  std::array<CPlayerBox*, kMaxPlayers> seats_{};
+  std::array<CPlayer, kMaxPlayers> seated_{};
   wxStaticText* statistics_ = nullptr;
   wxButton* details_ = nullptr;
   int shownPlayer_ = -1;  // database index of the player whose statistics show

@@ -61,7 +61,7 @@ CPlayerStatusRow::CPlayerStatusRow(wxWindow* parent, wxWindowID id, wxPoint pos,
     longestRoad_->SetPictures(images.Bitmap(InterfaceArchive::History, kHistoryLongestRoadSlot));
     longestRoad_->Hide();
   }
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     const int left = kResourceLeft + r * kResourceStep;
     pictures_[r] = new wxStaticBitmap(this, wxID_ANY,
                                       WithColourKey(images.Bitmap(InterfaceArchive::Res, kResStatusRowSlot + r)),
@@ -81,7 +81,7 @@ void CPlayerStatusRow::ShowCount(int resource, int32_t count) {
 }
 
 void CPlayerStatusRow::Update(const Shown& now) {
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     if (now.counts[r] != shown_.counts[r]) ShowCount(r, now.counts[r]);
   }
   if (player_ >= 0) {

@@ -5,6 +5,7 @@
 #include <wx/statbox.h>
 
 #include "command_ids.h"
+#include "engine/board/tile_type.h"
 
 namespace {
 
@@ -76,4 +77,8 @@ void CRadioChoice::SetCaption(const wxString& caption) {
   FitCaption();
 }
 
-std::vector<wxString> ResourceLabels() { return {"Timber", "Wheat", "Ore", "Clay", "Sheep"}; }
+std::vector<wxString> ResourceLabels() {
+  std::vector<wxString> labels;
+  for (int r = 0; r < kResourceCount; ++r) labels.push_back(TileName(r));
+  return labels;
+}

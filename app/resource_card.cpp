@@ -4,6 +4,7 @@
 
 #include <wx/dcbuffer.h>
 
+#include "engine/board/tile_type.h"
 #include "flat_bitmap_button.h"
 #include "panel_font.h"
 
@@ -13,7 +14,6 @@ constexpr int kPictureWidth = 36;
 constexpr int kPictureHeight = 48;
 // A press that moves this far is a drag, not a click.
 constexpr int kDragDistance = 6;
-const char* const kResourceNames[5] = {"Timber", "Wheat", "Ore", "Clay", "Sheep"};
 
 }  // namespace
 
@@ -23,7 +23,7 @@ CResourceCard::CResourceCard(wxWindow* parent, wxWindowID id, int resource, cons
       resource_(resource),
       picture_(picture.IsOk() ? WithColourKey(picture) : picture) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
-  if (resource >= 0 && resource < 5) SetToolTip(kResourceNames[resource]);
+  if (IsResource(resource)) SetToolTip(TileName(resource));
   Bind(wxEVT_PAINT, &CResourceCard::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &CResourceCard::OnLeftDown, this);
   // Quick clicks on one card each count: the second press of a pair arrives as a double click.
@@ -37,7 +37,7 @@ void CResourceCard::SetResource(int resource, const wxBitmap& picture) {
   if (resource == resource_) return;
   resource_ = resource;
   picture_ = picture.IsOk() ? WithColourKey(picture) : picture;
-  SetToolTip(resource >= 0 && resource < 5 ? kResourceNames[resource] : "");
+  SetToolTip(IsResource(resource) ? TileName(resource) : std::string());
   Refresh();
 }
 
@@ -83,7 +83,7 @@ void CResourceCard::OnPaint(wxPaintEvent&) {
     dc.SetPen(*wxBLACK_PEN);
     dc.SetBrush(*wxWHITE_BRUSH);
     dc.DrawRectangle(left, 2, kPictureWidth, kPictureHeight);
-    if (resource_ >= 0 && resource_ < 5) dc.DrawLabel(wxString(kResourceNames[resource_]).Left(2), wxRect(left, 2, kPictureWidth, kPictureHeight), wxALIGN_CENTRE);
+    if (IsResource(resource_)) dc.DrawLabel(wxString(TileName(resource_)).Left(2), wxRect(left, 2, kPictureWidth, kPictureHeight), wxALIGN_CENTRE);
   }
   if (countShown_ && resource_ >= 0) {
     dc.SetFont(PanelFont(13, wxFONTWEIGHT_BOLD));

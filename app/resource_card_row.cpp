@@ -15,7 +15,7 @@ CResourceCardRow::CResourceCardRow(wxWindow* parent, const wxString& caption, co
   // its size as cards come and go.
   const int captionRoom = sizer_->GetStaticBox()->GetCharHeight() + 12;
   sizer_->SetMinSize(wxSize(5 * (CResourceCard::kWidth + 4) + 8, CResourceCard::kHeight + 4 + captionRoom));
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     const int id = firstId == wxID_ANY ? wxID_ANY : firstId + r;
     cards_[r] = new CResourceCard(sizer_->GetStaticBox(), id, r, images.Bitmap(InterfaceArchive::Res, kResDialogSlot + r),
                                   wxDefaultPosition);
@@ -28,7 +28,7 @@ CResourceCardRow::CResourceCardRow(wxWindow* parent, const wxString& caption, co
 void CResourceCardRow::SetCaption(const wxString& caption) { sizer_->GetStaticBox()->SetLabel(caption); }
 
 void CResourceCardRow::ShowCounts(const ResourceCounts& counts) {
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     cards_[r]->SetCount(counts[static_cast<size_t>(r)]);
     if (!alwaysShown_) cards_[r]->Show(counts[static_cast<size_t>(r)] > 0);
   }
@@ -38,7 +38,7 @@ void CResourceCardRow::ShowCounts(const ResourceCounts& counts) {
 void CResourceCardRow::Enable(int resource, bool enable) { Card(resource)->Enable(enable); }
 
 int CResourceCardRow::CardAt(const wxPoint& screen) const {
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     if (cards_[r]->IsShown() && cards_[r]->GetScreenRect().Contains(screen)) return r;
   }
   return -1;

@@ -23,7 +23,6 @@ class CStatisticsDatabaseDialog : public wxDialog {
 
   // Players, games and statistics chosen (every index for "Include all").
   CPlayerReportChoice Choice() const;
-  PlayerStatMask StatisticsInReport() const { return inReport_; }
   wxListCtrl* PlayerList() const { return players_; }
   CGameListCtrl* GameList() const { return games_; }
 

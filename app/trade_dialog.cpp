@@ -14,7 +14,7 @@
 #include "resource_card_row.h"
 
 CTradeDialog::CTradeDialog(wxWindow* parent, CGameSession& session, const CInterfaceImages& images,
-                           const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints)
+                           const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints)
     : wxDialog(parent, IDD_TRADE, "Trade"), session_(session), images_(images), names_(names) {
   current_ = session.CurrentPlayer();
   const int players = static_cast<int>(session.Game().players.size());
@@ -24,7 +24,7 @@ CTradeDialog::CTradeDialog(wxWindow* parent, CGameSession& session, const CInter
   if (current_ >= 0 && current_ < 6) mine->GetStaticBox()->SetLabel(names[current_]);
   cards_[Current] = std::make_unique<CResourceCardRow>(mine->GetStaticBox(), "Cards", images,
                                                        [this](int r) { Offer(Current, r); });
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     cards_[Current]->Card(r)->OnDrop([this](int give, wxPoint screen) { DropOnBank(give, screen); });
   }
   mine->Add(cards_[Current]->Sizer(), 0, wxEXPAND | wxALL, 4);
@@ -32,7 +32,7 @@ CTradeDialog::CTradeDialog(wxWindow* parent, CGameSession& session, const CInter
 
   // The partner's side.
   partners_ = std::make_unique<CPlayerButtons>(this, names, tints, [this](int p) { SelectPartner(p); });
-  for (int p = 0; p < 6; ++p) partners_->Show(p, p < players && p != current_);
+  for (int p = 0; p < kMaxPlayers; ++p) partners_->Show(p, p < players && p != current_);
   // The "Other Player" group takes the partner's name.
   theirs_ = new wxStaticBoxSizer(wxVERTICAL, this, "Other Player");
   auto* theirs = theirs_;
@@ -109,7 +109,7 @@ void CTradeDialog::SelectPartner(int player) {
 
 bool CTradeDialog::Offer(Side side, int resource) {
   const int owner = side == Current ? current_ : partner_;
-  if (owner < 0 || resource < 0 || resource > 4) return false;
+  if (owner < 0 || !IsResource(resource)) return false;
   const Side opposite = side == Current ? Other : Current;
   if (Offered(opposite)[static_cast<size_t>(resource)] > 0) return false;
   if (Offered(side)[static_cast<size_t>(resource)] >= HandOf(owner)[static_cast<size_t>(resource)]) return false;
@@ -142,7 +142,7 @@ bool CTradeDialog::TradeEnabled() const {
   if (partner_ < 0) return false;
   int32_t give = 0;
   int32_t get = 0;
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     give += Offered(Current)[static_cast<size_t>(r)];
     get += Offered(Other)[static_cast<size_t>(r)];
   }
@@ -177,7 +177,7 @@ void CTradeDialog::Update() {
       if (slot.count <= 0) slot = Slot{};
     }
   }
-  const std::array<bool, 5> draggable = session_.BankDraggable();
+  const std::array<bool, kResourceCount> draggable = session_.BankDraggable();
   bool anyDraggable = false;
   for (int side = 0; side < 2; ++side) {
     const Side here = static_cast<Side>(side);
@@ -186,9 +186,9 @@ void CTradeDialog::Update() {
     ResourceCounts left = HandOf(owner);
     const ResourceCounts offered = Offered(here);
     const ResourceCounts blocked = Offered(opposite);
-    for (size_t r = 0; r < 5; ++r) left[r] -= offered[r];
+    for (size_t r = 0; r < kResourceCount; ++r) left[r] -= offered[r];
     cards_[side]->ShowCounts(left);
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kResourceCount; ++r) {
       cards_[side]->Enable(r, blocked[static_cast<size_t>(r)] == 0);
       if (here == Current) {
         cards_[side]->Card(r)->AllowDrag(draggable[static_cast<size_t>(r)]);
@@ -206,7 +206,7 @@ void CTradeDialog::Update() {
   }
   if (partner_ >= 0) theirs_->GetStaticBox()->SetLabel(names_[static_cast<size_t>(partner_)]);
   bank_->ShowCounts(session_.Bank());
-  for (int r = 0; r < 5; ++r) bank_->Enable(r, anyDraggable);
+  for (int r = 0; r < kResourceCount; ++r) bank_->Enable(r, anyDraggable);
   trade_->Enable(TradeEnabled());
   Layout();
 }

@@ -32,7 +32,7 @@ class CTradeDialog : public wxDialog {
   };
 
   CTradeDialog(wxWindow* parent, CGameSession& session, const CInterfaceImages& images,
-               const std::array<wxString, 6>& names, const std::array<wxColour, 6>& tints);
+               const std::array<wxString, kMaxPlayers>& names, const std::array<wxColour, kMaxPlayers>& tints);
   ~CTradeDialog() override;
 
   // Inputs, as the mouse gives them.
@@ -61,7 +61,7 @@ class CTradeDialog : public wxDialog {
 
   CGameSession& session_;
   const CInterfaceImages& images_;
-  std::array<wxString, 6> names_;
+  std::array<wxString, kMaxPlayers> names_;
   int current_ = -1;
   int partner_ = -1;
   std::array<std::array<Slot, kSlots>, 2> offers_{};

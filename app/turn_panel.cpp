@@ -107,7 +107,7 @@ void CTurnPanel::OnTextClick() {
   if (productionShown_ && actions_.continueTurn) actions_.continueTurn();
 }
 
-void CTurnPanel::ShowState(const CTurnPanelState& state, const std::array<wxColour, 6>& tints, int playerCount) {
+void CTurnPanel::ShowState(const CTurnPanelState& state, const std::array<wxColour, kMaxPlayers>& tints, int playerCount) {
   productionShown_ = state.goodsShown;
   for (wxButton* button : dice_) button->Show(state.dicePadShown);
   for (int p = 0; p < static_cast<int>(lines_.size()); ++p) {

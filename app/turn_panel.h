@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 
+#include "engine/board/building_code.h"
 #include "side_panel.h"
 
 struct CTurnPanelState;
@@ -33,7 +34,7 @@ class CTurnPanel : public CSidePanel {
              TurnPanelActions actions);
 
   // Shows the state; `tints` are the players' light colours in seat order.
-  void ShowState(const CTurnPanelState& state, const std::array<wxColour, 6>& tints, int playerCount);
+  void ShowState(const CTurnPanelState& state, const std::array<wxColour, kMaxPlayers>& tints, int playerCount);
 
   wxWindow* DiceButton(int total) const;
   wxWindow* ProductionLine(int player) const;

@@ -7,6 +7,7 @@
 #include <wx/fontenum.h>
 #include <wx/grid.h>
 
+#include "player_colours.h"
 #include "records/text_encoding.h"
 
 namespace {
@@ -23,10 +24,6 @@ constexpr int kEmptyColumnWidth = 10;  // margins and the heading indent
 constexpr int kDetailTailColumn = 18;
 constexpr int kDetailTailWidth = 48;
 constexpr int kRowPadding = 4;
-
-wxColour FromColourRef(uint32_t colour) {
-  return wxColour(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 uint32_t ToColourRef(const wxColour& colour) {
   return static_cast<uint32_t>(colour.Red()) | (static_cast<uint32_t>(colour.Green()) << 8) |
@@ -130,7 +127,7 @@ void CWxReportGrid::SetCellFont(int row, int column, const GridFont& font) {
 }
 
 void CWxReportGrid::SetCellBackground(int row, int column, uint32_t colour) {
-  grid_.SetCellBackgroundColour(row, column, FromColourRef(colour));
+  grid_.SetCellBackgroundColour(row, column, WxColourOf(colour));
 }
 
 void CWxReportGrid::MergeCells(int row, int column, int columnCount) {

@@ -3,10 +3,7 @@
 #                         texture archives, desktop entry, icons, AppStream
 #                         metainfo, MIME type and manual pages
 #   hexstead3d-lzw-tools  lzwpack, lzwunpack, bitdump and their manual pages
-# Nothing is installed for a build without the window program.
-if(NOT TARGET Hexstead)
-  return()
-endif()
+# Included only when the window program is built (H3D_GUI).
 
 set(H3D_APP_ID org.hexstead3d.Hexstead3D)
 set(H3D_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)

@@ -11,7 +11,7 @@
 class CArchive;
 
 // Dice totals 2..12 counted per seat: row = seat, column = total - 2.
-using RollCounts = std::array<std::array<int32_t, 11>, 6>;
+using RollCounts = std::array<std::array<int32_t, 11>, kMaxPlayers>;
 
 // The header of one game: when it ran, its options, its seats in playing
 // order and every dice total. During play it is the live game record.

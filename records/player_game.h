@@ -5,15 +5,23 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/board/building_code.h"
+#include "engine/board/tile_type.h"
 #include "records/player.h"
 
 class CArchive;
 
 // Five counts indexed by ResourceType: Timber, Wheat, Ore, Clay, Sheep.
-using ResourceCounts = std::array<int32_t, 5>;
+using ResourceCounts = std::array<int32_t, kResourceCount>;
+// The number of cards in five counts (a hand, a pile, a trade side).
+inline int32_t CardTotal(const ResourceCounts& counts) {
+  int32_t total = 0;
+  for (int32_t n : counts) total += n;
+  return total;
+}
 // Per other seat k (0..5, seat order of the game), five resource counts.
 // Rows of missing seats and of the seat itself stay 0.
-using SeatMatrix = std::array<ResourceCounts, 6>;
+using SeatMatrix = std::array<ResourceCounts, kMaxPlayers>;
 
 // One seat of one game: who sat there, the pieces and cards, and every
 // statistics counter the session keeps. During play this is the live model
@@ -53,7 +61,7 @@ class CPlayerGame {
   int32_t hasLargestArmy = 0;
   int32_t hasLongestRoad = 0;
   std::array<int32_t, 3> bankTrades{};  // at 2:1, 3:1, 4:1
-  std::array<int32_t, 6> tradesWith{};  // with seat k
+  std::array<int32_t, kMaxPlayers> tradesWith{};  // with seat k
   ResourceCounts givenToBank{};
   ResourceCounts receivedFromBank{};
   SeatMatrix givenTo{};       // given to seat k in trades

@@ -9,6 +9,12 @@
 #include "engine/board/location_ids.h"
 #include "render/material.h"
 
+class CBoard;
+
+// The six player colours in picture-set order: what a frame drawn without a
+// game's seats shows.
+std::array<ColorRef, kMaxPlayers> PictureSetColors();
+
 // Everything one frame of the board shows, read-only. The application fills
 // it from the session's queries before it draws or picks; the renderer keeps
 // no copy of the game.
@@ -22,7 +28,7 @@ struct CSceneInput {
   bool pickEnabled = false;
   int currentPlayer = 0;
   // Player colours by player index; the current player's tints markers.
-  std::array<ColorRef, kMaxPlayers> playerColors{};
+  std::array<ColorRef, kMaxPlayers> playerColors = PictureSetColors();
   int robberTile = -1;
 
   // BoardSetup: how many tiles have been entered so far.
@@ -32,6 +38,7 @@ struct CSceneInput {
   bool placingFirstChip = true;
   int firstChipTile = -1;
   std::array<int, 6> firstChipCandidates{};
+  std::array<int, 2> secondChipCandidates{-1, -1};  // as the board offers them
 
   // The sites the turn state machine offers, by state.
   std::span<const int> productionTiles;        // GoodsReceived: positions
@@ -47,6 +54,11 @@ struct CSceneInput {
   bool placingSettlement = true;
   std::span<const CornerId> initialSettlementSites;
   CornerId initialSettlementCorner = -1;
+
+  // Takes what the board itself holds: its pieces and kind, the robber, the
+  // set-up progress, the chip candidates and the longest road. The board
+  // must outlive the frame.
+  void ShowBoard(const CBoard& board);
 
   int TileCount() const { return int(tiles.size()); }
   bool IsLandTile(int t) const { return t >= 0 && t < landCount; }

@@ -40,8 +40,7 @@ void DrawChipPlacement(StateContext& s) {
   if (s.in.placingFirstChip) {
     candidates = s.in.firstChipCandidates;
   } else {
-    const std::array<int, 2> second = SecondChipCandidates(s.in.boardKind, s.in.firstChipTile);
-    std::copy(second.begin(), second.end(), candidates.begin());
+    std::copy(s.in.secondChipCandidates.begin(), s.in.secondChipCandidates.end(), candidates.begin());
   }
   for (int t : candidates) p.SetLit(t, true);
   p.LoadCode(0);

@@ -14,6 +14,7 @@
 #include "records/game_database.h"
 #include "records/player_database.h"
 #include "records/player_list.h"
+#include "records/stat_report.h"
 #include "stats/grid_text.h"
 #include "stats/memory_grid.h"
 #include "stats/section_compute.h"
@@ -23,11 +24,11 @@ namespace {
 
 constexpr int kWinningPoints = 10;
 // The resource sections whose seat totals feed the tallies.
-constexpr int kTotalGainedSection = 6;
-constexpr int kToBankSection = 19;
-constexpr int kFromBankSection = 20;
-constexpr int kToOthersSection = 21;
-constexpr int kFromOthersSection = 22;
+constexpr int kTotalGainedSection = Index(StatReport::TotalGained);
+constexpr int kToBankSection = Index(StatReport::TradedToBank);
+constexpr int kFromBankSection = Index(StatReport::ReceivedFromBank);
+constexpr int kToOthersSection = Index(StatReport::TradedToOthers);
+constexpr int kFromOthersSection = Index(StatReport::ReceivedFromOthers);
 
 struct StatInfo {
   const char* name;

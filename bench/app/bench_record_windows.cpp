@@ -21,6 +21,7 @@
 #include <wx/grid.h>
 #include <wx/treectrl.h>
 
+#include "bench_support.h"
 #include "engine/session/session.h"
 #include "engine/session/session_services.h"
 #include "history_window.h"
@@ -99,11 +100,6 @@ void PlayTurns(CGameSession& s, int turns) {
     }
     s.OnEndTurn();
   }
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 // Milliseconds for one input with both windows painted; the input is taken

@@ -14,25 +14,11 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
-#include <wx/testing.h>
 
-#include "game_mode_dialog.h"
-#include "game_options_dialog.h"
+#include "bench_support.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "main_frame.h"
-
-// The wizard dialogs answered with OK, without showing them.
-template <>
-class wxExpectModal<CGameModeDialog> : public wxExpectModalBase<CGameModeDialog> {
- protected:
-  int OnInvoked(CGameModeDialog*) const override { return wxID_OK; }
-};
-template <>
-class wxExpectModal<CGameOptionsDialog> : public wxExpectModalBase<CGameOptionsDialog> {
- protected:
-  int OnInvoked(CGameOptionsDialog*) const override { return wxID_OK; }
-};
 
 namespace {
 
@@ -97,11 +83,6 @@ double StartMs(const std::string& self, const std::string& mode) {
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   pclose(child);
   return ready ? ms : -1;
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
 }
 
 }  // namespace

@@ -15,29 +15,16 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/evtloop.h>
-#include <wx/testing.h>
 
+#include "bench_support.h"
 #include "board_view.h"
 #include "build_button.h"
 #include "engine/board/location_ids.h"
-#include "game_mode_dialog.h"
-#include "game_options_dialog.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "main_frame.h"
 #include "render/tile_geometry.h"
 #include "turn_panel.h"
-
-template <>
-class wxExpectModal<CGameModeDialog> : public wxExpectModalBase<CGameModeDialog> {
- protected:
-  int OnInvoked(CGameModeDialog*) const override { return wxID_OK; }
-};
-template <>
-class wxExpectModal<CGameOptionsDialog> : public wxExpectModalBase<CGameOptionsDialog> {
- protected:
-  int OnInvoked(CGameOptionsDialog*) const override { return wxID_OK; }
-};
 
 namespace {
 
@@ -54,11 +41,6 @@ void Pump() {
 }
 
 double Ms(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? -1 : v[v.size() / 2];
-}
 
 // Paints what the click invalidated, now.
 void Redraw(CHexsteadView& view) {

@@ -89,13 +89,9 @@ int main(int argc, char** argv) {
 
   CBoard board = GameBoard();
   CSceneInput in;
-  in.tiles = board.Pieces();
-  in.landCount = board.LandCount();
-  in.boardKind = board.Kind();
+  in.ShowBoard(board);
   in.gameState = Turn;
   in.pickEnabled = true;
-  in.robberTile = board.robberTile;
-  in.playerColors = {0xFFFFFF, 0xDC5028, 0x3CAA28, 0x1E8CF0, 0x1E1ED2, 0x1E4678};
   scene.Camera().tilt = -45.0;
   scene.Camera().spin = 20.0;
 

@@ -14,6 +14,12 @@ CBoard::CBoard() : constants_(&ConstantsOf(BoardKind::Standard)) {}
 
 CBoard::CBoard(BoardKind kind, CBoardRandom& random) : CBoard() { Reset(kind, random); }
 
+CBoard FixedBoard(BoardKind kind) {
+  CFixedRandom fixed({0});
+  CBoardRandom random(fixed, [] { return std::int64_t{0}; });
+  return CBoard(kind, random);
+}
+
 void CBoard::Reset(BoardKind kind, CBoardRandom& random) {
   constants_ = &ConstantsOf(kind);
   pieces_.clear();

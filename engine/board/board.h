@@ -56,7 +56,6 @@ class CBoard {
   const std::array<int, 6>& FirstChipCandidates() const { return constants_->firstChipCandidates; }
   bool OnBoard(int position) const { return position >= 0 && position < PieceCount(); }
   bool IsLandPosition(int position) const { return position >= 0 && position < LandCount(); }
-  bool IsFramePosition(int position) const { return position >= LandCount() && OnBoard(position); }
   int PieceCount() const { return static_cast<int>(pieces_.size()); }
   const CBoardPiece& Piece(int position) const { return pieces_.at(position); }
   std::span<const CBoardPiece> Pieces() const { return pieces_; }
@@ -185,3 +184,7 @@ class CBoard {
 // neighbours of the first chip on the outer land ring, which closes on
 // itself ({previous, next}); {-1, -1} when `firstChip` is not on that ring.
 std::array<int, 2> SecondChipCandidates(BoardKind kind, int firstChip);
+
+// An empty board of `kind` whose piece rotations come from fixed draws, so
+// making it takes nothing from anyone's random source.
+CBoard FixedBoard(BoardKind kind);

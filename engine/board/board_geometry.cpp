@@ -77,10 +77,6 @@ int TableNeighbor(int position, int direction) {
   return kPositions[position].neighbor[Wrap6(direction)];
 }
 
-std::array<int, 3> CornerPieces(int position, int corner) {
-  return {position, TableNeighbor(position, corner), TableNeighbor(position, corner - 1)};
-}
-
 std::array<PieceCorner, 3> CornerForms(int position, int corner) {
   const int k = Wrap6(corner);
   return {PieceCorner{position, k},

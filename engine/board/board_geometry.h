@@ -57,10 +57,8 @@ struct PieceSide {
   bool operator==(const PieceSide&) const = default;
 };
 
-// The three pieces touching corner k of P: P, N_k, N_(k-1) (kNoPosition where
-// the table has none).
-std::array<int, 3> CornerPieces(int position, int corner);
-// The same corner as seen from each of those pieces, in that order.
+// Corner k of P as seen from each piece touching it: P, N_k and N_(k-1)
+// (position kNoPosition where the table has none).
 std::array<PieceCorner, 3> CornerForms(int position, int corner);
 // The three corners one side away from corner k of P: corners k-1 and k+1
 // of P and corner k+1 of N_(k-1). The last has position kNoPosition when

@@ -48,7 +48,7 @@ const BoardConstants kLarge = {
 }  // namespace
 
 BoardKind BoardKindForPlayers(int playerCount) {
-  return playerCount < 5 ? BoardKind::Standard : BoardKind::Large;
+  return playerCount < FewestPlayers(BoardKind::Large) ? BoardKind::Standard : BoardKind::Large;
 }
 
 const BoardConstants& ConstantsOf(BoardKind kind) {

@@ -14,6 +14,9 @@ enum class BoardKind : std::int32_t {
 };
 
 BoardKind BoardKindForPlayers(int playerCount);
+// The player counts a board takes: 3 or 4 on the standard, 5 or 6 on the large.
+constexpr int FewestPlayers(BoardKind kind) { return kind == BoardKind::Large ? 5 : 3; }
+constexpr int MostPlayers(BoardKind kind) { return kind == BoardKind::Large ? 6 : 4; }
 
 // A run of consecutive land positions that chips are laid along.
 struct ChipRing {

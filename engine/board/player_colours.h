@@ -29,6 +29,11 @@ inline constexpr std::array<PlayerColour, kMaxPlayers> kPlayerColours = {{
 // its colour.
 inline constexpr std::array<int, kMaxPlayers> kSeatBoxColours = {0, 4, 3, 1, 5, 2};
 
+// The stored colour a player seated in box `box` (0..5) plays with.
+constexpr int32_t SeatBoxColour(int box) {
+  return kPlayerColours[static_cast<std::size_t>(kSeatBoxColours[static_cast<std::size_t>(box)])].colour;
+}
+
 // The picture-set index of a stored colour; -1 when it is none of the six.
 constexpr int PictureSetIndex(int32_t colour) {
   for (int i = 0; i < kMaxPlayers; ++i)

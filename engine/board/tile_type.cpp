@@ -22,4 +22,12 @@ std::string TileName(int type, bool upperCase) {
   return name;
 }
 
+std::string LowerTileName(int type) {
+  std::string name = TileName(type);
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return name;
+}
+
 std::string TileName(TileType type, bool upperCase) { return TileName(Index(type), upperCase); }

@@ -40,15 +40,13 @@ inline constexpr ResourceType kAllResources[kResourceCount] = {
 constexpr int Index(ResourceType r) { return static_cast<int>(r); }
 constexpr int Index(TileType t) { return static_cast<int>(t); }
 
+// A resource number 0..4.
+constexpr bool IsResource(int r) { return r >= 0 && r < kResourceCount; }
 // A land tile that yields a resource when its chip is rolled.
 constexpr bool IsProducingLand(TileType t) { return Index(t) >= 0 && Index(t) < kResourceCount; }
-constexpr bool IsLand(TileType t) { return Index(t) >= 0 && Index(t) <= Index(TileType::Desert); }
 constexpr bool IsHarbour(TileType t) {
   return Index(t) >= Index(TileType::ThreeForOnePort) && Index(t) <= Index(TileType::SheepPort);
 }
-// Only meaningful for producing land.
-constexpr ResourceType ProducedResource(TileType t) { return static_cast<ResourceType>(Index(t)); }
-constexpr TileType LandOf(ResourceType r) { return static_cast<TileType>(Index(r)); }
 constexpr TileType HarbourOf(ResourceType r) { return static_cast<TileType>(8 + Index(r)); }
 
 // Display name of a tile type ("Timber", "3 for 1 Port", ...), in capitals
@@ -56,6 +54,8 @@ constexpr TileType HarbourOf(ResourceType r) { return static_cast<TileType>(8 + 
 // Resource numbers 0..4 name their resource, so this also gives resource words.
 std::string TileName(TileType type, bool upperCase = false);
 std::string TileName(int type, bool upperCase = false);
+// The lower-case form history texts and play scripts use ("ore", "3 for 1 port").
+std::string LowerTileName(int type);
 inline std::string ResourceName(ResourceType r, bool upperCase = false) {
   return TileName(Index(r), upperCase);
 }

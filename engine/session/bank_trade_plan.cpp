@@ -1,10 +1,10 @@
 #include "engine/session/bank_trade_plan.h"
 
 CBankTradeChain::CBankTradeChain(const ResourceCounts& hand, const ResourceCounts& cost,
-                                 const std::array<int32_t, 5>& ratios, const ResourceCounts& bank)
+                                 const std::array<int32_t, kResourceCount>& ratios, const ResourceCounts& bank)
     : ratios_(ratios) {
   int32_t totalUnits = 0;
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     int32_t surplus = hand[r];
     if (cost[r] > 0) {
       surplus = hand[r] >= cost[r] ? hand[r] - cost[r] : 0;
@@ -35,13 +35,13 @@ std::optional<BankTradeQuestion> CBankTradeChain::Question() const {
   if (choices_ <= 1 || totalMissing_ <= 0) return std::nullopt;
   BankTradeQuestion q;
   while (missing_[q.wanted] == 0) ++q.wanted;
-  for (int r = 0; r < 5; ++r) q.tradeable[r] = units_[r] > 0;
+  for (int r = 0; r < kResourceCount; ++r) q.tradeable[r] = units_[r] > 0;
   return q;
 }
 
 bool CBankTradeChain::Choose(int32_t resource) {
   std::optional<BankTradeQuestion> q = Question();
-  if (!q || resource < 0 || resource > 4 || !q->tradeable[resource]) return false;
+  if (!q || !IsResource(resource) || !q->tradeable[resource]) return false;
   TradeUnit(resource, q->wanted);
   --missing_[q->wanted];
   --totalMissing_;
@@ -73,7 +73,7 @@ void CBankTradeChain::TradeUnit(int32_t give, int32_t wanted) {
 }
 
 BankTradePlan PlanBankTrade(const ResourceCounts& hand, const ResourceCounts& cost,
-                            const std::array<int32_t, 5>& ratios, const ResourceCounts& bank,
+                            const std::array<int32_t, kResourceCount>& ratios, const ResourceCounts& bank,
                             const BankTradeChooser* chooser) {
   CBankTradeChain chain(hand, cost, ratios, bank);
   if (chooser == nullptr) return chain.Plan();

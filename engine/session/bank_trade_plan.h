@@ -26,7 +26,7 @@ struct BankTradePlan {
 class CBankTradeChain {
  public:
   CBankTradeChain() = default;
-  CBankTradeChain(const ResourceCounts& hand, const ResourceCounts& cost, const std::array<int32_t, 5>& ratios,
+  CBankTradeChain(const ResourceCounts& hand, const ResourceCounts& cost, const std::array<int32_t, kResourceCount>& ratios,
                   const ResourceCounts& bank);
 
   // The plan so far; complete once Question() is empty and Finish() ran.
@@ -46,20 +46,20 @@ class CBankTradeChain {
   void TradeUnit(int32_t give, int32_t wanted);
 
   BankTradePlan plan_;
-  std::array<int32_t, 5> ratios_{};
-  std::array<int32_t, 5> missing_{};
-  std::array<int32_t, 5> units_{};
+  std::array<int32_t, kResourceCount> ratios_{};
+  std::array<int32_t, kResourceCount> missing_{};
+  std::array<int32_t, kResourceCount> units_{};
   int32_t totalMissing_ = 0;
   int32_t choices_ = 0;  // resources with units left while choosing
 };
 
 // Asked once per missing card while more than one trade unit is left:
 // (wanted resource, resources with units left) -> resource to give.
-using BankTradeChooser = std::function<int32_t(int32_t, const std::array<bool, 5>&)>;
+using BankTradeChooser = std::function<int32_t(int32_t, const std::array<bool, kResourceCount>&)>;
 
 // The whole plan at once. Without a chooser the plan only answers whether
 // the purchase is affordable; a chooser's answer that is not tradeable is
 // taken as the first tradeable resource (the dialog has no Cancel).
 BankTradePlan PlanBankTrade(const ResourceCounts& hand, const ResourceCounts& cost,
-                            const std::array<int32_t, 5>& ratios, const ResourceCounts& bank,
+                            const std::array<int32_t, kResourceCount>& ratios, const ResourceCounts& bank,
                             const BankTradeChooser* chooser);

@@ -24,7 +24,7 @@ enum class DecisionKind {
 // card of `wanted`; only the tradeable ones may be chosen.
 struct BankTradeQuestion {
   int32_t wanted = 0;
-  std::array<bool, 5> tradeable{};
+  std::array<bool, kResourceCount> tradeable{};
 
   bool operator==(const BankTradeQuestion&) const = default;
 };

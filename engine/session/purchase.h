@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/board/tile_type.h"
+
 // What a build button or the Buy D.C. button pays for.
 enum PurchaseKind : int32_t {
   PurchaseSettlement = 8,
@@ -12,7 +14,7 @@ enum PurchaseKind : int32_t {
 };
 
 // Costs by ResourceType (Timber, Wheat, Ore, Clay, Sheep).
-inline std::array<int32_t, 5> PurchaseCost(PurchaseKind kind) {
+inline std::array<int32_t, kResourceCount> PurchaseCost(PurchaseKind kind) {
   switch (kind) {
     case PurchaseSettlement: return {1, 1, 0, 1, 1};
     case PurchaseCity: return {0, 2, 3, 0, 0};

@@ -4,26 +4,13 @@
 
 #include "engine/board/placement_rules.h"
 
-namespace {
-
-// The board a session shows before NewGame or ShowStoredGame replaces it. Its
-// piece rotations come from fixed draws, so creating a session takes nothing
-// from the owner's random source.
-CBoard PlaceholderBoard() {
-  CFixedRandom fixed({0});
-  CBoardRandom random(fixed, [] { return std::int64_t{0}; });
-  return CBoard(BoardKind::Standard, random);
-}
-
-}  // namespace
-
 CGameSession::CGameSession(CGame& game, ISessionUi& ui, const SessionServices& services)
     : game_(game),
       ui_(ui),
       clock_(services.clock),
       random_(services.random),
       store_(services.store),
-      board_(PlaceholderBoard()) {
+      board_(FixedBoard(BoardKind::Standard)) {  // until NewGame or ShowStoredGame
   ResetFields();
   Refresh();
 }
@@ -39,14 +26,14 @@ void CGameSession::ResetFields() {
 }
 
 void CGameSession::DoNewGame(int32_t players, bool trackTrades, bool generateBoard) {
-  int32_t seats = players >= 5 ? 5 : 3;
+  BoardKind kind = BoardKindForPlayers(players);
+  int32_t seats = FewestPlayers(kind);
   game_.players.assign(seats, CPlayerGame{});
   game_.trackTrades = trackTrades ? 1 : 0;
   game_.boardGenerated = generateBoard ? 1 : 0;
   game_.gameOn = 1;
   game_.rolls.clear();
   game_.rollCounts = {};
-  BoardKind kind = BoardKindForPlayers(seats);
   board_.Reset(kind, random_);
   for (CPlayerGame& seat : game_.players) seat.SizePositions(board_.TileCount());
   ResetFields();
@@ -70,7 +57,7 @@ void CGameSession::ShowStoredGame(const CBoard& board, const CHistoryLog& histor
   // The bank is not stored: with tracked trades it holds what no hand holds.
   if (Tracks())
     for (const CPlayerGame& seat : game_.players)
-      for (int r = 0; r < 5; ++r) f_.bank[r] -= seat.hand[r];
+      for (int r = 0; r < kResourceCount; ++r) f_.bank[r] -= seat.hand[r];
   f_.gameState = GameOver;
   f_.playersSelected = true;
   f_.currentPlayer = 0;

@@ -31,9 +31,9 @@ enum DevCardKind : int32_t {
 
 // What the Play a Development Card dialog offers.
 struct PlayCardOffer {
-  std::array<bool, 6> listed{};   // players holding cards
+  std::array<bool, kMaxPlayers> listed{};   // players holding cards
   int32_t selected = -1;          // initially selected player, -1 none listed
-  std::array<bool, 5> kinds{};    // kinds enabled for `player` (the one asked about)
+  std::array<bool, kResourceCount> kinds{};    // kinds enabled for `player` (the one asked about)
 };
 
 // One input of "Undo to here": an Undo, or the Cancel of the steal that an
@@ -137,8 +137,8 @@ class CGameSession {
   PlayCardOffer PlayCardOfferFor(int32_t player) const;
   DiscardOffer DiscardRequirements() const;
   StealOffer StealCandidates() const;
-  std::array<bool, 5> YearOfPlentyChoices() const;  // bank resources above 0
-  std::array<bool, 5> BankDraggable() const;        // cards that can go onto the bank
+  std::array<bool, kResourceCount> YearOfPlentyChoices() const;  // bank resources above 0
+  std::array<bool, kResourceCount> BankDraggable() const;        // cards that can go onto the bank
   int32_t TradeRatio(int32_t player, int32_t resource) const;
   bool CanAfford(PurchaseKind kind) const;  // directly or with bank trades
 
@@ -249,11 +249,16 @@ class CGameSession {
   void ContinueAutoTrade();
   void FinishCardPurchase();
   void RevealVictoryPoint(int32_t player, bool fromThisTurn);
+  // A held action card of `kind` played this turn, and its inverse.
+  void PlayHeldCard(int32_t player, DevCardKind kind);
+  void ReturnPlayedCard(int32_t player, DevCardKind kind);
   int32_t UpdateLargestArmy();
   int32_t ReexamineLongestRoad(int32_t builder);
   int32_t LongestRoadHolder() const;
   int32_t RoadsBuilt(int32_t player) const;
   void AdjustPositionCounts(int32_t player, int32_t corner, int32_t settlements, int32_t cities);
+  // Lifts a settlement off the board back into the player's stock.
+  void TakeBackSettlement(int32_t player, CornerId corner);
   void CheckVictory();
   void AskNextHiddenPoints();
   void CountHiddenPoints(int32_t player, int32_t points);

@@ -93,7 +93,7 @@ void CGameSession::UndoPlayedVictoryPoint(const CUndoNode& node) {
 }
 
 bool CGameSession::DoPlayMonopoly(int32_t resource) {
-  if (Busy() || resource < 0 || resource > 4 || !PlayCardOfferFor(f_.currentPlayer).kinds[MonopolyCard]) return false;
+  if (Busy() || !IsResource(resource) || !PlayCardOfferFor(f_.currentPlayer).kinds[MonopolyCard]) return false;
   int32_t cp = f_.currentPlayer;
   MonopolyUndo taken;
   taken.resource = resource;
@@ -105,13 +105,10 @@ bool CGameSession::DoPlayMonopoly(int32_t resource) {
       LoseResources(TakenBy, j, resource, n, cp);
       taken.amounts[j] = n;
     }
-    ui_.StatisticsChanged(Report(8) | Report(13));
+    ui_.StatisticsChanged(Report(StatReport::ByStealing) | Report(StatReport::StolenByOthers));
   }
   RecordAction(CUndoNode(PlayedMonopoly, taken));
-  CPlayerGame& seat = P(cp);
-  seat.cardsHeld -= 1;
-  seat.cardsPlayed[MonopolyCard] += 1;
-  seat.cardPlayedThisTurn = 1;
+  PlayHeldCard(cp, MonopolyCard);
   Refresh();
   return true;
 }
@@ -119,42 +116,34 @@ bool CGameSession::DoPlayMonopoly(int32_t resource) {
 void CGameSession::UndoPlayedMonopoly(const CUndoNode& node) {
   const MonopolyUndo& taken = node.As<MonopolyUndo>();
   int32_t cp = f_.currentPlayer;
-  P(cp).cardsHeld += 1;
-  P(cp).cardsPlayed[MonopolyCard] -= 1;
-  P(cp).cardPlayedThisTurn = 0;
+  ReturnPlayedCard(cp, MonopolyCard);
   if (Tracks()) {
     for (int32_t j = 0; j < f_.playerCount; ++j) {
       if (taken.amounts[j] <= 0) continue;
       GainResources(TakenBy, j, taken.resource, taken.amounts[j], cp);
       LoseResources(MonopolyGain, cp, taken.resource, taken.amounts[j], j);
     }
-    ui_.StatisticsChanged(Report(8) | Report(13));
+    ui_.StatisticsChanged(Report(StatReport::ByStealing) | Report(StatReport::StolenByOthers));
   }
 }
 
 bool CGameSession::DoPlayRoadBuilding() {
   if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[RoadBuildingCard]) return false;
   RecordAction(CUndoNode(PlayedRoadBuilding, std::monostate{}));
-  CPlayerGame& seat = P(f_.currentPlayer);
-  seat.cardsHeld -= 1;
-  seat.cardsPlayed[RoadBuildingCard] += 1;
+  PlayHeldCard(f_.currentPlayer, RoadBuildingCard);
   if (Tracks()) f_.freeRoads = 2;
-  seat.cardPlayedThisTurn = 1;
   Refresh();
   return true;
 }
 
 void CGameSession::UndoPlayedRoadBuilding(const CUndoNode& /*node*/) {
-  int32_t cp = f_.currentPlayer;
-  P(cp).cardsHeld += 1;
-  P(cp).cardsPlayed[RoadBuildingCard] -= 1;
-  P(cp).cardPlayedThisTurn = 0;
+  ReturnPlayedCard(f_.currentPlayer, RoadBuildingCard);
   f_.freeRoads = 0;
 }
 
-std::array<bool, 5> CGameSession::YearOfPlentyChoices() const {
-  std::array<bool, 5> choices{};
-  for (int r = 0; r < 5; ++r) choices[r] = f_.bank[r] > 0;
+std::array<bool, kResourceCount> CGameSession::YearOfPlentyChoices() const {
+  std::array<bool, kResourceCount> choices{};
+  for (int r = 0; r < kResourceCount; ++r) choices[r] = f_.bank[r] > 0;
   return choices;
 }
 
@@ -165,20 +154,17 @@ bool CGameSession::DoPlayYearOfPlenty(const ResourceCounts& counts) {
   if (Tracks()) {
     // The dialog takes exactly two cards, and only what the bank holds.
     int32_t sum = 0;
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kResourceCount; ++r) {
       if (counts[r] < 0 || counts[r] > f_.bank[r]) return false;
       sum += counts[r];
     }
     if (sum != 2) return false;
     for (int r = 4; r >= 0; --r) GainResources(YearOfPlenty, cp, r, counts[r], -1);
     taken.counts = counts;
-    ui_.StatisticsChanged(Report(9));
+    ui_.StatisticsChanged(Report(StatReport::ByDevelopmentCards));
   }
   RecordAction(CUndoNode(PlayedYearOfPlenty, taken));
-  CPlayerGame& seat = P(cp);
-  seat.cardsHeld -= 1;
-  seat.cardsPlayed[YearOfPlentyCard] += 1;
-  seat.cardPlayedThisTurn = 1;
+  PlayHeldCard(cp, YearOfPlentyCard);
   Refresh();
   return true;
 }
@@ -186,12 +172,10 @@ bool CGameSession::DoPlayYearOfPlenty(const ResourceCounts& counts) {
 void CGameSession::UndoPlayedYearOfPlenty(const CUndoNode& node) {
   const ResourceCounts& counts = node.As<YearOfPlentyUndo>().counts;
   int32_t cp = f_.currentPlayer;
-  P(cp).cardsHeld += 1;
-  P(cp).cardsPlayed[YearOfPlentyCard] -= 1;
-  P(cp).cardPlayedThisTurn = 0;
+  ReturnPlayedCard(cp, YearOfPlentyCard);
   if (Tracks()) {
-    for (int r = 0; r < 5; ++r) LoseResources(YearOfPlenty, cp, r, counts[r], -1);
-    ui_.StatisticsChanged(Report(9));
+    for (int r = 0; r < kResourceCount; ++r) LoseResources(YearOfPlenty, cp, r, counts[r], -1);
+    ui_.StatisticsChanged(Report(StatReport::ByDevelopmentCards));
   }
 }
 
@@ -212,17 +196,14 @@ int32_t CGameSession::UpdateLargestArmy() {
 bool CGameSession::DoPlaySoldier() {
   if (Busy() || !PlayCardOfferFor(f_.currentPlayer).kinds[SoldierCard]) return false;
   int32_t cp = f_.currentPlayer;
-  CPlayerGame& seat = P(cp);
   f_.soldierRobber = true;
-  seat.cardsHeld -= 1;
-  seat.cardsPlayed[SoldierCard] += 1;
+  PlayHeldCard(cp, SoldierCard);
   int32_t army = UpdateLargestArmy();
   RecordAction(CUndoNode(PlayedSoldier, SoldierUndo{army, board_.robberPlacer}));
   f_.pickEnabled = true;
   board_.robberPlacer = cp;
   f_.lastPick = -1;
   f_.gameState = PlaceRobber;
-  seat.cardPlayedThisTurn = 1;
   Refresh();
   CheckVictory();
   return true;
@@ -232,13 +213,25 @@ void CGameSession::UndoPlayedSoldier(const CUndoNode& node) {
   const SoldierUndo& played = node.As<SoldierUndo>();
   int32_t cp = f_.currentPlayer;
   f_.soldierRobber = false;
-  P(cp).cardsHeld += 1;
-  P(cp).cardsPlayed[SoldierCard] -= 1;
-  P(cp).cardPlayedThisTurn = 0;
+  ReturnPlayedCard(cp, SoldierCard);
   int32_t h = played.largestArmyResult;
   if (h >= BonusFromNobody) MoveBonus(&CPlayerGame::hasLargestArmy, cp, h);
   board_.robberPlacer = played.robberPlacerBefore;
   f_.gameState = Turn;
   f_.pickEnabled = false;
   f_.lastPick = -1;
+}
+
+void CGameSession::PlayHeldCard(int32_t player, DevCardKind kind) {
+  CPlayerGame& seat = P(player);
+  seat.cardsHeld -= 1;
+  seat.cardsPlayed[kind] += 1;
+  seat.cardPlayedThisTurn = 1;
+}
+
+void CGameSession::ReturnPlayedCard(int32_t player, DevCardKind kind) {
+  CPlayerGame& seat = P(player);
+  seat.cardsHeld += 1;
+  seat.cardsPlayed[kind] -= 1;
+  seat.cardPlayedThisTurn = 0;
 }

@@ -20,7 +20,7 @@ bool CGameSession::IsConsistent(std::string* why) const {
   if (f_.playerCount != static_cast<int32_t>(game_.players.size())) return Fail(why, "player count differs");
 
   // Cards: every card is in a hand or in the bank.
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     int32_t total = f_.bank[r];
     for (const CPlayerGame& seat : game_.players) {
       if (seat.hand[r] < 0) return Fail(why, "negative hand");

@@ -44,9 +44,9 @@ bool CGameSession::DoAnswerDiscards(const SeatMatrix& lost) {
   if (pending_.kind != DecisionKind::Discards) return false;
   const DiscardOffer& offer = pending_.discards;
   // Exactly the required number per player, and only cards the player holds.
-  for (int32_t p = 0; p < 6; ++p) {
+  for (int32_t p = 0; p < kMaxPlayers; ++p) {
     int32_t sum = 0;
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kResourceCount; ++r) {
       int32_t n = lost[p][r];
       if (n < 0 || (p < f_.playerCount && n > P(p).hand[r]) || (p >= f_.playerCount && n > 0)) return false;
       sum += n;
@@ -56,7 +56,7 @@ bool CGameSession::DoAnswerDiscards(const SeatMatrix& lost) {
   std::vector<CUndoNode> discards;
   for (int32_t p = 0; p < f_.playerCount; ++p) {
     if (offer.required[p] == 0) continue;
-    for (int r = 0; r < 5; ++r) LoseResources(Discard, p, r, lost[p][r], -1);
+    for (int r = 0; r < kResourceCount; ++r) LoseResources(Discard, p, r, lost[p][r], -1);
     discards.emplace_back(Discarded, ExchangeUndo{p, lost[p], {}, {}}, true);
   }
   CloseDecision();

@@ -6,12 +6,10 @@
 
 namespace {
 
-int32_t HandTotal(const ResourceCounts& hand) { return std::accumulate(hand.begin(), hand.end(), 0); }
-
 // "Ann: 2 Ore, 1 Sheep" - the first name, a colon and each resource received.
 std::string ProductionLine(const std::string& firstName, const ResourceCounts& gained) {
   std::string line = firstName + ":";
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     if (gained[r] != 0) line += " " + std::to_string(gained[r]) + " " + TileName(r) + ",";
   }
   line.pop_back();
@@ -61,14 +59,14 @@ void CGameSession::FinishRoll(int32_t total, std::vector<CUndoNode> discards) {
     Produce(roll);
     f_.gameState = GoodsReceived;
     f_.turn.rolled = false;
-    ui_.StatisticsChanged(Report(7) | Report(12));
+    ui_.StatisticsChanged(Report(StatReport::FromBoard) | Report(StatReport::FromRobberPlacement));
   }
   RecordAction(CUndoNode(f_.rollsStarted ? Roll : RollFirst, std::move(roll)));
   for (CUndoNode& d : discards) RecordAction(std::move(d));
   game_.rolls.push_back(total);
   game_.rollCounts[cp][total - 2] += 1;
   f_.rollsStarted = true;
-  ui_.StatisticsChanged(Report(1) | (discards.empty() ? 0 : Report(14)));
+  ui_.StatisticsChanged(Report(StatReport::Frequencies) | (discards.empty() ? 0 : Report(StatReport::FromSevenRoll)));
   Refresh();
   ui_.BoardChanged();
 }
@@ -80,17 +78,17 @@ void CGameSession::UndoRoll(const CUndoNode& node) {
   int32_t total = roll.total;
   if (total != 7) {
     for (int32_t p = 0; p < f_.playerCount; ++p) {
-      for (int r = 0; r < 5; ++r) {
+      for (int r = 0; r < kResourceCount; ++r) {
         LoseResources(Production, p, r, roll.gains[p][r], -1);
         LoseResources(RobberBlocked, p, r, roll.withheld[p][r], board_.robberPlacer);
       }
     }
-    ui_.StatisticsChanged(Report(7) | Report(12));
+    ui_.StatisticsChanged(Report(StatReport::FromBoard) | Report(StatReport::FromRobberPlacement));
   }
   board_.robberPlacer = roll.robberPlacerBefore;
   game_.rolls.pop_back();
   game_.rollCounts[cp][total - 2] -= 1;
-  ui_.StatisticsChanged(Report(1));
+  ui_.StatisticsChanged(Report(StatReport::Frequencies));
   f_.turn.productionLines = {};
   f_.turn.productionLineShown = {};
   f_.turn.lastRoll = roll.lastRollBefore;
@@ -105,13 +103,13 @@ void CGameSession::Produce(RollUndo& roll) {
   RollProduction produced =
       ProductionOf(board_, game_.players, f_.playerCount, f_.currentPlayer, roll.total, Tracks() ? &f_.bank : nullptr);
   for (int32_t p = 0; p < f_.playerCount; ++p) {
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kResourceCount; ++r) {
       roll.withheld[p][r] += GainResources(RobberBlocked, p, r, produced.withheld[p][r], board_.robberPlacer);
       roll.gains[p][r] += GainResources(Production, p, r, produced.gains[p][r], -1);
     }
   }
-  for (int32_t p = 0; p < 6; ++p) {
-    bool any = p < f_.playerCount && HandTotal(roll.gains[p]) > 0;
+  for (int32_t p = 0; p < kMaxPlayers; ++p) {
+    bool any = p < f_.playerCount && CardTotal(roll.gains[p]) > 0;
     f_.turn.productionLines[p] = any ? ProductionLine(P(p).player.firstName, roll.gains[p]) : std::string();
     f_.turn.productionLineShown[p] = any;
   }
@@ -121,7 +119,7 @@ DiscardOffer CGameSession::DiscardRequirements() const {
   DiscardOffer offer;
   for (int32_t p = 0; p < f_.playerCount; ++p) {
     offer.hands[p] = P(p).hand;
-    int32_t held = HandTotal(P(p).hand);
+    int32_t held = CardTotal(P(p).hand);
     if (held > board_.Constants().discardLimit) offer.required[p] = held / 2;
   }
   return offer;
@@ -129,8 +127,8 @@ DiscardOffer CGameSession::DiscardRequirements() const {
 
 void CGameSession::UndoDiscarded(const CUndoNode& node) {
   const ExchangeUndo& lost = node.As<ExchangeUndo>();
-  for (int r = 0; r < 5; ++r) GainResources(Discard, lost.party, r, lost.give[r], -1);
-  ui_.StatisticsChanged(Report(14));
+  for (int r = 0; r < kResourceCount; ++r) GainResources(Discard, lost.party, r, lost.give[r], -1);
+  ui_.StatisticsChanged(Report(StatReport::FromSevenRoll));
 }
 
 bool CGameSession::DoOnContinue() {
@@ -174,7 +172,7 @@ StealOffer CGameSession::StealCandidates() const {
   for (BuildingCode code : board_.Piece(at).building) {
     if (code == kNoBuilding) continue;
     int32_t owner = BuildingOwner(code);
-    if (owner != f_.currentPlayer && owner < f_.playerCount && HandTotal(P(owner).hand) > 0)
+    if (owner != f_.currentPlayer && owner < f_.playerCount && CardTotal(P(owner).hand) > 0)
       offer.candidates[owner] = true;
   }
   for (int32_t p = 0; p < f_.playerCount; ++p)
@@ -220,7 +218,7 @@ void CGameSession::Steal(const StealChoice& choice) {
   if (choice.resource < 5) {
     GainResources(Stolen, f_.currentPlayer, choice.resource, 1, choice.victim);
     LoseResources(TakenBy, choice.victim, choice.resource, 1, f_.currentPlayer);
-    ui_.StatisticsChanged(Report(8) | Report(13));
+    ui_.StatisticsChanged(Report(StatReport::ByStealing) | Report(StatReport::StolenByOthers));
   }
   RecordAction(CUndoNode(Stole, StealUndo{choice.victim, choice.resource}));
 }
@@ -232,7 +230,7 @@ void CGameSession::UndoStole(const CUndoNode& node) {
   if (steal.resource < 5) {
     LoseResources(Stolen, f_.currentPlayer, steal.resource, 1, steal.victim);
     GainResources(TakenBy, steal.victim, steal.resource, 1, f_.currentPlayer);
-    ui_.StatisticsChanged(Report(8) | Report(13));
+    ui_.StatisticsChanged(Report(StatReport::ByStealing) | Report(StatReport::StolenByOthers));
   }
   OfferSteal();
 }
@@ -251,7 +249,7 @@ bool CGameSession::DoOnEndTurn() {
   CDateTime now = clock_.Now();
   seat.turnSeconds.push_back(SpanSeconds(now.days - game_.turnStart.days));
   game_.turnStart = now;
-  ui_.StatisticsChanged(Report(4));
+  ui_.StatisticsChanged(Report(StatReport::TimePerTurn));
   f_.currentPlayer = (cp + 1) % f_.playerCount;
   f_.turn.rolled = false;
   Refresh();
@@ -273,5 +271,5 @@ void CGameSession::UndoEndTurn(const CUndoNode& node) {
   game_.turnStart.days -= s / 86400.0;
   f_.freeRoads = ended.freeRoadsBefore;
   f_.turn.rolled = true;
-  ui_.StatisticsChanged(Report(4));
+  ui_.StatisticsChanged(Report(StatReport::TimePerTurn));
 }

@@ -22,8 +22,8 @@ struct CTurnPanelState {
   bool goodsShown = false;    // the production display is up
   bool dicePadShown = false;  // waiting for a roll
   bool actionButtonsShown = false;
-  std::array<std::string, 6> productionLines{};  // per player: "Ann: 1 Ore"
-  std::array<bool, 6> productionLineShown{};
+  std::array<std::string, kMaxPlayers> productionLines{};  // per player: "Ann: 1 Ore"
+  std::array<bool, kMaxPlayers> productionLineShown{};
   // RefreshActionButtons
   bool tradeEnabled = false;
   bool buyCardEnabled = false;

@@ -1,36 +1,19 @@
+#include "engine/board/player_colours.h"
 #include "engine/session/session.h"
 
 namespace {
 
-// Player colours in the order of the colour-dependent pictures: white, blue,
-// green, orange, red, brown (0x00BBGGRR).
-constexpr int32_t kPictureColours[6] = {0xEBEBEB, 0xDF2020, 0x008000, 0x0683FF, 0x2020DF, 0x003264};
-
-int ColourIndex(int32_t colour) {
-  for (int i = 0; i < 6; ++i)
-    if (kPictureColours[i] == colour) return i;
-  return -1;
-}
-
 // History pictures: settlement 20, city 26, road 32, turn 38, plus the colour.
 int32_t ColourPicture(int32_t base, int32_t colour, int32_t fallback) {
-  int i = ColourIndex(colour);
+  int i = PictureSetIndex(colour);
   return i < 0 ? fallback : base + i;
-}
-
-// Resource and tile names in history texts are lower case ("ore").
-std::string Lower(int r) {
-  std::string s = TileName(r, false);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
 }
 
 // " 2 ore, 1 sheep" without the last comma.
 std::string LowerCardList(const ResourceCounts& counts) {
   std::string text;
-  for (int r = 0; r < 5; ++r)
-    if (counts[r] > 0) text += " " + std::to_string(counts[r]) + " " + Lower(r) + ",";
+  for (int r = 0; r < kResourceCount; ++r)
+    if (counts[r] > 0) text += " " + std::to_string(counts[r]) + " " + LowerTileName(r) + ",";
   if (!text.empty()) text.pop_back();
   return text;
 }
@@ -38,9 +21,9 @@ std::string LowerCardList(const ResourceCounts& counts) {
 std::string YearOfPlentyText(const ResourceCounts& c) {
   std::string text = "Played a Year of Plenty Card to get ";
   bool joined = false;
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     if (c[r] <= 0) continue;
-    text += std::to_string(c[r]) + " " + Lower(r);
+    text += std::to_string(c[r]) + " " + LowerTileName(r);
     if (c[r] == 1 && !joined) {
       text += " and ";
       joined = true;
@@ -64,7 +47,7 @@ void CGameSession::AddHistoryEntry(const CUndoNode& node) {
   switch (node.kind) {
     case PlacedTile: {
       int32_t type = node.As<TilePlacedUndo>().tileType;
-      std::string name = Lower(type);
+      std::string name = LowerTileName(type);
       bool vowel = !name.empty() && std::string("aeiou").find(name[0]) != std::string::npos;
       history_.AddSetupEntry(G::BoardSetupGroup, (vowel ? "Placed an " : "Placed a ") + name + ".", type);
       break;
@@ -120,7 +103,7 @@ void CGameSession::AddHistoryEntry(const CUndoNode& node) {
       break;
     }
     case PlayedMonopoly:
-      turn("Played a Monopoly card on " + Lower(node.As<MonopolyUndo>().resource) + ".", 53, true);
+      turn("Played a Monopoly card on " + LowerTileName(node.As<MonopolyUndo>().resource) + ".", 53, true);
       break;
     case PlayedRoadBuilding: turn("Played a Road Building card.", 51, true); break;
     case PlayedYearOfPlenty:
@@ -141,7 +124,7 @@ void CGameSession::AddHistoryEntry(const CUndoNode& node) {
     }
     case Stole: {
       int32_t victim = node.As<StealUndo>().victim, r = node.As<StealUndo>().resource;
-      turn(r == 5 ? "Chose to not steal a card." : "Stole 1 " + Lower(r) + " from " + PlayerName(victim) + ".", 57,
+      turn(r == 5 ? "Chose to not steal a card." : "Stole 1 " + LowerTileName(r) + " from " + PlayerName(victim) + ".", 57,
            false);
       break;
     }

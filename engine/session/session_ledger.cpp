@@ -2,14 +2,14 @@
 
 namespace {
 
-bool IsSeat(int32_t other) { return other >= 0 && other < 6; }
+bool IsSeat(int32_t other) { return other >= 0 && other < kMaxPlayers; }
 
 }  // namespace
 
 // Gains move the kind's counter up (losses of the Discard and TakenBy kinds
 // count the other way), so undoing with the same kind restores every counter.
 int32_t CGameSession::GainResources(LedgerKind kind, int32_t player, int32_t r, int32_t count, int32_t other) {
-  if (r < 0 || r > 4 || count <= 0) return r < 0 || r > 4 ? -1 : 0;
+  if (!IsResource(r) || count <= 0) return !IsResource(r) ? -1 : 0;
   if (Tracks() && LedgerUsesBank(kind)) {
     count = std::min(count, f_.bank[r]);
     f_.bank[r] -= count;
@@ -37,7 +37,7 @@ int32_t CGameSession::GainResources(LedgerKind kind, int32_t player, int32_t r, 
 }
 
 void CGameSession::LoseResources(LedgerKind kind, int32_t player, int32_t r, int32_t count, int32_t other) {
-  if (r < 0 || r > 4 || count <= 0) return;
+  if (!IsResource(r) || count <= 0) return;
   if (Tracks() && LedgerUsesBank(kind)) f_.bank[r] += count;
   CPlayerGame& seat = P(player);
   if (kind != RobberBlocked) seat.hand[r] -= count;
@@ -87,11 +87,11 @@ void CGameSession::MoveBonus(int32_t CPlayerGame::*flag, int32_t from, int32_t t
 void CGameSession::Pay(int32_t player, PurchaseKind kind) {
   if (!Tracks()) return;
   ResourceCounts cost = PurchaseCost(kind);
-  for (int r = 0; r < 5; ++r) LoseResources(Purchase, player, r, cost[r], -1);
+  for (int r = 0; r < kResourceCount; ++r) LoseResources(Purchase, player, r, cost[r], -1);
 }
 
 void CGameSession::Refund(int32_t player, PurchaseKind kind) {
   if (!Tracks()) return;
   ResourceCounts cost = PurchaseCost(kind);
-  for (int r = 0; r < 5; ++r) GainResources(Purchase, player, r, cost[r], -1);
+  for (int r = 0; r < kResourceCount; ++r) GainResources(Purchase, player, r, cost[r], -1);
 }

@@ -15,8 +15,6 @@ constexpr const char* kFirstChipPrompt = "Select the tile where the first roll c
 constexpr const char* kSecondChipPrompt =
     "Select the tile where the second roll chip will be placed.\n \nHexstead3D will fill in the rest of the tiles.";
 
-int32_t Total(const ResourceCounts& counts) { return std::accumulate(counts.begin(), counts.end(), 0); }
-
 }  // namespace
 
 std::string CGameSession::ChipPanelText() const {
@@ -76,8 +74,8 @@ void CGameSession::RefreshTurnPanel() {
   } else {
     bool othersHold = false;
     for (int32_t i = 0; i < f_.playerCount; ++i)
-      if (i != p && Total(P(i).hand) > 0) othersHold = true;
-    t.tradeEnabled = valid && t.rolled && othersHold && Total(P(p).hand) > 0;
+      if (i != p && CardTotal(P(i).hand) > 0) othersHold = true;
+    t.tradeEnabled = valid && t.rolled && othersHold && CardTotal(P(p).hand) > 0;
   }
 }
 

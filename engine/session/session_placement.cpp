@@ -44,7 +44,7 @@ bool CGameSession::PlaceInitialSettlement(int32_t corner) {
       int32_t type = Index(board_.Type(c.position));
       if (type >= 0 && type <= 4) placed.startingCards[type] += GainResources(Production, p, type, 1, -1);
     }
-    ui_.StatisticsChanged(Report(7));
+    ui_.StatisticsChanged(Report(StatReport::FromBoard));
   }
   AddVictoryPoints(p, 1);
   f_.placingSettlement = false;
@@ -56,11 +56,9 @@ bool CGameSession::PlaceInitialSettlement(int32_t corner) {
 void CGameSession::UndoInitialSettlement(const CUndoNode& node) {
   const InitialSettlementUndo& placed = node.As<InitialSettlementUndo>();
   int32_t p = placed.player;
-  board_.ClearBuilding(placed.corner);
-  P(p).settlementsLeft += 1;
-  AdjustPositionCounts(p, placed.corner, -1, 0);
-  for (int r = 0; r < 5; ++r) LoseResources(Production, p, r, placed.startingCards[r], -1);
-  if (!f_.firstRound) ui_.StatisticsChanged(Report(7));
+  TakeBackSettlement(p, placed.corner);
+  for (int r = 0; r < kResourceCount; ++r) LoseResources(Production, p, r, placed.startingCards[r], -1);
+  if (!f_.firstRound) ui_.StatisticsChanged(Report(StatReport::FromBoard));
   RemoveVictoryPoints(p, 1);
   f_.placingSettlement = true;
   f_.initialSettlementCorner = placed.cornerBefore;
@@ -200,9 +198,7 @@ bool CGameSession::BuildSettlementAt(int32_t corner) {
 void CGameSession::UndoPlacedSettlement(const CUndoNode& node) {
   const SettlementUndo& placed = node.As<SettlementUndo>();
   int32_t p = f_.currentPlayer;
-  board_.ClearBuilding(placed.corner);
-  P(p).settlementsLeft += 1;
-  AdjustPositionCounts(p, placed.corner, -1, 0);
+  TakeBackSettlement(p, placed.corner);
   RemoveVictoryPoints(p, 1);
   Refund(p, PurchaseSettlement);
   if (placed.longestRoadLoser >= 0)
@@ -258,4 +254,10 @@ bool CGameSession::FinishBuild(CUndoNode node) {
   ui_.BoardChanged();
   CheckVictory();
   return true;
+}
+
+void CGameSession::TakeBackSettlement(int32_t player, CornerId corner) {
+  board_.ClearBuilding(corner);
+  P(player).settlementsLeft += 1;
+  AdjustPositionCounts(player, corner, -1, 0);
 }

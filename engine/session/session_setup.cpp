@@ -1,15 +1,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/board/player_colours.h"
 #include "engine/session/session.h"
-
-namespace {
-
-// The colour of each seat box of the player selection dialog, top to bottom:
-// white, red, orange, blue, brown, green (0x00BBGGRR).
-constexpr int32_t kSeatBoxColour[6] = {0xEBEBEB, 0x2020DF, 0x0683FF, 0xDF2020, 0x003264, 0x008000};
-
-}  // namespace
 
 bool CGameSession::DoChooseTile(int32_t tileType) {
   if (Busy() || f_.gameState != BoardSetup || tileType < 0 || tileType > 12) return false;
@@ -65,8 +58,8 @@ void CGameSession::UndoPlacedChip(const CUndoNode& node) {
 
 bool CGameSession::DoSelectPlayers(const std::vector<SeatChoice>& seats) {
   if (Busy() || f_.gameState != PlayerInformation || f_.playersSelected) return false;
-  bool large = board_.Kind() == BoardKind::Large;
-  std::size_t low = large ? 5 : 3, high = large ? 6 : 4;
+  const auto low = static_cast<std::size_t>(FewestPlayers(board_.Kind()));
+  const auto high = static_cast<std::size_t>(MostPlayers(board_.Kind()));
   if (seats.size() < low || seats.size() > high) return false;
   std::vector<SeatChoice> byBox = seats;
   std::sort(byBox.begin(), byBox.end(), [](const SeatChoice& a, const SeatChoice& b) { return a.box < b.box; });
@@ -77,7 +70,7 @@ bool CGameSession::DoSelectPlayers(const std::vector<SeatChoice>& seats) {
   game_.players.assign(byBox.size(), CPlayerGame{});
   for (std::size_t i = 0; i < byBox.size(); ++i) {
     game_.players[i].player = byBox[i].player;
-    game_.players[i].color = kSeatBoxColour[byBox[i].box];
+    game_.players[i].color = SeatBoxColour(byBox[i].box);
     game_.players[i].SizePositions(board_.TileCount());
   }
   f_.playerCount = static_cast<int32_t>(byBox.size());

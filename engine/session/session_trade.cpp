@@ -10,7 +10,7 @@ namespace {
 // " 8 SHEEP, 1 ORE" without the last comma.
 std::string CardList(const ResourceCounts& counts, bool upperCase) {
   std::string text;
-  for (int r = 0; r < 5; ++r)
+  for (int r = 0; r < kResourceCount; ++r)
     if (counts[r] > 0) text += " " + std::to_string(counts[r]) + " " + TileName(r, upperCase) + ",";
   if (!text.empty()) text.pop_back();
   return text;
@@ -19,7 +19,7 @@ std::string CardList(const ResourceCounts& counts, bool upperCase) {
 }  // namespace
 
 int32_t CGameSession::TradeRatio(int32_t player, int32_t resource) const {
-  if (resource < 0 || resource > 4) return 4;
+  if (!IsResource(resource)) return 4;
   return ::TradeRatio(board_, player, static_cast<ResourceType>(resource));
 }
 
@@ -28,8 +28,8 @@ bool CGameSession::CanAfford(PurchaseKind kind) const {
   if (kind == PurchaseRoad && f_.freeRoads > 0) return true;
   int32_t p = f_.currentPlayer;
   if (p < 0 || p >= f_.playerCount) return false;
-  std::array<int32_t, 5> ratios{};
-  for (int r = 0; r < 5; ++r) ratios[r] = TradeRatio(p, r);
+  std::array<int32_t, kResourceCount> ratios{};
+  for (int r = 0; r < kResourceCount; ++r) ratios[r] = TradeRatio(p, r);
   return PlanBankTrade(P(p).hand, PurchaseCost(kind), ratios, f_.bank, nullptr).affordable;
 }
 
@@ -46,8 +46,8 @@ void CGameSession::StartAutoTrade(PurchaseKind kind, bool runsOn, bool forCard) 
   if (kind == PurchaseRoad && f_.freeRoads > 0) {
     decision_.bankTrade = CBankTradeChain();
   } else {
-    std::array<int32_t, 5> ratios{};
-    for (int r = 0; r < 5; ++r) ratios[r] = TradeRatio(p, r);
+    std::array<int32_t, kResourceCount> ratios{};
+    for (int r = 0; r < kResourceCount; ++r) ratios[r] = TradeRatio(p, r);
     decision_.bankTrade = CBankTradeChain(P(p).hand, PurchaseCost(kind), ratios, f_.bank);
   }
   ContinueAutoTrade();
@@ -69,13 +69,13 @@ void CGameSession::ContinueAutoTrade() {
     ExchangeUndo trade;
     trade.party = -2;
     trade.tradeCounts = plan.ratioCounts;
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kResourceCount; ++r) {
       LoseResources(BankTrade, p, r, plan.given[r], -1);
       trade.give[r] = plan.given[r];
     }
-    for (int r = 0; r < 5; ++r) trade.get[r] = std::max(0, GainResources(BankTrade, p, r, plan.received[r], -1));
+    for (int r = 0; r < kResourceCount; ++r) trade.get[r] = std::max(0, GainResources(BankTrade, p, r, plan.received[r], -1));
     for (int i = 0; i < 3; ++i) P(p).bankTrades[i] += plan.ratioCounts[i];
-    ui_.StatisticsChanged(Report(16));
+    ui_.StatisticsChanged(Report(StatReport::NumberOfTrades));
     std::string text = "Traded" + CardList(trade.give, true) + " to the bank for" + CardList(trade.get, true) + ".";
     RecordAction(CUndoNode(Traded, std::move(trade), decision_.tradeRunsOn));
     Notify("Trade to the bank", std::move(text));
@@ -90,7 +90,7 @@ bool CGameSession::DoTradeWithPlayer(int32_t partner, const ResourceCounts& give
   if (Busy() || f_.gameState != Turn || !f_.turn.tradeEnabled || game_.gameOn == 0) return false;
   if (partner < 0 || partner >= f_.playerCount || partner == cp) return false;
   int giveKinds = 0, getKinds = 0;
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     if (give[r] < 0 || get[r] < 0 || (give[r] > 0 && get[r] > 0)) return false;
     if (give[r] > P(cp).hand[r] || get[r] > P(partner).hand[r]) return false;
     giveKinds += give[r] > 0;
@@ -101,7 +101,7 @@ bool CGameSession::DoTradeWithPlayer(int32_t partner, const ResourceCounts& give
   CPlayerGame& me = P(cp);
   CPlayerGame& other = P(partner);
   // Hands move whether or not trades are tracked: the bank takes no part.
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < kResourceCount; ++r) {
     GainResources(PlayerTrade, cp, r, get[r], partner);
     LoseResources(PlayerTrade, cp, r, give[r], partner);
     GainResources(PlayerTrade, partner, r, give[r], cp);
@@ -113,17 +113,17 @@ bool CGameSession::DoTradeWithPlayer(int32_t partner, const ResourceCounts& give
   }
   me.tradesWith[partner] += 1;
   other.tradesWith[cp] += 1;
-  ui_.StatisticsChanged(Report(16));
+  ui_.StatisticsChanged(Report(StatReport::NumberOfTrades));
   RecordAction(CUndoNode(Traded, ExchangeUndo{partner, give, get, {}}));
   Refresh();
   return true;
 }
 
-std::array<bool, 5> CGameSession::BankDraggable() const {
-  std::array<bool, 5> out{};
+std::array<bool, kResourceCount> CGameSession::BankDraggable() const {
+  std::array<bool, kResourceCount> out{};
   int32_t p = f_.currentPlayer;
   if (!Tracks() || p < 0 || p >= f_.playerCount) return out;
-  for (int r = 0; r < 5; ++r) out[r] = P(p).hand[r] >= TradeRatio(p, r);
+  for (int r = 0; r < kResourceCount; ++r) out[r] = P(p).hand[r] >= TradeRatio(p, r);
   return out;
 }
 
@@ -131,7 +131,7 @@ std::array<bool, 5> CGameSession::BankDraggable() const {
 // bank must hold the wanted card, or the drop would take cards for nothing.
 bool CGameSession::DoTradeWithBank(int32_t give, int32_t wanted) {
   if (Busy() || f_.gameState != Turn || !f_.turn.tradeEnabled || !Tracks() || game_.gameOn == 0) return false;
-  if (give < 0 || give > 4 || wanted < 0 || wanted > 4 || give == wanted) return false;
+  if (!IsResource(give) || !IsResource(wanted) || give == wanted) return false;
   if (!BankDraggable()[give] || f_.bank[wanted] <= 0) return false;
   int32_t p = f_.currentPlayer;
   int32_t ratio = TradeRatio(p, give);
@@ -142,7 +142,7 @@ bool CGameSession::DoTradeWithBank(int32_t give, int32_t wanted) {
   trade.get[wanted] = GainResources(BankTrade, p, wanted, 1, -1);
   trade.tradeCounts[ratio - 2] = 1;
   P(p).bankTrades[ratio - 2] += 1;
-  ui_.StatisticsChanged(Report(16));
+  ui_.StatisticsChanged(Report(StatReport::NumberOfTrades));
   RecordAction(CUndoNode(Traded, std::move(trade)));
   Refresh();
   return true;
@@ -152,7 +152,7 @@ void CGameSession::UndoTraded(const CUndoNode& node) {
   const ExchangeUndo& trade = node.As<ExchangeUndo>();
   int32_t cp = f_.currentPlayer;
   if (trade.party < 0) {
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kResourceCount; ++r) {
       LoseResources(BankTrade, cp, r, trade.get[r], -2);
       GainResources(BankTrade, cp, r, trade.give[r], -2);
     }
@@ -161,7 +161,7 @@ void CGameSession::UndoTraded(const CUndoNode& node) {
     int32_t partner = trade.party;
     CPlayerGame& me = P(cp);
     CPlayerGame& other = P(partner);
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kResourceCount; ++r) {
       LoseResources(PlayerTrade, cp, r, trade.get[r], partner);
       GainResources(PlayerTrade, cp, r, trade.give[r], partner);
       LoseResources(PlayerTrade, partner, r, trade.give[r], cp);
@@ -174,5 +174,5 @@ void CGameSession::UndoTraded(const CUndoNode& node) {
     me.tradesWith[partner] -= 1;
     other.tradesWith[cp] -= 1;
   }
-  ui_.StatisticsChanged(Report(16));
+  ui_.StatisticsChanged(Report(StatReport::NumberOfTrades));
 }

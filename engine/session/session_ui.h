@@ -5,6 +5,7 @@
 #include <string>
 
 #include "records/player_game.h"
+#include "records/stat_report.h"
 
 // What the game session tells the windows that show it: which parts to
 // refresh. The session asks nothing through here; what it needs the user to
@@ -16,7 +17,7 @@
 
 // What the "Lose cards because of a 7" dialog asks for.
 struct DiscardOffer {
-  std::array<int32_t, 6> required{};  // cards each player must lose; 0 = not listed
+  std::array<int32_t, kMaxPlayers> required{};  // cards each player must lose; 0 = not listed
   SeatMatrix hands{};          // the players' hands when the dialog opens
 
   bool operator==(const DiscardOffer&) const = default;
@@ -24,7 +25,7 @@ struct DiscardOffer {
 
 // What the "Steal a card from a player" dialog offers and returns.
 struct StealOffer {
-  std::array<bool, 6> candidates{};   // players that may be robbed
+  std::array<bool, kMaxPlayers> candidates{};   // players that may be robbed
   SeatMatrix hands{};          // their hands, for "Cards for %s"
 
   bool operator==(const StealOffer&) const = default;
@@ -34,10 +35,10 @@ struct StealChoice {
   int32_t resource = 5;  // 0..4 the card taken, 5 no card ("Chose to not steal a card.")
 };
 
-// The statistics reports (0..22) a change feeds, as a bit mask.
+// The statistics reports a change feeds, as a bit mask.
 using ReportMask = uint32_t;
-constexpr ReportMask Report(int n) { return ReportMask{1} << n; }
-constexpr ReportMask kAllReports = (ReportMask{1} << 23) - 1;
+constexpr ReportMask Report(StatReport section) { return ReportMask{1} << Index(section); }
+constexpr ReportMask kAllReports = (ReportMask{1} << kStatReportCount) - 1;
 
 class ISessionUi {
  public:

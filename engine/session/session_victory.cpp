@@ -56,7 +56,7 @@ void CGameSession::FinishGame() {
   game_.endTime = now;
   P(f_.currentPlayer).turnSeconds.push_back(SpanSeconds(now.days - game_.turnStart.days));
   game_.turnStart = now;
-  ui_.StatisticsChanged(Report(4));
+  ui_.StatisticsChanged(Report(StatReport::TimePerTurn));
   StoreFinishedGame();
   f_.gameState = GameOver;
   f_.pickEnabled = false;

@@ -90,7 +90,7 @@ struct VictoryPointUndo {
 };
 struct MonopolyUndo {
   int32_t resource = 0;
-  std::array<int32_t, 6> amounts{};  // taken from each player
+  std::array<int32_t, kMaxPlayers> amounts{};  // taken from each player
 };
 struct YearOfPlentyUndo {
   ResourceCounts counts{};

@@ -13,6 +13,7 @@
 #include "records/archive.h"
 #include "records/game.h"
 #include "records/game_record.h"
+#include "records/record_io.h"
 
 namespace {
 
@@ -22,13 +23,7 @@ struct Record {
   CBoard board;
 };
 
-std::vector<uint8_t> Write(Record& r) {
-  std::vector<uint8_t> bytes;
-  CArchive ar(bytes);
-  WriteGameRecord(ar, r.game, r.history, r.board);
-  ar.Flush();
-  return bytes;
-}
+std::vector<uint8_t> Write(Record& r) { return EncodeGameRecord(r.game, r.history, r.board); }
 
 // Whatever reads once must come back unchanged from its own bytes.
 void CheckRewrite(Record& r) {

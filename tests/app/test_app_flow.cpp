@@ -23,21 +23,12 @@
 #include "hexstead_view.h"
 #include "main_frame.h"
 #include "player_select_dialog.h"
+#include "program_test.h"
 #include "side_panel.h"
 
 namespace {
 
-class AppFlow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-  }
-  void TearDown() override {
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
-  }
-};
+class AppFlow : public gui::ProgramTest {};
 
 using steps::CentreTile;
 using steps::RunWizard;

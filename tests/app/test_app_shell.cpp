@@ -25,21 +25,12 @@
 #include "hexstead_view.h"
 #include "main_frame.h"
 #include "player_select_dialog.h"
+#include "program_test.h"
 #include "side_panel.h"
 
 namespace {
 
-class AppShell : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-  }
-  void TearDown() override {
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
-  }
-};
+class AppShell : public gui::ProgramTest {};
 
 // Where the game window's Popups menu and its first item appear in the main
 // frame (GTK's default theme under Xvfb: File, Edit, Popups, ...).

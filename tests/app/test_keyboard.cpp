@@ -12,7 +12,7 @@
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
-#include "../session/session_test_support.h"
+#include "testkit/session_test_support.h"
 #include "command_ids.h"
 #include "engine/board/location_ids.h"
 #include "game_steps.h"
@@ -97,7 +97,7 @@ using keyboard_help = KeyboardGame;
 using undo_to_here = KeyboardGame;
 
 // Everything a key could change.
-bool SameState(const SessionSnapshot& a, const CGameSession& s) { return a == TakeSnapshot(s); }
+bool SameState(const SessionSnapshot& a, const CGameSession& s) { return a == SessionSnapshot::Of(s); }
 
 TEST_F(keyboard_turns, EnteredWithKeysOnly) {
   CHexsteadView& view = StartGame(false);
@@ -109,7 +109,7 @@ TEST_F(keyboard_turns, EnteredWithKeysOnly) {
   // states change nothing.
   wxStatusBar* status = TheApp().MainFrame()->GetStatusBar();
   EXPECT_EQ(status->GetStatusText(0).ToStdString(), "Roll for Ann Abel.  Type the roll (2-12) - T trade - Ctrl+Z undo");
-  SessionSnapshot before = TakeSnapshot(s);
+  SessionSnapshot before = SessionSnapshot::Of(s);
   for (int code : {int{'e'}, int{'b'}, int{'p'}, int{'r'}, int{'s'}, int{'c'}, int{'0'}, int{WXK_RETURN}, int{' '}}) Key(code);
   EXPECT_TRUE(SameState(before, s));
 
@@ -132,7 +132,7 @@ TEST_F(keyboard_turns, EnteredWithKeysOnly) {
       ASSERT_TRUE(gui::WaitFor([&] { return s.GameStateNow() == Turn; }));
     }
     if (s.GameStateNow() == GoodsReceived) {
-      before = TakeSnapshot(s);
+      before = SessionSnapshot::Of(s);
       for (int code : {'5', 'e', 'r'}) Key(code);
       EXPECT_TRUE(SameState(before, s));
       Key(turn % 2 == 0 ? int{WXK_RETURN} : int{' '});
@@ -177,7 +177,7 @@ class ScriptedInputs {
   void Input(bool accepted) {
     ASSERT_TRUE(accepted) << "input " << count_ << " in state " << s_.GameStateNow() << " " << s_.Prompt();
     ++count_;
-    if (s_.Pending().kind == DecisionKind::None) seen_.insert_or_assign(s_.UndoDepth(), TakeSnapshot(s_));
+    if (s_.Pending().kind == DecisionKind::None) seen_.insert_or_assign(s_.UndoDepth(), SessionSnapshot::Of(s_));
   }
   int Count() const { return count_; }
   const SessionSnapshot& At(size_t depth) const { return seen_.at(depth); }
@@ -322,7 +322,7 @@ TEST_F(undo_to_here, TwentyFiveInputsBack) {
   EXPECT_FALSE(otherDialog);
   ASSERT_EQ(s.UndoDepth(), depth);
   EXPECT_EQ(s.Pending().kind, DecisionKind::None);
-  EXPECT_TRUE(TakeSnapshot(s) == inputs.At(depth)) << SnapshotDiff(TakeSnapshot(s), inputs.At(depth));
+  EXPECT_TRUE(SessionSnapshot::Of(s) == inputs.At(depth)) << SessionSnapshot::Of(s).Differences(inputs.At(depth));
   EXPECT_EQ(s.History().Log().ItemCount(), line + 1);
   EXPECT_EQ(history.Items().size(), line + 1);
   history.Hide();

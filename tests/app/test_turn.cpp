@@ -29,6 +29,7 @@
 #include "main_frame.h"
 #include "monopoly_dialog.h"
 #include "player_buttons.h"
+#include "program_test.h"
 #include "resource_card.h"
 #include "resource_card_row.h"
 #include "trade_dialog.h"
@@ -37,17 +38,8 @@
 
 namespace {
 
-class Turns : public ::testing::Test {
+class Turns : public gui::ProgramTest {
  protected:
-  void SetUp() override {
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-  }
-  void TearDown() override {
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
-  }
-
   // A new game with three players seated, the board entered from the palette
   // and both chips clicked; stops at the first initial settlement.
   CHexsteadView& NewGame(bool trackTrades) {

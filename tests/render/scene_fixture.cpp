@@ -33,16 +33,10 @@ SceneTest::~SceneTest() { scene_.Destroy(); }
 
 CSceneInput SceneTest::InputFor(int gameState) {
   CSceneInput in;
-  in.tiles = board_.Pieces();
-  in.landCount = board_.LandCount();
-  in.boardKind = board_.Kind();
+  in.ShowBoard(board_);
   in.gameState = gameState;
   in.pickEnabled = true;
   in.currentPlayer = 0;
-  in.playerColors = {MakeColorRef(255, 255, 255), MakeColorRef(40, 80, 220),
-                     MakeColorRef(40, 170, 60),   MakeColorRef(240, 140, 30),
-                     MakeColorRef(210, 30, 30),   MakeColorRef(120, 70, 30)};
-  in.robberTile = board_.robberTile;
   in.tilesSetUp = board_.TileCount();
   in.firstChipCandidates = board_.FirstChipCandidates();
   in.productionTiles = tileList_;
@@ -50,8 +44,6 @@ CSceneInput SceneTest::InputFor(int gameState) {
   in.roadSites = edgeList_;
   in.settlementSites = cornerList_;
   in.initialSettlementSites = cornerList_;
-  in.longestRoadPath = board_.longestRoadPath;
-  in.longestRoadLength = board_.longestRoadLength;
   return in;
 }
 

@@ -10,11 +10,7 @@
 
 namespace {
 
-CBoard BareBoard() {
-  CFixedRandom fixed({0});
-  CBoardRandom random(fixed, [] { return std::int64_t{0}; });
-  return CBoard(BoardKind::Standard, random);
-}
+CBoard BareBoard() { return FixedBoard(BoardKind::Standard); }
 
 void Ring(CBoard& b, int position, int player) {
   for (int k = 0; k < 6; ++k) b.SetRoad(MakeEdgeId(position, k), player);

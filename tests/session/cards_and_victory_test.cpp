@@ -6,43 +6,23 @@
 
 #include <gtest/gtest.h>
 
-#include "session_test_support.h"
+#include "session_test.h"
 
 namespace {
 
-
-class CardsAndVictory : public ::testing::Test {
- protected:
-  CSessionHarness h;
-  CAnsweredSession& s = h.session;
-  CTestUi& ui = h.ui;
-
-  const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
-
-  void StartPlaying(bool track) {
-    h.StartGame(3, track);
-    while (s.GameStateNow() == InitialPlacement) h.PlaceFirstOffered();
-    ASSERT_EQ(s.GameStateNow(), Turn);
-  }
-  void RollAndContinue(int32_t total) {
-    ASSERT_TRUE(s.OnRoll(total));
-    if (s.GameStateNow() == GoodsReceived) {
-      ASSERT_TRUE(s.OnContinue());
-    }
-  }
-};
+class CardsAndVictory : public SessionTest {};
 
 TEST_F(CardsAndVictory, ACardBoughtWithABankTradeIsTakenBackByOneUndoAndNothingOlder) {
   StartPlaying(true);
   ASSERT_TRUE(h.RollUntilACardNeedsABankTrade());
-  SessionSnapshot beforeBuy = TakeSnapshot(s);
+  SessionSnapshot beforeBuy = SessionSnapshot::Of(s);
   ASSERT_TRUE(s.OnBuyCard());
   ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back().rfind("Trade to the bank: Traded", 0), 0u);
   EXPECT_EQ(Seat(0).cardsBoughtThisTurn, 1);
   EXPECT_EQ(s.History().Log().Items().back().text, "Bought a development card.");
   ASSERT_TRUE(s.UndoLast());
-  EXPECT_TRUE(TakeSnapshot(s) == beforeBuy) << SnapshotDiff(TakeSnapshot(s), beforeBuy);
+  EXPECT_TRUE(SessionSnapshot::Of(s) == beforeBuy) << SessionSnapshot::Of(s).Differences(beforeBuy);
   // The next Undo takes back the Continue before the purchase, and only that.
   ASSERT_TRUE(s.UndoLast());
   EXPECT_EQ(s.GameStateNow(), GoodsReceived);
@@ -152,12 +132,12 @@ TEST_F(CardsAndVictory, TheWinnersUndoTakesTheWinningSettlementBackWithoutTrace)
   }
   ASSERT_FALSE(s.Fields().settlementOptions.empty());
   ASSERT_TRUE(s.OnBuild(PurchaseSettlement));
-  SessionSnapshot before = TakeSnapshot(s);
+  SessionSnapshot before = SessionSnapshot::Of(s);
   ui.winnerAnswers.push_back(false);
   int32_t corner = s.PickableIds().front();
   s.Pick(corner);
   EXPECT_EQ(ui.winnerDialogs, 1);
-  EXPECT_TRUE(TakeSnapshot(s) == before) << SnapshotDiff(TakeSnapshot(s), before);
+  EXPECT_TRUE(SessionSnapshot::Of(s) == before) << SessionSnapshot::Of(s).Differences(before);
   EXPECT_EQ(s.GameStateNow(), PlaceSettlement);
   EXPECT_EQ(s.Board().Building(corner), kNoBuilding);
 }

@@ -5,28 +5,20 @@
 
 #include <gtest/gtest.h>
 
-#include "session_test_support.h"
+#include "session_test.h"
 
 namespace {
 
-int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
-
-class Decisions : public ::testing::Test {
+class Decisions : public SessionTest {
  protected:
-  CSessionHarness h;
-  // The session's own inputs: nothing answers its decisions but the test.
+  // The session's own inputs (hiding the answered ones): nothing answers its
+  // decisions but the test.
   CGameSession& s = h.session;
 
-  const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
-  void StartPlaying(bool track) {
-    h.StartPlaying(track);
-    ASSERT_EQ(s.GameStateNow(), Turn);
-  }
-  void RollAndContinue(int32_t total) { ASSERT_TRUE(h.RollAndContinue(total)); }
   // While a decision is pending, Undo, clicks and the turn's inputs are
   // refused and change nothing.
   void ExpectEverythingElseRefused() {
-    SessionSnapshot before = TakeSnapshot(s);
+    SessionSnapshot before = SessionSnapshot::Of(s);
     EXPECT_FALSE(s.CanUndo());
     EXPECT_FALSE(s.Fields().undoButtonEnabled);
     EXPECT_FALSE(s.UndoLast());
@@ -40,7 +32,7 @@ class Decisions : public ::testing::Test {
     EXPECT_FALSE(s.PlaySoldier());
     EXPECT_FALSE(s.PlayVictoryPoint(s.CurrentPlayer()));
     EXPECT_FALSE(s.TradeWithBank(0, 1));
-    EXPECT_TRUE(TakeSnapshot(s) == before) << SnapshotDiff(TakeSnapshot(s), before);
+    EXPECT_TRUE(SessionSnapshot::Of(s) == before) << SessionSnapshot::Of(s).Differences(before);
   }
   // Rolls the players' own numbers until at least two of them must discard
   // on a 7, and it is the turn of a player who has rolled nothing yet.
@@ -100,7 +92,7 @@ TEST_F(Decisions, SevenDiscardsRobberAndStealAreTakenBackByUndoCancelUndo) {
   for (int b = 0; b < s.Board().LandCount() && target < 0; ++b) {
     if (b == s.Board().robberTile) continue;
     for (BuildingCode code : s.Board().Piece(b).building)
-      if (code != 0 && BuildingOwner(code) != cp && Total(Seat(BuildingOwner(code)).hand) > 0) {
+      if (code != 0 && BuildingOwner(code) != cp && CardTotal(Seat(BuildingOwner(code)).hand) > 0) {
         target = b;
         victim = BuildingOwner(code);
       }
@@ -141,11 +133,11 @@ TEST_F(Decisions, SevenDiscardsRobberAndStealAreTakenBackByUndoCancelUndo) {
   EXPECT_EQ(s.Prompt(), "Roll for " + s.PlayerName(cp) + ".");
 
   // Cancelled discards leave no trace at all.
-  SessionSnapshot before = TakeSnapshot(s);
+  SessionSnapshot before = SessionSnapshot::Of(s);
   ASSERT_TRUE(s.OnRoll(7));
   ASSERT_TRUE(s.CancelDecision());
   EXPECT_FALSE(s.CancelDecision());  // nothing is pending any more
-  EXPECT_TRUE(TakeSnapshot(s) == before) << SnapshotDiff(TakeSnapshot(s), before);
+  EXPECT_TRUE(SessionSnapshot::Of(s) == before) << SessionSnapshot::Of(s).Differences(before);
 }
 
 TEST_F(Decisions, TheWinnerIsConfirmedOrTakenBackFromThePendingDecision) {
@@ -174,14 +166,14 @@ TEST_F(Decisions, TheWinnerIsConfirmedOrTakenBackFromThePendingDecision) {
   ASSERT_EQ(Seat(0).victoryPoints, 9);
 
   // The tenth point: the winner's Undo takes the card back and nothing else.
-  SessionSnapshot before = TakeSnapshot(s);
+  SessionSnapshot before = SessionSnapshot::Of(s);
   ASSERT_TRUE(s.PlayVictoryPoint(0));
   ASSERT_EQ(s.Pending().kind, DecisionKind::Winner);
   EXPECT_EQ(s.Pending().player, 0);
   ExpectEverythingElseRefused();
   ASSERT_TRUE(s.AnswerWinner(false));
   EXPECT_EQ(s.Pending().kind, DecisionKind::None);
-  EXPECT_TRUE(TakeSnapshot(s) == before) << SnapshotDiff(TakeSnapshot(s), before);
+  EXPECT_TRUE(SessionSnapshot::Of(s) == before) << SessionSnapshot::Of(s).Differences(before);
 
   // Continue: the hidden points of every player holding cards are asked in
   // turn, then the game ends and is stored; a failed store is a notice.
@@ -215,7 +207,7 @@ TEST_F(Decisions, AnUndoOverSeveralNodesOpensNothing) {
   StartPlaying(true);
   // A card bought with a bank trade: its Undo runs on into the trade.
   ASSERT_TRUE(h.RollUntilACardNeedsABankTrade());
-  SessionSnapshot before = TakeSnapshot(s);
+  SessionSnapshot before = SessionSnapshot::Of(s);
   ASSERT_TRUE(s.OnBuyCard());
   // Answer every question of the trade with the first resource offered.
   while (s.Pending().kind == DecisionKind::BankTradeResource) {
@@ -237,7 +229,7 @@ TEST_F(Decisions, AnUndoOverSeveralNodesOpensNothing) {
   EXPECT_EQ(notices[0].text.rfind("Traded ", 0), 0u);
   ASSERT_TRUE(s.UndoLast());
   EXPECT_EQ(s.Pending().kind, DecisionKind::None);
-  EXPECT_TRUE(TakeSnapshot(s) == before) << SnapshotDiff(TakeSnapshot(s), before);
+  EXPECT_TRUE(SessionSnapshot::Of(s) == before) << SessionSnapshot::Of(s).Differences(before);
 }
 
 }  // namespace

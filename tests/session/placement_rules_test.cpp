@@ -11,11 +11,7 @@
 namespace {
 
 
-CBoard EmptyBoard() {
-  CFixedRandom fixed({0});
-  CBoardRandom random(fixed, [] { return std::int64_t{0}; });
-  return CBoard(BoardKind::Standard, random);
-}
+CBoard EmptyBoard() { return FixedBoard(BoardKind::Standard); }
 
 // The six sides of the centre piece form a ring around it.
 void RoadsAroundCentre(CBoard& b, int player, int count) {

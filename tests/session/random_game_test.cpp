@@ -16,8 +16,6 @@ namespace {
 
 using Input = std::function<bool(CAnsweredSession&)>;
 
-int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
-
 class CRandomPlayer {
  public:
   explicit CRandomPlayer(std::mt19937& rng) : rng_(rng) {}
@@ -139,8 +137,8 @@ class CRandomPlayer {
     int32_t a = static_cast<int32_t>(rng_() % 5), b = static_cast<int32_t>(rng_() % 5);
     if (mine[a] > 0) give[a] = 1;
     if (theirs[b] > 0 && b != a) get[b] = 1;
-    if (Total(give) == 0) give[0] = 1;
-    if (Total(get) == 0) get[1] = 1;
+    if (CardTotal(give) == 0) give[0] = 1;
+    if (CardTotal(get) == 0) get[1] = 1;
     return [partner, give, get](CAnsweredSession& g) { return g.TradeWithPlayer(partner, give, get); };
   }
 
@@ -167,29 +165,29 @@ void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, i
   std::mt19937& answers = run.answers;
   CRandomPlayer& player = run.player;
   CAnsweredSession& s = h.session;
-  SessionSnapshot start = TakeSnapshot(s);
+  SessionSnapshot start = SessionSnapshot::Of(s);
   std::string why;
   for (int step = 0; step < maxSteps && s.GameStateNow() != GameOver; ++step) {
     Input input = player.Next(s);
     ASSERT_TRUE(input);
-    SessionSnapshot before = TakeSnapshot(s);
+    SessionSnapshot before = SessionSnapshot::Of(s);
     std::mt19937 answersBefore = answers;
     bool accepted = input(s);
     ASSERT_TRUE(s.IsConsistent(&why)) << "step " << step << ": " << why;
     if (!accepted) {
-      ASSERT_TRUE(TakeSnapshot(s) == before) << "step " << step << ": a refused input changed:" << SnapshotDiff(TakeSnapshot(s), before);
+      ASSERT_TRUE(SessionSnapshot::Of(s) == before) << "step " << step << ": a refused input changed:" << SessionSnapshot::Of(s).Differences(before);
       continue;
     }
-    if (s.GameStateNow() == GameOver || TakeSnapshot(s).undoDepth < before.undoDepth) continue;
-    SessionSnapshot after = TakeSnapshot(s);
+    if (s.GameStateNow() == GameOver || SessionSnapshot::Of(s).undoDepth < before.undoDepth) continue;
+    SessionSnapshot after = SessionSnapshot::Of(s);
     if (after.undoDepth == before.undoDepth) continue;  // the winner dialog's Undo took it back
     h.ui.cancelSteals = true;
     ASSERT_TRUE(s.UndoLast());
     h.ui.cancelSteals = false;
-    ASSERT_TRUE(TakeSnapshot(s) == before) << "step " << step << ": undo did not restore:" << SnapshotDiff(TakeSnapshot(s), before);
+    ASSERT_TRUE(SessionSnapshot::Of(s) == before) << "step " << step << ": undo did not restore:" << SessionSnapshot::Of(s).Differences(before);
     answers = answersBefore;
     ASSERT_TRUE(input(s));
-    ASSERT_TRUE(TakeSnapshot(s) == after) << "step " << step << ": not deterministic:" << SnapshotDiff(TakeSnapshot(s), after);
+    ASSERT_TRUE(SessionSnapshot::Of(s) == after) << "step " << step << ": not deterministic:" << SessionSnapshot::Of(s).Differences(after);
   }
   if (getenv("H3D_VERBOSE")) {
     std::printf("seed %u: state %d depth %zu rolls %zu turns %d vp", seed, s.GameStateNow(), s.UndoDepth(),
@@ -200,7 +198,7 @@ void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, i
   if (s.GameStateNow() == GameOver) return;
   h.ui.cancelSteals = true;
   while (s.UndoDepth() > 0) ASSERT_TRUE(s.UndoLast());
-  ASSERT_TRUE(TakeSnapshot(s) == start) << "undoing everything did not return to the empty board";
+  ASSERT_TRUE(SessionSnapshot::Of(s) == start) << "undoing everything did not return to the empty board";
 }
 
 // "Undo to here" against real undoing: plays a random game, then undoes it
@@ -214,13 +212,13 @@ void CheckUndoToHere(unsigned seed, int32_t players, bool track, int steps) {
   CAnsweredSession& s = run.h.session;
   CRandomPlayer& player = run.player;
   std::map<std::size_t, SessionSnapshot> seen;  // the state last seen at each depth
-  seen.emplace(0, TakeSnapshot(s));
+  seen.emplace(0, SessionSnapshot::Of(s));
   for (int step = 0; step < steps && s.GameStateNow() != GameOver; ++step) {
     Input input = player.Next(s);
     ASSERT_TRUE(input);
     input(s);
     seen.erase(seen.upper_bound(s.UndoDepth()), seen.end());
-    seen.insert_or_assign(s.UndoDepth(), TakeSnapshot(s));
+    seen.insert_or_assign(s.UndoDepth(), SessionSnapshot::Of(s));
   }
   const std::size_t lines = s.History().Log().ItemCount();
   if (s.GameStateNow() == GameOver) {
@@ -256,8 +254,8 @@ void CheckUndoToHere(unsigned seed, int32_t players, bool track, int steps) {
     if (s.Pending().kind != DecisionKind::None) continue;
     landings.emplace(s.UndoDepth(), walked);
     ASSERT_EQ(seen.count(s.UndoDepth()), 1u) << "depth " << s.UndoDepth();
-    ASSERT_TRUE(TakeSnapshot(s) == seen.at(s.UndoDepth()))
-        << "depth " << s.UndoDepth() << SnapshotDiff(TakeSnapshot(s), seen.at(s.UndoDepth()));
+    ASSERT_TRUE(SessionSnapshot::Of(s) == seen.at(s.UndoDepth()))
+        << "depth " << s.UndoDepth() << SessionSnapshot::Of(s).Differences(seen.at(s.UndoDepth()));
   }
   int offered = 0, inside = 0;
   for (std::size_t line = 0; line < lines; ++line) {

@@ -4,25 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "session_test_support.h"
+#include "session_test.h"
 
 namespace {
 
-int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
-
-class SetupAndTrade : public ::testing::Test {
- protected:
-  CSessionHarness h;
-  CAnsweredSession& s = h.session;
-  CTestUi& ui = h.ui;
-  const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
-  void RollAndContinue(int32_t total) {
-    ASSERT_TRUE(s.OnRoll(total));
-    if (s.GameStateNow() == GoodsReceived) {
-      ASSERT_TRUE(s.OnContinue());
-    }
-  }
-};
+class SetupAndTrade : public SessionTest {};
 
 TEST_F(SetupAndTrade, PaletteCountsDownAndOffersOnlyWhatFitsThePosition) {
   s.NewGame(3, true, false);
@@ -170,7 +156,7 @@ TEST_F(SetupAndTrade, BankTradesUseTheBestRatioAndNeedTheWantedCardInTheBank) {
   EXPECT_EQ(Seat(0).bankTrades[ratio - 2], 0);
   EXPECT_EQ(Seat(0).givenToBank[rich], 0);
   EXPECT_EQ(Seat(0).receivedFromBank[wanted], 0);
-  EXPECT_EQ(Total(Seat(0).hand), Total(hand));
+  EXPECT_EQ(CardTotal(Seat(0).hand), CardTotal(hand));
 }
 
 }  // namespace

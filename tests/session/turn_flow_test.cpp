@@ -6,20 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "session_test_support.h"
+#include "session_test.h"
 
 namespace {
 
-int32_t Total(const ResourceCounts& c) { return std::accumulate(c.begin(), c.end(), 0); }
-
-class TurnFlow : public ::testing::Test {
+class TurnFlow : public SessionTest {
  protected:
-  CSessionHarness h;
-  CAnsweredSession& s = h.session;
-  CTestUi& ui = h.ui;
-
-  const CPlayerGame& Seat(int p) { return s.Game().players[p]; }
-
   // The first offered initial corner touching `position`.
   CornerId CornerTouching(int position) {
     for (int32_t id : s.PickableIds()) {
@@ -47,13 +39,6 @@ class TurnFlow : public ::testing::Test {
 
   // A total that no land piece carries produces nothing.
   int32_t ChipOf(int position) { return s.Board().Piece(position).chip; }
-
-  void RollAndContinue(int32_t total) {
-    ASSERT_TRUE(s.OnRoll(total));
-    if (s.GameStateNow() == GoodsReceived) {
-      ASSERT_TRUE(s.OnContinue());
-    }
-  }
 };
 
 TEST_F(TurnFlow, InitialPlacementRunsInSnakeOrderAndPaysOnlyTheSecondSettlements) {
@@ -63,10 +48,10 @@ TEST_F(TurnFlow, InitialPlacementRunsInSnakeOrderAndPaysOnlyTheSecondSettlements
   for (int i = 0; i < 6; ++i) {
     order.push_back(s.CurrentPlayer());
     EXPECT_EQ(s.Prompt(), "Place a settlement for " + s.PlayerName(s.CurrentPlayer()) + ".");
-    int32_t before = Total(Seat(s.CurrentPlayer()).hand);
+    int32_t before = CardTotal(Seat(s.CurrentPlayer()).hand);
     ASSERT_TRUE(s.Pick(CornerTouching(positions[i])));
     EXPECT_EQ(s.Prompt(), "Place a road for " + s.PlayerName(s.CurrentPlayer()) + ".");
-    int32_t gained = Total(Seat(s.CurrentPlayer()).hand) - before;
+    int32_t gained = CardTotal(Seat(s.CurrentPlayer()).hand) - before;
     if (i < 3) EXPECT_EQ(gained, 0);
     else EXPECT_GT(gained, 0);
     h.PlaceFirstOffered();
@@ -94,7 +79,7 @@ TEST_F(TurnFlow, ClicksOutsideTheOfferedSitesAreIgnored) {
   StandardGame(false);
   RollAndContinue(ChipOf(0));
   ASSERT_TRUE(s.OnBuild(PurchaseSettlement) || s.OnBuild(PurchaseCity));
-  SessionSnapshot before = TakeSnapshot(s);
+  SessionSnapshot before = SessionSnapshot::Of(s);
   // Any corner on the board that is not offered: a corner next to an existing settlement.
   int32_t taken = -1;
   for (const CBoardPiece& p : s.Board().Pieces())
@@ -103,14 +88,14 @@ TEST_F(TurnFlow, ClicksOutsideTheOfferedSitesAreIgnored) {
   EXPECT_FALSE(s.Pick(taken));
   EXPECT_FALSE(s.Pick(CitySiteCodeOf(0, 0)));
   EXPECT_FALSE(s.Pick(99999999));
-  EXPECT_TRUE(TakeSnapshot(s) == before);
+  EXPECT_TRUE(SessionSnapshot::Of(s) == before);
 }
 
 TEST_F(TurnFlow, UndoOnAnEmptyStackDoesNothing) {
   s.NewGame(3, true, false);
-  SessionSnapshot before = TakeSnapshot(s);
+  SessionSnapshot before = SessionSnapshot::Of(s);
   EXPECT_FALSE(s.UndoLast());
-  EXPECT_TRUE(TakeSnapshot(s) == before);
+  EXPECT_TRUE(SessionSnapshot::Of(s) == before);
   EXPECT_FALSE(s.Fields().undoButtonEnabled);
 }
 
@@ -155,7 +140,7 @@ TEST_F(TurnFlow, ProductionPaysSettlementsOnceCitiesTwiceAndTheRobberWithholds) 
 TEST_F(TurnFlow, SevenWithTooManyCardsAsksForDiscardsAndCancelDropsTheRoll) {
   StandardGame(true);
   // Roll Ann's ore chip until she holds more than seven cards.
-  for (int turn = 0; Total(Seat(0).hand) <= 7 && turn < 60; ++turn) {
+  for (int turn = 0; CardTotal(Seat(0).hand) <= 7 && turn < 60; ++turn) {
     RollAndContinue(ChipOf(8));
     ASSERT_TRUE(s.OnEndTurn());
   }
@@ -163,7 +148,7 @@ TEST_F(TurnFlow, SevenWithTooManyCardsAsksForDiscardsAndCancelDropsTheRoll) {
     RollAndContinue(ChipOf(8));
     ASSERT_TRUE(s.OnEndTurn());
   }
-  int32_t cards = Total(Seat(0).hand);
+  int32_t cards = CardTotal(Seat(0).hand);
   ASSERT_GT(cards, 7);
   std::size_t rolls = s.Game().rolls.size();
   ui.discardAnswers.push_back(std::nullopt);
@@ -186,13 +171,13 @@ TEST_F(TurnFlow, SevenWithTooManyCardsAsksForDiscardsAndCancelDropsTheRoll) {
   ResourceCounts bank = s.Bank();
   ui.discardAnswers.push_back(discards);
   ASSERT_TRUE(s.OnRoll(7));
-  EXPECT_EQ(Total(Seat(0).hand), cards - cards / 2);
-  EXPECT_EQ(Total(s.Bank()), Total(bank) + cards / 2);
-  EXPECT_EQ(Total(Seat(0).lostOnSeven), cards / 2);
+  EXPECT_EQ(CardTotal(Seat(0).hand), cards - cards / 2);
+  EXPECT_EQ(CardTotal(s.Bank()), CardTotal(bank) + cards / 2);
+  EXPECT_EQ(CardTotal(Seat(0).lostOnSeven), cards / 2);
   EXPECT_EQ(s.History().Log().Items().back().text.find("Ann Lee lost"), 0u);
   // One Undo takes back the discards and the roll together.
   ASSERT_TRUE(s.UndoLast());
-  EXPECT_EQ(Total(Seat(0).hand), cards);
+  EXPECT_EQ(CardTotal(Seat(0).hand), cards);
   EXPECT_EQ(s.Game().rolls.size(), rolls);
 }
 
@@ -253,7 +238,7 @@ TEST_F(TurnFlow, UndoOfAStealOffersTheStealAgainAndACancelTakesTheRobberBack) {
   for (int b = 0; b < s.Board().LandCount() && target < 0; ++b) {
     if (b == s.Board().robberTile) continue;
     for (BuildingCode code : s.Board().Piece(b).building)
-      if (code != 0 && BuildingOwner(code) != 0 && Total(Seat(BuildingOwner(code)).hand) > 0) {
+      if (code != 0 && BuildingOwner(code) != 0 && CardTotal(Seat(BuildingOwner(code)).hand) > 0) {
         target = b;
         victim = BuildingOwner(code);
       }

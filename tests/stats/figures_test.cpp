@@ -197,7 +197,7 @@ TEST(GameStatistics, HeadingsHaveNoFiguresAndEverySectionIsComputed) {
     EXPECT_EQ(all[s].details.size(), HasDetailText(s) ? 3u : 0u) << s;
   }
   EXPECT_TRUE(CGameStatistics(game).Compute(-1).rows.empty());
-  EXPECT_TRUE(CGameStatistics(game).Compute(23).rows.empty());
+  EXPECT_TRUE(CGameStatistics(game).Compute(kStatReportCount).rows.empty());
 }
 
 TEST(GameStatistics, ReadsAtMostSixSeats) {

@@ -38,7 +38,7 @@ TEST(StatCatalogue, NamesKindsAndTree) {
   EXPECT_STREQ(StatSectionName(0), "Dice rolls");
   EXPECT_STREQ(StatSectionName(14), "From a 7 roll");
   EXPECT_STREQ(StatSectionName(22), "Resources received from others");
-  EXPECT_STREQ(StatSectionName(23), "");
+  EXPECT_STREQ(StatSectionName(kStatReportCount), "");
   for (int heading : {0, 3, 5, 10, 15}) EXPECT_TRUE(IsStatHeading(heading)) << heading;
   int headings = 0;
   for (int s = 0; s < kStatSectionCount; ++s) headings += IsStatHeading(s);
@@ -57,14 +57,14 @@ TEST(StatCatalogue, ChangedInputsBringTheirDependentSections) {
     return mask;
   };
   // The session's notifications, as it sends them.
-  EXPECT_EQ(SectionsToRefresh(Report(1)), set({1, 2}));
-  EXPECT_EQ(SectionsToRefresh(Report(7) | Report(12)), set({6, 7, 11, 12}));
-  EXPECT_EQ(SectionsToRefresh(Report(8) | Report(13)), set({6, 8, 11, 13}));
-  EXPECT_EQ(SectionsToRefresh(Report(9)), set({6, 9}));
-  EXPECT_EQ(SectionsToRefresh(Report(14)), set({11, 14}));
-  EXPECT_EQ(SectionsToRefresh(Report(16)), set({16, 17, 18, 19, 20, 21, 22}));
-  EXPECT_EQ(SectionsToRefresh(Report(4)), set({4}));
-  EXPECT_EQ(SectionsToRefresh(Report(0) | Report(5)), 0u);
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::Frequencies)), set({1, 2}));
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::FromBoard) | Report(StatReport::FromRobberPlacement)), set({6, 7, 11, 12}));
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::ByStealing) | Report(StatReport::StolenByOthers)), set({6, 8, 11, 13}));
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::ByDevelopmentCards)), set({6, 9}));
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::FromSevenRoll)), set({11, 14}));
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::NumberOfTrades)), set({16, 17, 18, 19, 20, 21, 22}));
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::TimePerTurn)), set({4}));
+  EXPECT_EQ(SectionsToRefresh(Report(StatReport::DiceRolls) | Report(StatReport::ResourcesGained)), 0u);
   EXPECT_EQ(kAllStatSections, kAllReports);
   EXPECT_EQ(SectionsToRefresh(kAllReports), kAllStatSections & ~set({0, 3, 5, 10, 15}));
 }

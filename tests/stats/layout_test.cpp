@@ -193,7 +193,7 @@ TEST(ReportRefresh, ReplacesTextsAndTwiceGivesTheSameGrid) {
   l.game.rolls.clear();
   l.game.rollCounts[1][6] = 0;
   l.game.players[1].stolenBy[0] = {};
-  l.report.RefreshSections(Report(1) | Report(8) | Report(13));
+  l.report.RefreshSections(Report(StatReport::Frequencies) | Report(StatReport::ByStealing) | Report(StatReport::StolenByOthers));
   LaidOut fresh(ThreeSeats());
   fresh.report.RefreshAll();
   EXPECT_TRUE(l.grid.SameCells(fresh.grid));
@@ -207,7 +207,7 @@ TEST(ReportRefresh, SessionNotificationsReachTheDependentSections) {
   l.game.players[2].lostToRobber[0] = {0, 1, 0, 0, 0};
   l.game.players[1].givenTo[0] = {0, 0, 0, 0, 3};
   int redraws = l.grid.RedrawCount();
-  l.report.RefreshSections(Report(7) | Report(12));
+  l.report.RefreshSections(Report(StatReport::FromBoard) | Report(StatReport::FromRobberPlacement));
   EXPECT_EQ(l.grid.RedrawCount(), redraws + 1);
   EXPECT_FALSE(l.grid.RedrawHeld());
   EXPECT_EQ(l.At(7, 3, 4), "2");
@@ -292,7 +292,7 @@ TEST(ReportNavigation, ShowSectionScrollsOnlyOnceBuilt) {
   EXPECT_EQ(grid.TopRow(), report.SectionRow(4) - 1);
   report.ShowSection(0);
   EXPECT_EQ(grid.TopRow(), 1);
-  report.ShowSection(23);
+  report.ShowSection(kStatReportCount);
   EXPECT_EQ(grid.TopRow(), 1);
 }
 

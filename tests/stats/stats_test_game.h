@@ -3,18 +3,18 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/player_colours.h"
 #include "records/game.h"
 
 // A game record with seats and nothing else, as the statistics tests build it.
 inline CGame GameWithSeats(const std::vector<std::string>& names) {
-  static const int32_t kColours[] = {0xEBEBEB, 0x2020DF, 0x0683FF, 0xDF2020, 0x003264, 0x008000};
   CGame game;
   for (size_t i = 0; i < names.size(); ++i) {
     CPlayerGame seat;
     size_t space = names[i].find(' ');
     seat.player = CPlayer(names[i].substr(0, space), space == std::string::npos ? "" : names[i].substr(space + 1),
                           static_cast<int32_t>(1000 + i));
-    seat.color = kColours[i % 6];
+    seat.color = SeatBoxColour(static_cast<int>(i) % kMaxPlayers);
     seat.SizePositions(37);
     game.players.push_back(seat);
   }

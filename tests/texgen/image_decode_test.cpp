@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "render/image_header_check.h"
 #include "tools/texgen/canvas.h"
 #include "tools/texgen/image_encode.h"
 
@@ -96,6 +97,46 @@ TEST(DecodeImage, RefusesDamagedHeaders) {
   const std::vector<uint8_t> hugeFrame = {0xFF, 0xD8, 0xFF, 0xC0, 0, 11, 8, 0xFF, 0xFF, 0xFF, 0xFF,
                                           1, 1, 0x11, 0, 0xFF, 0xD9};
   EXPECT_FALSE(DecodeImage(hugeFrame, ArchiveImageKind::Jpeg));
+}
+
+// A 2 x 2 run-length (RLE8) BMP with a two-colour palette and the given
+// pixel data.
+std::vector<uint8_t> TwoByTwoRleBmp(const std::vector<uint8_t>& data) {
+  std::vector<uint8_t> bmp = {'B', 'M'};
+  Put32(bmp, uint32_t(54 + 8 + data.size()));
+  Put32(bmp, 0);
+  Put32(bmp, 54 + 8);
+  Put32(bmp, 40);
+  Put32(bmp, 2);
+  Put32(bmp, 2);
+  Put16(bmp, 1);
+  Put16(bmp, 8);
+  Put32(bmp, 1);  // RLE8
+  Put32(bmp, uint32_t(data.size()));
+  Put32(bmp, 0);
+  Put32(bmp, 0);
+  Put32(bmp, 2);  // colours in the palette
+  Put32(bmp, 0);
+  Put32(bmp, 0xFF0000);  // red (stored blue, green, red, 0)
+  Put32(bmp, 0xFFFFFF);  // white
+  bmp.insert(bmp.end(), data.begin(), data.end());
+  return bmp;
+}
+
+TEST(DecodeImage, RunLengthBmpMustStayInsideThePictureAndEnd) {
+  const std::vector<uint8_t> rows = {2, 0, 0, 0, 2, 1, 0, 1};  // red row, end, white row, end of picture
+  auto image = DecodeImage(TwoByTwoRleBmp(rows), ArchiveImageKind::Bmp);
+  ASSERT_TRUE(image);
+  ExpectPixel(*image, 0, 1, 255, 0, 0);
+  ExpectPixel(*image, 1, 0, 255, 255, 255);
+  // No end-of-picture code: the decoder would run on past the data.
+  EXPECT_FALSE(HasSafeImageHeader(TwoByTwoRleBmp({2, 0, 0, 0, 2, 1}), ArchiveImageKind::Bmp));
+  // A skip that makes no progress, then the data ends.
+  EXPECT_FALSE(HasSafeImageHeader(TwoByTwoRleBmp({0, 2, 0, 0}), ArchiveImageKind::Bmp));
+  // Runs wider, and rows more, than the picture.
+  EXPECT_FALSE(HasSafeImageHeader(TwoByTwoRleBmp({3, 0, 0, 1}), ArchiveImageKind::Bmp));
+  EXPECT_FALSE(HasSafeImageHeader(TwoByTwoRleBmp({0, 0, 0, 0, 0, 0, 1, 1, 0, 1}), ArchiveImageKind::Bmp));
+  EXPECT_FALSE(HasSafeImageHeader(TwoByTwoRleBmp({0, 3, 1, 1, 1, 0, 0, 1}), ArchiveImageKind::Bmp));
 }
 
 // Top half red, bottom half half-covered blue over transparent.

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 5> kResourceWords = {"timber", "wheat", "ore", "clay", "sheep"};
 
 std::string CountsWord(const ResourceCounts& counts) {
   std::string word;
@@ -33,7 +32,7 @@ void ParseDiscardWord(const std::string& word, int line, SeatMatrix& table) {
 }  // namespace
 
 std::string BankTradeAnswerLine(int32_t resource) {
-  return std::string("answer banktrade ") + kResourceWords.at(resource);
+  return std::string("answer banktrade ") + LowerTileName(resource);
 }
 
 std::string DiscardAnswerLine(const std::optional<SeatMatrix>& discards) {
@@ -49,7 +48,7 @@ std::string DiscardAnswerLine(const std::optional<SeatMatrix>& discards) {
 
 std::string StealAnswerLine(const std::optional<StealChoice>& choice) {
   if (!choice) return "answer steal cancel";
-  std::string card = choice->resource >= 0 && choice->resource < 5 ? kResourceWords[choice->resource] : "none";
+  std::string card = IsResource(choice->resource) ? LowerTileName(choice->resource) : "none";
   return "answer steal " + std::to_string(choice->victim) + " " + card;
 }
 
@@ -126,9 +125,9 @@ QueuedAnswers::Answer QueuedAnswers::Take(Kind kind, const char* dialog) {
   throw ScriptError(currentLine_, std::string("dialog \"") + dialog + "\" opened without a queued answer");
 }
 
-int32_t QueuedAnswers::BankTrade(int32_t /*wanted*/, const std::array<bool, 5>& tradeable) {
+int32_t QueuedAnswers::BankTrade(int32_t /*wanted*/, const std::array<bool, kResourceCount>& tradeable) {
   Answer a = Take(Kind::BankTrade, "Trade to the bank");
-  if (!tradeable[a.value]) throw ScriptError(a.line, std::string(kResourceWords[a.value]) + " cannot be traded");
+  if (!tradeable[a.value]) throw ScriptError(a.line, LowerTileName(a.value) + " cannot be traded");
   return a.value;
 }
 
@@ -144,7 +143,7 @@ std::optional<SeatMatrix> QueuedAnswers::Discards(const DiscardOffer& offer) {
     for (size_t r = 0; r < lost.size(); ++r)
       if (lost[r] > offer.hands[p][r])
         throw ScriptError(a.line, "player " + std::to_string(p) + " does not hold " + std::to_string(lost[r]) + " " +
-                                      kResourceWords[r]);
+                                      LowerTileName(r));
   }
   return a.discards;
 }
@@ -156,7 +155,7 @@ std::optional<StealChoice> QueuedAnswers::Steal(const StealOffer& offer) {
     throw ScriptError(a.line, "player " + std::to_string(a.steal.victim) + " cannot be robbed");
   if (a.steal.resource < 5 && offer.hands[a.steal.victim][a.steal.resource] <= 0)
     throw ScriptError(a.line, "player " + std::to_string(a.steal.victim) + " holds no " +
-                                  kResourceWords[a.steal.resource]);
+                                  LowerTileName(a.steal.resource));
   return a.steal;
 }
 

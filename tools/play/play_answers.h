@@ -15,7 +15,7 @@
 class DialogAnswers {
  public:
   virtual ~DialogAnswers() = default;
-  virtual int32_t BankTrade(int32_t wanted, const std::array<bool, 5>& tradeable) = 0;
+  virtual int32_t BankTrade(int32_t wanted, const std::array<bool, kResourceCount>& tradeable) = 0;
   virtual std::optional<SeatMatrix> Discards(const DiscardOffer& offer) = 0;
   virtual std::optional<StealChoice> Steal(const StealOffer& offer) = 0;
   virtual bool YesNo(const std::string& caption, const std::string& text) = 0;
@@ -46,7 +46,7 @@ class QueuedAnswers : public DialogAnswers {
   // Throws when an answer was never used.
   void CheckAllUsed() const;
 
-  int32_t BankTrade(int32_t wanted, const std::array<bool, 5>& tradeable) override;
+  int32_t BankTrade(int32_t wanted, const std::array<bool, kResourceCount>& tradeable) override;
   std::optional<SeatMatrix> Discards(const DiscardOffer& offer) override;
   std::optional<StealChoice> Steal(const StealOffer& offer) override;
   bool YesNo(const std::string& caption, const std::string& text) override;

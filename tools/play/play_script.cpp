@@ -4,9 +4,10 @@
 #include <cctype>
 #include <charconv>
 
+#include "engine/board/tile_type.h"
+
 namespace {
 
-constexpr std::array<const char*, 5> kResourceWords = {"timber", "wheat", "ore", "clay", "sheep"};
 
 std::string Lower(std::string word) {
   for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -105,8 +106,8 @@ const char* ResourceScriptWord(int resource) { return kResourceWords.at(static_c
 
 int ParseResource(const std::string& word, int line) {
   std::string lower = Lower(word);
-  for (size_t r = 0; r < kResourceWords.size(); ++r)
-    if (lower == kResourceWords[r]) return static_cast<int>(r);
+  for (int r = 0; r < kResourceCount; ++r)
+    if (lower == LowerTileName(r)) return r;
   if (!word.empty() && std::isdigit(static_cast<unsigned char>(word[0]))) return ParseIntIn(word, 0, 4, line);
   throw ScriptError(line, "'" + word + "' is not a resource");
 }

@@ -32,13 +32,13 @@ RandomAnswers::Answer* RandomAnswers::Replayed(const char* dialog) {
   return &recorded_[next_++];
 }
 
-int32_t RandomAnswers::BankTrade(int32_t /*wanted*/, const std::array<bool, 5>& tradeable) {
+int32_t RandomAnswers::BankTrade(int32_t /*wanted*/, const std::array<bool, kResourceCount>& tradeable) {
   if (mode_ != Mode::Record) {
     Answer* a = Replayed("Trade to the bank");
     if (a) return a->number;
   }
   std::vector<int32_t> choices;
-  for (int32_t r = 0; r < 5; ++r)
+  for (int32_t r = 0; r < kResourceCount; ++r)
     if (tradeable[r]) choices.push_back(r);
   if (choices.empty()) {
     fault_ = "\"Trade to the bank\" opened with nothing to trade";
@@ -87,13 +87,13 @@ std::optional<StealChoice> RandomAnswers::Steal(const StealOffer& offer) {
   }
   std::optional<StealChoice> choice;
   std::vector<int32_t> victims;
-  for (int32_t p = 0; p < 6; ++p)
+  for (int32_t p = 0; p < kMaxPlayers; ++p)
     if (offer.candidates[p]) victims.push_back(p);
   if (!victims.empty() && !Chance(odds_.cancelSteal)) {
     StealChoice c;
     c.victim = victims[Below(static_cast<int>(victims.size()))];
     std::vector<int32_t> held;
-    for (int32_t r = 0; r < 5; ++r)
+    for (int32_t r = 0; r < kResourceCount; ++r)
       if (offer.hands[c.victim][r] > 0) held.push_back(r);
     c.resource = held.empty() || Chance(0.1) ? 5 : held[Below(static_cast<int>(held.size()))];
     choice = c;

@@ -37,7 +37,7 @@ class RandomAnswers : public DialogAnswers {
   // replay asked for an answer that was never recorded.
   const std::string& Fault() const { return fault_; }
 
-  int32_t BankTrade(int32_t wanted, const std::array<bool, 5>& tradeable) override;
+  int32_t BankTrade(int32_t wanted, const std::array<bool, kResourceCount>& tradeable) override;
   std::optional<SeatMatrix> Discards(const DiscardOffer& offer) override;
   std::optional<StealChoice> Steal(const StealOffer& offer) override;
   bool YesNo(const std::string& caption, const std::string& text) override;

@@ -10,9 +10,6 @@ constexpr const char* kFirstNames[] = {"Ann", "Bob", "Cleo", "Dirk", "Eve", "Fin
 constexpr const char* kLastNames[] = {"Lee", "Ray", "Stone", "Moor", "Vale", "Holt", "Berg", "Gabler"};
 // Dice totals 2..12 by how often two dice make them.
 constexpr int kRollWeights[11] = {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1};
-constexpr const char* kResourceWords[5] = {"timber", "wheat", "ore", "clay", "sheep"};
-
-int HandTotal(const ResourceCounts& hand) { return std::accumulate(hand.begin(), hand.end(), 0); }
 
 }  // namespace
 
@@ -77,8 +74,7 @@ std::vector<std::string> RandomInputs::Players(const CGameSession& session) {
     for (int i : order) line += " " + std::to_string(i);
     return {line};
   }
-  bool large = session.Board().Kind() == BoardKind::Large;
-  int count = (large ? 5 : 3) + Below(2);
+  int count = FewestPlayers(session.Board().Kind()) + Below(2);
   std::vector<int> boxes = {1, 2, 3, 4, 5, 6};
   std::shuffle(boxes.begin(), boxes.end(), rng_);
   std::vector<int> people = {0, 1, 2, 3, 4, 5, 6, 7};
@@ -129,7 +125,7 @@ void RandomInputs::AddCardPlays(const CGameSession& session, std::vector<std::st
     // nothing) do not all end within a few turns.
     if (offer.kinds[VictoryPointCard] && Below(4) == 0) options.push_back("play vp " + std::to_string(p));
     if (p != current) continue;
-    if (offer.kinds[MonopolyCard]) options.push_back(std::string("play monopoly ") + kResourceWords[Below(5)]);
+    if (offer.kinds[MonopolyCard]) options.push_back(std::string("play monopoly ") + LowerTileName(Below(kResourceCount)));
     if (offer.kinds[RoadBuildingCard]) options.push_back("play roadbuilding");
     if (offer.kinds[SoldierCard]) options.insert(options.end(), 2, "play soldier");
     if (offer.kinds[YearOfPlentyCard]) {
@@ -141,12 +137,12 @@ void RandomInputs::AddCardPlays(const CGameSession& session, std::vector<std::st
       std::string line = "play yop";
       for (int card = 0; card < 2; ++card) {
         std::vector<int32_t> available;
-        for (int32_t r = 0; r < 5; ++r)
+        for (int32_t r = 0; r < kResourceCount; ++r)
           if (bank[r] > 0) available.push_back(r);
         if (available.empty()) break;
         int32_t r = available[Below(static_cast<int>(available.size()))];
         --bank[r];
-        line += std::string(" ") + kResourceWords[r];
+        line += std::string(" ") + LowerTileName(r);
       }
       if (line.size() > 9 && std::count(line.begin(), line.end(), ' ') == 3) options.push_back(line);
     }
@@ -157,18 +153,18 @@ void RandomInputs::AddTrades(const CGameSession& session, std::vector<std::strin
   if (!session.TurnPanel().tradeEnabled) return;
   int current = session.CurrentPlayer();
   const auto& players = session.Game().players;
-  if (HandTotal(players[current].hand) > 0) {
+  if (CardTotal(players[current].hand) > 0) {
     for (int p = 0; p < static_cast<int>(players.size()); ++p) {
-      if (p == current || HandTotal(players[p].hand) == 0) continue;
+      if (p == current || CardTotal(players[p].hand) == 0) continue;
       std::string line = PlayerTrade(session, p);
       if (!line.empty()) options.push_back(line);
     }
   }
-  std::array<bool, 5> draggable = session.BankDraggable();
-  for (int r = 0; r < 5; ++r) {
+  std::array<bool, kResourceCount> draggable = session.BankDraggable();
+  for (int r = 0; r < kResourceCount; ++r) {
     if (!draggable[r]) continue;
     int wanted = (r + 1 + Below(4)) % 5;
-    options.push_back(std::string("banktrade ") + kResourceWords[r] + " " + kResourceWords[wanted]);
+    options.push_back(std::string("banktrade ") + LowerTileName(r) + " " + LowerTileName(wanted));
   }
 }
 
@@ -180,7 +176,7 @@ std::string RandomInputs::PlayerTrade(const CGameSession& session, int partner) 
   ResourceCounts give{}, get{};
   auto takeRandom = [&](ResourceCounts& from, ResourceCounts& offer, const ResourceCounts& other) {
     std::vector<int> kinds;
-    for (int r = 0; r < 5; ++r)
+    for (int r = 0; r < kResourceCount; ++r)
       if (from[r] > 0 && other[r] == 0) kinds.push_back(r);
     if (kinds.empty()) return false;
     int r = kinds[Below(static_cast<int>(kinds.size()))];

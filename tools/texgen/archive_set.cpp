@@ -3,6 +3,7 @@
 #include <functional>
 #include <span>
 
+#include "engine/board/tile_type.h"
 #include "tools/texgen/canvas.h"
 #include "tools/texgen/chip_faces.h"
 #include "tools/texgen/history_icons.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr const char* kTileNames[13] = {"timber", "wheat", "ore", "clay", "sheep", "desert", "ocean",
                                         "port3for1", "port_timber", "port_wheat", "port_ore",
                                         "port_clay", "port_sheep"};
-constexpr const char* kResourceNames[5] = {"timber", "wheat", "ore", "clay", "sheep"};
 constexpr const char* kControlNames[4] = {"trade", "playdc", "endturn", "buydc"};
 
 using Painter = std::function<void(cairo_t*)>;
@@ -88,13 +88,13 @@ GeneratedArchive BuildArchive() {
 
 GeneratedArchive ResArchive() {
   GeneratedArchive archive{"res.tex", ArchiveImageKind::Bmp, {}};
-  for (int r = 0; r < 5; ++r) {
-    archive.entries.push_back(Picture(std::string("card_") + kResourceNames[r], kCardWidth, kCardHeight,
+  for (int r = 0; r < kResourceCount; ++r) {
+    archive.entries.push_back(Picture("card_" + LowerTileName(r), kCardWidth, kCardHeight,
                                       archive.kind, [&](cairo_t* cr) { DrawResourceCard(cr, r); }));
   }
   const double s = kStatusResourceSize;
-  for (int r = 0; r < 5; ++r) {
-    archive.entries.push_back(Picture(std::string("small_") + kResourceNames[r], kStatusResourceSize,
+  for (int r = 0; r < kResourceCount; ++r) {
+    archive.entries.push_back(Picture("small_" + LowerTileName(r), kStatusResourceSize,
                                       kStatusResourceSize, archive.kind,
                                       [&](cairo_t* cr) { DrawResourceSymbol(cr, r, s / 2, s / 2, s - 1); }));
   }

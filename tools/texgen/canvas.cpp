@@ -16,6 +16,12 @@ void SetColor(cairo_t* cr, Rgb color, double alpha) {
   cairo_set_source_rgba(cr, color.r, color.g, color.b, alpha);
 }
 
+void FillFace(cairo_t* cr, Rgb color) {
+  SetColor(cr, color);
+  cairo_rectangle(cr, -1.1, -1.0, 2.2, 2.0);
+  cairo_fill(cr);
+}
+
 uint64_t Rng::Next() {
   uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -77,17 +83,5 @@ void CenteredTextPath(cairo_t* cr, const std::string& text, double cx, double cy
 void CenteredText(cairo_t* cr, const std::string& text, double cx, double cy, double size, bool bold) {
   cairo_new_path(cr);
   CenteredTextPath(cr, text, cx, cy, size, bold);
-  cairo_fill(cr);
-}
-
-void OutlinedText(cairo_t* cr, const std::string& text, double cx, double cy, double size, Rgb fill,
-                  Rgb outline, double outlineWidth) {
-  cairo_new_path(cr);
-  CenteredTextPath(cr, text, cx, cy, size, true);
-  SetColor(cr, outline);
-  cairo_set_line_width(cr, outlineWidth);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke_preserve(cr);
-  SetColor(cr, fill);
   cairo_fill(cr);
 }

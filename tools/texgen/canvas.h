@@ -18,6 +18,8 @@ constexpr Rgb HexRgb(uint32_t value) {
 Rgb Mix(Rgb a, Rgb b, double t);
 Rgb Shade(Rgb color, double factor);  // below 1 darkens, above 1 lightens towards white
 void SetColor(cairo_t* cr, Rgb color, double alpha = 1.0);
+// Paints the whole square of a tile face (board proportions) in one colour.
+void FillFace(cairo_t* cr, Rgb color);
 
 // Deterministic pseudo-random numbers (splitmix64): the same seed paints the
 // same picture on every run and every machine.
@@ -60,6 +62,3 @@ void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double
 // font size in user units.
 void CenteredText(cairo_t* cr, const std::string& text, double cx, double cy, double size,
                   bool bold = true);
-// The same with a contrasting outline of the given width behind the letters.
-void OutlinedText(cairo_t* cr, const std::string& text, double cx, double cy, double size, Rgb fill,
-                  Rgb outline, double outlineWidth);

@@ -8,12 +8,6 @@ namespace {
 
 const double kPi = std::acos(-1.0);
 
-void FillBackground(cairo_t* cr, Rgb color) {
-  SetColor(cr, color);
-  cairo_rectangle(cr, -1.1, -1.0, 2.2, 2.0);
-  cairo_fill(cr);
-}
-
 void Speckles(cairo_t* cr, Rng& rng, int count, Rgb dark, Rgb light, double size) {
   for (int i = 0; i < count; ++i) {
     SetColor(cr, rng.Uniform() < 0.5 ? dark : light, 0.7);
@@ -167,7 +161,7 @@ void Cactus(cairo_t* cr, double x, double y, double h) {
 
 void PaintOre(cairo_t* cr) {
   Rng rng(303);
-  FillBackground(cr, HexRgb(0x7B7E84));
+  FillFace(cr, HexRgb(0x7B7E84));
   Speckles(cr, rng, 140, HexRgb(0x55585E), HexRgb(0x9EA2A8), 0.06);
   Mountain(cr, -0.05, 0.15, 0.75, 0.95, 0.05);
   Mountain(cr, -0.55, 0.45, 0.5, 0.6, -0.04);
@@ -178,7 +172,7 @@ void PaintOre(cairo_t* cr) {
 
 void PaintClay(cairo_t* cr) {
   Rng rng(505);
-  FillBackground(cr, HexRgb(0xA4532C));
+  FillFace(cr, HexRgb(0xA4532C));
   Speckles(cr, rng, 120, HexRgb(0x7C3A1C), HexRgb(0xC26B3E), 0.05);
   ClayHill(cr, -0.35, -0.15, 0.7, 0.55, HexRgb(0xB65B32));
   ClayHill(cr, 0.45, 0.05, 0.65, 0.5, HexRgb(0xA24B26));
@@ -188,7 +182,7 @@ void PaintClay(cairo_t* cr) {
 
 void PaintDesert(cairo_t* cr) {
   Rng rng(606);
-  FillBackground(cr, palette::kSand);
+  FillFace(cr, palette::kSand);
   const double dunes[][3] = {{-0.75, 0.08, 0.3}, {-0.4, 0.1, 1.9}, {-0.02, 0.09, 3.6}, {0.38, 0.1, 0.9}, {0.72, 0.08, 2.6}};
   for (int i = 0; i < 5; ++i) {
     Dune(cr, dunes[i][0], dunes[i][1], dunes[i][2], i % 2 ? HexRgb(0xE8CE8A) : HexRgb(0xDDBE72));

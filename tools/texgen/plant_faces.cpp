@@ -11,12 +11,6 @@ namespace {
 
 const double kPi = std::acos(-1.0);
 
-void FillBackground(cairo_t* cr, Rgb color) {
-  SetColor(cr, color);
-  cairo_rectangle(cr, -1.1, -1.0, 2.2, 2.0);
-  cairo_fill(cr);
-}
-
 struct Spot {
   double x, y, r;
 };
@@ -93,13 +87,13 @@ void GrassTufts(cairo_t* cr, Rng& rng, int count) {
 
 void PaintTimber(cairo_t* cr) {
   Rng rng(101);
-  FillBackground(cr, HexRgb(0x1E3B1A));
+  FillFace(cr, HexRgb(0x1E3B1A));
   for (const Spot& s : ScatteredSpots(rng, 0.2, 0.06, 0.1, 0.15)) TreeCrown(cr, rng, s);
 }
 
 void PaintWheat(cairo_t* cr) {
   Rng rng(202);
-  FillBackground(cr, palette::kWheat);
+  FillFace(cr, palette::kWheat);
   // Three parcels with rows in different directions, split by hedges.
   struct Parcel {
     double corners[4][2];
@@ -133,7 +127,7 @@ void PaintWheat(cairo_t* cr) {
 
 void PaintSheep(cairo_t* cr) {
   Rng rng(404);
-  FillBackground(cr, palette::kPasture);
+  FillFace(cr, palette::kPasture);
   // Lighter and darker patches of grass.
   for (int i = 0; i < 14; ++i) {
     SetColor(cr, i % 2 ? Shade(palette::kPasture, 1.12) : Shade(palette::kPasture, 0.9), 0.6);

@@ -10,9 +10,9 @@
 
 #include "engine/board/random_source.h"
 #include "engine/session/session.h"
-#include "records/archive.h"
 #include "records/clock.h"
 #include "records/game_database.h"
+#include "session_snapshot.h"
 
 // Answers the session's decisions from queues (or at random), as the dialogs
 // of the windows would, and keeps what it was told.
@@ -39,11 +39,11 @@ class CTestUi : public ISessionUi {
     if (!yesNoAnswers.empty()) return Pop(yesNoAnswers);
     return random != nullptr && (*random)() % 2 == 0;
   }
-  int32_t ChooseBankTradeResource(int32_t, const std::array<bool, 5>& tradeable) {
+  int32_t ChooseBankTradeResource(int32_t, const std::array<bool, kResourceCount>& tradeable) {
     ++bankTradeDialogs;
     if (!bankTradeAnswers.empty()) return Pop(bankTradeAnswers);
     std::vector<int32_t> choices;
-    for (int r = 0; r < 5; ++r)
+    for (int r = 0; r < kResourceCount; ++r)
       if (tradeable[r]) choices.push_back(r);
     return random != nullptr ? choices[(*random)() % choices.size()] : choices.front();
   }
@@ -53,11 +53,11 @@ class CTestUi : public ISessionUi {
     if (random == nullptr) return std::nullopt;
     if ((*random)() % 10 == 0) return std::nullopt;
     SeatMatrix out{};
-    for (int p = 0; p < 6; ++p) {
+    for (int p = 0; p < kMaxPlayers; ++p) {
       ResourceCounts hand = offer.hands[p];
       for (int n = 0; n < offer.required[p]; ++n) {
         int r;
-        do r = static_cast<int>((*random)() % 5); while (hand[r] == 0);
+        do r = static_cast<int>((*random)() % kResourceCount); while (hand[r] == 0);
         --hand[r];
         ++out[p][r];
       }
@@ -71,12 +71,12 @@ class CTestUi : public ISessionUi {
     if (random == nullptr) return std::nullopt;
     if ((*random)() % 8 == 0) return std::nullopt;
     std::vector<int32_t> victims;
-    for (int p = 0; p < 6; ++p)
+    for (int p = 0; p < kMaxPlayers; ++p)
       if (offer.candidates[p]) victims.push_back(p);
     StealChoice choice;
     choice.victim = victims[(*random)() % victims.size()];
     std::vector<int32_t> cards{5};
-    for (int r = 0; r < 5; ++r)
+    for (int r = 0; r < kResourceCount; ++r)
       if (offer.hands[choice.victim][r] > 0) cards.push_back(r);
     choice.resource = cards[(*random)() % cards.size()];
     return choice;
@@ -181,45 +181,6 @@ class CAnsweredSession : public CGameSession {
   CTestUi& ui_;
 };
 
-// Everything an undo must restore, in comparable form.
-struct SessionSnapshot {
-  std::vector<uint8_t> game;  // the stored CGame fields
-  CDateTime turnStart;
-  std::vector<CBoardPiece> pieces;
-  int32_t robberTile, robberPlacer, longestRoadLength;
-  std::vector<int32_t> longestRoadPath;
-  int entryCursor;
-  bool awaitingFirstChip;
-  CSessionFields fields;
-  CGameHistory history;
-  std::size_t undoDepth;
-
-  bool operator==(const SessionSnapshot&) const = default;
-};
-
-inline SessionSnapshot TakeSnapshot(const CGameSession& s) {
-  SessionSnapshot snap;
-  CGame copy = s.Game();
-  {
-    CArchive ar(snap.game);
-    copy.Serialize(ar);
-    ar.Flush();
-  }
-  snap.turnStart = s.Game().turnStart;
-  const CBoard& b = s.Board();
-  snap.pieces.assign(b.Pieces().begin(), b.Pieces().end());
-  snap.robberTile = b.robberTile;
-  snap.robberPlacer = b.robberPlacer;
-  snap.longestRoadLength = b.longestRoadLength;
-  snap.longestRoadPath = b.longestRoadPath;
-  snap.entryCursor = b.EntryCursor();
-  snap.awaitingFirstChip = b.AwaitingFirstChip();
-  snap.fields = s.Fields();
-  snap.history = s.History();
-  snap.undoDepth = s.UndoDepth();
-  return snap;
-}
-
 // The land types of the standard board in position order, then the harbours:
 // what a test board is entered with.
 inline const std::vector<int32_t>& StandardTiles() {
@@ -274,8 +235,9 @@ class CSessionHarness {
   // Board entered by hand, chips from the first candidate forward, players
   // seated in boxes 0.. and kept in that order.
   void StartGame(int32_t players, bool track) {
-    session.NewGame(players >= 5 ? 5 : 3, track, false);
-    for (int32_t t : players >= 5 ? LargeTiles() : StandardTiles()) session.ChooseTile(t);
+    const BoardKind kind = BoardKindForPlayers(players);
+    session.NewGame(FewestPlayers(kind), track, false);
+    for (int32_t t : kind == BoardKind::Large ? LargeTiles() : StandardTiles()) session.ChooseTile(t);
     int first = session.Board().FirstChipCandidates()[0];
     session.Pick(first);
     session.Pick(session.Board().SecondChipCandidates()[1]);
@@ -336,42 +298,3 @@ class CSessionHarness {
   CTestUi ui;
   CAnsweredSession session{game, ui, services.Services()};
 };
-
-// Names the first parts of two snapshots that differ (for failure messages).
-inline std::string SnapshotDiff(const SessionSnapshot& a, const SessionSnapshot& b) {
-  std::string out;
-  auto check = [&](bool same, const char* what) {
-    if (!same) out += std::string(" ") + what;
-  };
-  check(a.game == b.game, "game");
-  check(a.turnStart == b.turnStart, "turnStart");
-  check(a.pieces == b.pieces, "pieces");
-  check(a.robberTile == b.robberTile && a.robberPlacer == b.robberPlacer, "robber");
-  check(a.longestRoadLength == b.longestRoadLength && a.longestRoadPath == b.longestRoadPath, "longestRoad");
-  check(a.entryCursor == b.entryCursor && a.awaitingFirstChip == b.awaitingFirstChip, "setup");
-  check(a.history == b.history, "history");
-  check(a.undoDepth == b.undoDepth, "undoDepth");
-  const CSessionFields& f = a.fields;
-  const CSessionFields& g = b.fields;
-  check(f.gameState == g.gameState, "gameState");
-  check(f.currentPlayer == g.currentPlayer, "currentPlayer");
-  check(f.pickEnabled == g.pickEnabled, "pickEnabled");
-  check(f.lastPick == g.lastPick, "lastPick");
-  check(f.firstRound == g.firstRound && f.placingSettlement == g.placingSettlement, "initial");
-  check(f.initialSettlementCorner == g.initialSettlementCorner && f.initialRoadCandidates == g.initialRoadCandidates,
-        "initialCorner");
-  check(f.roadOptions == g.roadOptions && f.settlementOptions == g.settlementOptions && f.cityOptions == g.cityOptions,
-        "options");
-  check(f.producingTiles == g.producingTiles, "producingTiles");
-  check(f.rollsStarted == g.rollsStarted && f.soldierRobber == g.soldierRobber && f.freeRoads == g.freeRoads,
-        "flags");
-  check(f.bank == g.bank, "bank");
-  check(f.turn == g.turn, "turn");
-  check(f.palette == g.palette, "palette");
-  check(f.prompt == g.prompt, "prompt");
-  check(f.playersSelected == g.playersSelected && f.playerSelectionShown == g.playerSelectionShown &&
-            f.playerOrderShown == g.playerOrderShown,
-        "dialogs");
-  check(f == g, "fields");
-  return out;
-}

@@ -1,9 +1,9 @@
 #include "sample_game.h"
 
 #include "engine/board/random_source.h"
-#include "records/archive.h"
 #include "records/clock.h"
 #include "records/game_record.h"
+#include "records/record_io.h"
 
 namespace {
 
@@ -89,9 +89,5 @@ SampleGame MakeSampleGame() {
 }
 
 std::vector<uint8_t> SampleRecordBytes(SampleGame& sample) {
-  std::vector<uint8_t> bytes;
-  CArchive ar(bytes);
-  WriteGameRecord(ar, sample.game, sample.history, sample.board);
-  ar.Flush();
-  return bytes;
+  return EncodeGameRecord(sample.game, sample.history, sample.board);
 }
