@@ -84,6 +84,15 @@ void IFileSystem::ReplaceFile(const std::string& path, std::span<const uint8_t> 
   Rename(temp, path);
 }
 
+std::vector<uint8_t> IFileSystem::ReadAll(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  std::unique_ptr<IReadableFile> file = OpenRead(path);
+  if (!file) return bytes;
+  bytes.resize(file->Size());
+  bytes.resize(file->ReadAt(0, bytes.data(), bytes.size()));
+  return bytes;
+}
+
 IFileSystem& RealFileSystem() {
   static CDiskFileSystem disk;
   return disk;

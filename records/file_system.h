@@ -64,6 +64,8 @@ class IFileSystem {
   // Replaces the whole file: writes TempPathFor(path), syncs it and renames
   // it over `path`, so a reader sees either the old or the new contents.
   void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes);
+  // Reads the whole file; empty when it is missing.
+  std::vector<uint8_t> ReadAll(const std::string& path);
 };
 
 // The scratch file a replacement is written to first: path + ".tmp".

@@ -38,6 +38,7 @@ class CGameDatabase {
   static void SetInstanceDirectory(std::string dataDir);
 
   // --- files ----------------------------------------------------------------
+  const std::string& DataDir() const { return dataDir_; }
   IFileSystem& Files() const { return *files_; }
   std::string RecordPath() const { return dataDir_ + "/game.db"; }
   std::string KeyPath() const { return dataDir_ + "/keys.db"; }

@@ -102,7 +102,6 @@ int ParseIntIn(const std::string& word, int low, int high, int line) {
   return value;
 }
 
-const char* ResourceScriptWord(int resource) { return kResourceWords.at(static_cast<size_t>(resource)); }
 
 int ParseResource(const std::string& word, int line) {
   std::string lower = Lower(word);

@@ -34,8 +34,6 @@ std::string QuoteScriptWord(const std::string& word);
 // Word readers shared by the commands; each throws ScriptError with the line.
 int ParseInt(const std::string& word, int line);
 int ParseIntIn(const std::string& word, int low, int high, int line);
-// The script word of a resource 0..4 ("timber" ... "sheep").
-const char* ResourceScriptWord(int resource);
 // A resource by number 0..4 or by name ("ore", "Ore", "ORE").
 int ParseResource(const std::string& word, int line);
 // "key=value" with the expected key; returns the value.

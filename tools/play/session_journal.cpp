@@ -54,14 +54,14 @@ void AddSeatLines(const std::vector<SeatChoice>& seats, std::vector<std::string>
 std::string CardLine(const SessionInput& input) {
   switch (input.kind) {
     case InputKind::PlayVictoryPoint: return Join("play vp", input.values);
-    case InputKind::PlayMonopoly: return std::string("play monopoly ") + ResourceScriptWord(input.values.at(0));
+    case InputKind::PlayMonopoly: return std::string("play monopoly ") + LowerTileName(input.values.at(0));
     case InputKind::PlayRoadBuilding: return "play roadbuilding";
     case InputKind::PlaySoldier: return "play soldier";
     default: break;
   }
   std::string line = "play yop";
   for (int r = 0; r < 5; ++r)
-    for (int32_t n = 0; n < input.give[r]; ++n) line += std::string(" ") + ResourceScriptWord(r);
+    for (int32_t n = 0; n < input.give[r]; ++n) line += std::string(" ") + LowerTileName(r);
   return line;
 }
 
@@ -111,7 +111,7 @@ std::vector<std::string> InputScriptLines(const SessionInput& input) {
       return {"trade " + std::to_string(v.at(0)) + " give" + CountsWords(input.give) + " get" +
               CountsWords(input.get)};
     case InputKind::TradeWithBank:
-      return {std::string("banktrade ") + ResourceScriptWord(v.at(0)) + " " + ResourceScriptWord(v.at(1))};
+      return {std::string("banktrade ") + LowerTileName(v.at(0)) + " " + LowerTileName(v.at(1))};
     case InputKind::Undo: return {"undo"};
     default: return {AnswerLine(input)};
   }
