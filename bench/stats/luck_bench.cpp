@@ -7,6 +7,7 @@
 // usage: bench_luck [GAMES] [DIR]   (GAMES stored games, default 1000)
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -103,16 +104,21 @@ int main(int argc, char** argv) {
   WriteStoredGames(dir, games);
   CGameDatabase database((dir / "data").string());
   // Cold: every replay runs (and its figures are kept); warm: the kept figures.
-  double summaryMs[2] = {0, 0};
+  // Processor time beside the wall time: on a shared machine the wall time
+  // counts the other programs too.
+  double summaryMs[2] = {0, 0}, summaryCpuMs[2] = {0, 0};
   std::size_t people = 0;
-  for (double& ms : summaryMs) {
+  for (int run = 0; run < 2; ++run) {
     CReplayLuck replays(database.DataDir());
-    ms = Millis([&] { people = LuckByPlayer(database, replays).size(); });
+    std::clock_t cpu = std::clock();
+    summaryMs[run] = Millis([&] { people = LuckByPlayer(database, replays).size(); });
+    summaryCpuMs[run] = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
   }
-  std::printf("per-player summary: %d stored games with replays, %zu players: first run (every replay runs) %.0f ms, "
-              "%.2f of the %.0f ms target; later runs (kept figures) %.0f ms, %.3f of it\n",
-              database.GameCount(), people, summaryMs[0], summaryMs[0] / kSummaryTargetMs, kSummaryTargetMs,
-              summaryMs[1], summaryMs[1] / kSummaryTargetMs);
+  std::printf("per-player summary: %d stored games with replays, %zu players: first run (every replay runs) %.0f ms "
+              "(processor %.0f ms), %.2f of the %.0f ms target; later runs (kept figures) %.0f ms (processor %.0f ms), "
+              "%.3f of it\n",
+              database.GameCount(), people, summaryMs[0], summaryCpuMs[0], summaryMs[0] / kSummaryTargetMs,
+              kSummaryTargetMs, summaryMs[1], summaryCpuMs[1], summaryMs[1] / kSummaryTargetMs);
   std::filesystem::remove_all(dir);
   return luckMs <= kGameTargetMs && summaryMs[1] <= kSummaryTargetMs ? 0 : 1;
 }
