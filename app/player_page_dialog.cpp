@@ -11,6 +11,7 @@
 #include "command_ids.h"
 #include "database_lists.h"
 #include "database_ui.h"
+#include "luck_replay.h"
 #include "panel_font.h"
 #include "records/game_list.h"
 #include "stats/month_chart.h"
@@ -145,7 +146,7 @@ std::optional<int> ShowPlayerPage(wxWindow* parent, const CPlayerDatabase& playe
   CPlayerPage page;
   {
     wxBusyCursor wait;
-    if (!RunDatabaseOperation(parent, [&] { page = BuildPlayerPage(players, games, index); })) return std::nullopt;
+    if (!RunDatabaseOperation(parent, [&] { page = BuildPlayerPageWithLuck(players, games, index); })) return std::nullopt;
   }
   CPlayerPageDialog dialog(parent, page);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;

@@ -228,6 +228,7 @@ std::vector<CPageLine> PlayerPageLines(const CPlayerPage& page) {
       {"Longest Road at the end", h.longestRoad},   {"Largest Army at the end", h.largestArmy},
   };
   for (const auto& [label, sum] : habits) add("Per game", label, FormatAverage(page.PerGame(sum)));
+  add("Per game", "Luck (games with a replay)", page.averageLuck.empty() ? "no replays" : page.averageLuck);
 
   for (const auto& [month, tally] : page.months)
     add("Games per month", Printf("%04d-%02d", month / 12, month % 12 + 1), Printf("%d %s, %d won", tally.games, tally.games == 1 ? "game" : "games", tally.wins));

@@ -75,6 +75,9 @@ struct CPlayerPage {
   // included; key: ListMonth (year * 12 + month - 1).
   std::map<int, CWinTally> months;
   std::vector<CPageGame> recentGames;  // newest start first, at most kRecentGames
+  // The average luck per game over the games with a replay, as the luck
+  // figures write it; empty when none has one (or it was not asked for).
+  std::string averageLuck;
 
   static constexpr int kRecentGames = 10;
 

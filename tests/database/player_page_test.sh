@@ -60,6 +60,7 @@ expect 0 "Record,Player,Ann Lee" "Record,Games,4" "Record,Wins,2" "Record,Shared
   "Per game,Resources from the board,5.50" "Per game,Trades with players,0.75" \
   "Per game,Development cards bought,5.50" "Per game,Development cards played,5.00" \
   "Per game,Largest Army at the end,0.50" "Per game,Longest Road at the end,0.00" \
+  "Per game,Luck (games with a replay),no replays" \
   "Per game,Cards lost on a 7,0.00" "Per game,Trades with the bank,0.00" \
   'Games per month,2023-11,"2 games, 2 won"' 'Games per month,2023-12,"1 game, 0 won"' \
   'Games per month,2024-01,"0 games, 0 won"' 'Games per month,2024-02,"1 game, 0 won"'

@@ -9,6 +9,7 @@
 #include "records/game_database.h"
 #include "records/player_database.h"
 #include "records/text_encoding.h"
+#include "luck_replay.h"
 #include "stats/player_page.h"
 
 namespace {
@@ -30,7 +31,7 @@ int PlayerPage(CliContext& context, const std::vector<std::string>& args) {
     CGameDatabase games(context.dataDir);
     CPlayerDatabase players(context.dataDir);
     players.Load();
-    CPlayerPage page = BuildPlayerPage(players, games, index);
+    CPlayerPage page = BuildPlayerPageWithLuck(players, games, index);
     *context.out << Cp1252ToUtf8(csv ? PlayerPageCsv(page) : PlayerPageText(page));
     return 0;
   } catch (const CDatabaseError& e) {

@@ -97,3 +97,10 @@ GameLuck LuckOfStoredGame(const CGame& game, IReplayLuck& replays) {
   }
   return DiceLuckOfGame(game);
 }
+
+CPlayerPage BuildPlayerPageWithLuck(const CPlayerDatabase& players, CGameDatabase& games, int index) {
+  CPlayerPage page = BuildPlayerPage(players, games, index);
+  CReplayLuck replays(games.DataDir(), games.Files());
+  page.averageLuck = AverageLuckText(LuckOfPlayer(page.player.playerId, games, replays));
+  return page;
+}

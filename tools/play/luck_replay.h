@@ -7,6 +7,7 @@
 #include "luck_cache.h"
 #include "records/file_system.h"
 #include "stats/luck.h"
+#include "stats/player_page.h"
 
 class CGame;
 
@@ -40,3 +41,7 @@ class CReplayLuck : public IReplayLuck {
 
 // A stored game's luck: from its replay when it has one, else its dice only.
 GameLuck LuckOfStoredGame(const CGame& game, IReplayLuck& replays);
+
+// The page of player `index` of `players` (see BuildPlayerPage) with the
+// average luck of their games that have a replay.
+CPlayerPage BuildPlayerPageWithLuck(const CPlayerDatabase& players, CGameDatabase& games, int index);
