@@ -6,8 +6,6 @@
 #include "stats/memory_grid.h"
 #include "stats/statistics_grid.h"
 
-namespace {
-
 std::string CsvField(const std::string& text) {
   bool quote = text.find_first_of(",\"\r\n") != std::string::npos ||
                (!text.empty() && (text.front() == ' ' || text.back() == ' '));
@@ -19,8 +17,6 @@ std::string CsvField(const std::string& text) {
   }
   return field + '"';
 }
-
-}  // namespace
 
 namespace {
 

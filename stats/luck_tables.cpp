@@ -1,4 +1,5 @@
 #include "stats/luck_tables.h"
+#include "stats/grid_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -74,13 +75,6 @@ LuckTable TurnTable(const GameLuck& luck) {
     table.rows.push_back(row);
   }
   return table;
-}
-
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "stats/player_page.h"
+#include "stats/grid_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -88,13 +89,6 @@ std::string PartnersText(const std::vector<CPersonCount>& people) {
 
 std::string RateText(const CWinTally& t) {
   return Printf("%.1f%% (%d of %d)", t.RatePercent(), t.wins, t.games);
-}
-
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
 }
 
 }  // namespace
