@@ -28,6 +28,7 @@
 #include "history_window.h"
 #include "main_frame.h"
 #include "records/archive.h"
+#include "records/clock.h"
 #include "records/game_record.h"
 #include "records/text_encoding.h"
 #include "stats/grid_text.h"
@@ -140,12 +141,16 @@ class RecordWindows : public ::testing::Test {
   void SetUp() override {
     std::string why;
     if (!gui::Start(&why)) GTEST_SKIP() << why;
+    // A still clock: turn times in the reports do not depend on how fast
+    // the machine (or the sanitizer build) runs the test.
+    CClock::SetFixed(1700000000.0);
     OpenGame();
     view_ = TheApp().OpenView();
     ASSERT_NE(view_, nullptr);
     ASSERT_TRUE(gui::WaitFor([&] { return view_->BoardView().IsGLReady(); }));
   }
   void TearDown() override {
+    CClock::UseSystem();
     if (wxTheApp != nullptr) TheApp().CloseAllGames();
     gui::Pump(50);
   }
