@@ -16,6 +16,10 @@
 
 #include "hexstead_app.h"
 
+// Last: Xlib's macros (None, Status, Bool) would clash with the headers above.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
 namespace gui {
 namespace {
 
@@ -33,7 +37,7 @@ void ReportAssert(const wxString& file, int line, const wxString& func, const wx
 // settings in the home directory: give it a private pair of both.
 void PrepareWorkingDirectory() {
   namespace fs = std::filesystem;
-  const fs::path work = fs::path(H3D_TEST_WORK_DIR);
+  const fs::path work = fs::path(kTestWorkDir);
   fs::create_directories(work / "home");
   std::error_code ignored;
   fs::remove(work / "home" / ".Hexstead3D", ignored);
@@ -52,6 +56,22 @@ void PrepareWorkingDirectory() {
   setenv("HOME", (work / "home").c_str(), 1);
 }
 
+// The pointer is moved and clicked with XTest on the program's own display
+// connection. XSync returns once the server has taken the request, so the
+// events are on their way before the program is pumped; wxUIActionSimulator
+// would also wait a few tens of milliseconds after each event.
+Display* X() { return wxGetX11Display(); }
+
+void MovePointer(wxPoint screen) {
+  XTestFakeMotionEvent(X(), -1, screen.x, screen.y, CurrentTime);
+  XSync(X(), False);
+}
+
+void PressButton(bool down) {
+  XTestFakeButtonEvent(X(), 1, down ? True : False, CurrentTime);
+  XSync(X(), False);
+}
+
 void PumpOnce() {
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
   if (loop == nullptr) return;
@@ -67,7 +87,7 @@ void KeepUnfinishedGame() { keepUnfinishedGame = true; }
 
 void RemoveStoredData() {
   namespace fs = std::filesystem;
-  const fs::path data = fs::path(H3D_TEST_WORK_DIR) / "data";
+  const fs::path data = fs::path(kTestWorkDir) / "data";
   std::error_code ignored;
   for (const char* name : {"player.db", "game.db", "keys.db", "temp.db", "tempkey.db"}) fs::remove(data / name, ignored);
 }
@@ -123,18 +143,24 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
 }
 
 void ClickAt(wxPoint screen) {
-  wxUIActionSimulator sim;
-  sim.MouseMove(screen);
+  // The pointer arrives as a hand moves it, from a pixel away: a GTK menu bar
+  // opens its menu only for a press that follows a motion over its title.
+  MovePointer(screen - wxPoint(1, 1));
+  Pump(10);
+  MovePointer(screen);
   Pump(30);
-  sim.MouseClick();
+  PressButton(true);
+  PressButton(false);
   Pump(30);
 }
 
 void DoubleClickAt(wxPoint screen) {
-  wxUIActionSimulator sim;
-  sim.MouseMove(screen);
+  MovePointer(screen);
   Pump(30);
-  sim.MouseDblClick();
+  for (int click = 0; click < 2; ++click) {
+    PressButton(true);
+    PressButton(false);
+  }
   Pump(50);
 }
 
@@ -162,17 +188,16 @@ void PressCtrl(char letter) {
 }
 
 void Drag(wxPoint from, wxPoint to) {
-  wxUIActionSimulator sim;
-  sim.MouseMove(from);
+  MovePointer(from);
   Pump(30);
-  sim.MouseDown();
+  PressButton(true);
   Pump(30);
   constexpr int kSteps = 10;
   for (int i = 1; i <= kSteps; ++i) {
-    sim.MouseMove(from + wxPoint((to.x - from.x) * i / kSteps, (to.y - from.y) * i / kSteps));
+    MovePointer(from + wxPoint((to.x - from.x) * i / kSteps, (to.y - from.y) * i / kSteps));
     Pump(15);
   }
-  sim.MouseUp();
+  PressButton(false);
   Pump(50);
 }
 

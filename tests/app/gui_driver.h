@@ -10,8 +10,11 @@ class wxDialog;
 class wxWindow;
 
 // Runs the real application in-process under an X server and drives it with
-// real mouse events (XTest through wxUIActionSimulator).
+// real mouse and key events (XTest).
 namespace gui {
+
+// The test program's own working folder (defined per program by the build).
+extern const char* const kTestWorkDir;
 
 // Starts the application once per test program. False (and the reason) when
 // there is no display to run on.
