@@ -1,5 +1,6 @@
 #include "board_view.h"
 
+#include <functional>
 #include <memory>
 
 #include <wx/dcclient.h>
@@ -18,6 +19,12 @@ std::unique_ptr<wxGLContext>& SharedContext() {
 }
 
 const int kCanvasAttributes[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, 0};
+
+// Reloads the textures where the stored settings differ from what they use.
+void ApplyGLSettings(CBoardTextures& textures, const GLSettings& settings) {
+  if (settings.textureSize != textures.TextureSize()) textures.SetTextureSize(settings.textureSize);
+  if (settings.mipmapping != textures.Mipmapping()) textures.SetMipmapping(settings.mipmapping);
+}
 
 }  // namespace
 
@@ -61,9 +68,7 @@ bool CBoardView::InitGL() {
   });
   const wxSize size = GetClientSize();
   scene_.Create(kind_, size.x, size.y);
-  const GLSettings settings = LoadGLSettings();
-  if (settings.textureSize != textures.TextureSize()) textures.SetTextureSize(settings.textureSize);
-  if (settings.mipmapping != textures.Mipmapping()) textures.SetMipmapping(settings.mipmapping);
+  ApplyGLSettings(textures, LoadGLSettings());
   Refresh(false);
   return true;
 }
@@ -77,18 +82,18 @@ bool CBoardView::Mipmapping() {
 }
 
 void CBoardView::SetTextureSize(int size) {
-  GLSettings settings = LoadGLSettings();
-  settings.textureSize = size;
-  SaveGLSettings(settings);
-  if (scene_.IsCreated() && MakeCurrent()) scene_.Textures().SetTextureSize(size);
-  Refresh(false);
+  ChangeGLSettings([size](GLSettings& settings) { settings.textureSize = size; });
 }
 
 void CBoardView::SetMipmapping(bool on) {
+  ChangeGLSettings([on](GLSettings& settings) { settings.mipmapping = on; });
+}
+
+void CBoardView::ChangeGLSettings(const std::function<void(GLSettings&)>& change) {
   GLSettings settings = LoadGLSettings();
-  settings.mipmapping = on;
+  change(settings);
   SaveGLSettings(settings);
-  if (scene_.IsCreated() && MakeCurrent()) scene_.Textures().SetMipmapping(on);
+  if (scene_.IsCreated() && MakeCurrent()) ApplyGLSettings(scene_.Textures(), settings);
   Refresh(false);
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <wx/glcanvas.h>
 
 #include "engine/board/board_kind.h"
 #include "render/board_scene.h"
+
+struct GLSettings;
 
 // What the board window needs from the game view: the state to draw, and
 // where to send the location the user clicked.
@@ -56,6 +59,8 @@ class CBoardView : public wxGLCanvas {
   void OnLeftUp(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
   bool MakeCurrent();
+  // Stores the settings `change` makes and applies them to the textures.
+  void ChangeGLSettings(const std::function<void(GLSettings&)>& change);
 
   BoardKind kind_;
   IBoardViewClient& client_;

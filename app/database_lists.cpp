@@ -1,6 +1,9 @@
 #include "database_lists.h"
 
+#include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/listctrl.h>
+#include <wx/sizer.h>
 
 #include "panel_font.h"
 
@@ -71,4 +74,28 @@ std::vector<int> SelectedIndices(const wxListCtrl* list) {
 
 void ClearSelection(wxListCtrl* list) {
   if (list->GetItemCount() > 0) list->SetItemState(-1, 0, wxLIST_STATE_SELECTED);
+}
+
+void OnSelectionChange(wxListCtrl* list, const std::function<void()>& changed) {
+  const auto handler = [changed](wxListEvent& event) {
+    event.Skip();
+    changed();
+  };
+  list->Bind(wxEVT_LIST_ITEM_SELECTED, handler);
+  list->Bind(wxEVT_LIST_ITEM_DESELECTED, handler);
+}
+
+void LayOutListDialog(wxDialog* dialog, wxWindow* list, std::initializer_list<wxButton*> actions, wxButton* close,
+                      int orientation) {
+  const bool row = orientation == wxHORIZONTAL;
+  const int actionFlags = row ? static_cast<int>(wxRIGHT) : wxEXPAND | wxBOTTOM;
+  auto* buttons = new wxBoxSizer(orientation);
+  for (wxButton* button : actions) buttons->Add(button, 0, actionFlags, 6);
+  buttons->AddStretchSpacer();
+  buttons->Add(close, 0, row ? 0 : static_cast<int>(wxEXPAND));
+  auto* top = new wxBoxSizer(row ? wxVERTICAL : wxHORIZONTAL);
+  top->Add(list, 1, wxEXPAND | wxALL, 10);
+  top->Add(buttons, 0, wxEXPAND | (row ? wxLEFT : wxTOP) | wxRIGHT | wxBOTTOM, 10);
+  dialog->SetSizerAndFit(top);
+  dialog->Centre();
 }

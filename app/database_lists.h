@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@
 #include "records/player_list.h"
 #include "stored_text.h"
 
+class wxButton;
+class wxDialog;
 class wxListCtrl;
 class wxWindow;
 
@@ -28,3 +32,11 @@ void FillPlayerList(wxListCtrl* list, const std::vector<CPlayerListRow>& rows);
 // The database indices (item data) of the selected rows, top to bottom.
 std::vector<int> SelectedIndices(const wxListCtrl* list);
 void ClearSelection(wxListCtrl* list);
+// Calls `changed` after each change of the list's selection.
+void OnSelectionChange(wxListCtrl* list, const std::function<void()>& changed);
+
+// Lays a database dialog out: the list filling it, and its buttons in a row
+// below (`orientation` wxHORIZONTAL) or a column beside it (wxVERTICAL),
+// `actions` first and `close` at the far end.
+void LayOutListDialog(wxDialog* dialog, wxWindow* list, std::initializer_list<wxButton*> actions, wxButton* close,
+                      int orientation);

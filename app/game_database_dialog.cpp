@@ -2,7 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/msgdlg.h>
-#include <wx/sizer.h>
 #include <wx/utils.h>
 
 #include "command_ids.h"
@@ -27,18 +26,9 @@ CGameDatabaseDialog::CGameDatabaseDialog(wxWindow* parent, CGameDatabase& games,
   auto* import = new wxButton(this, IDC_DB_IMPORT, "&Import");
   auto* close = new wxButton(this, wxID_CANCEL, "Close");
 
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  for (wxButton* button : {open_, delete_, export_, import}) buttons->Add(button, 0, wxRIGHT, 6);
-  buttons->AddStretchSpacer();
-  buttons->Add(close);
-  auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(list_, 1, wxEXPAND | wxALL, 10);
-  top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
-  SetSizerAndFit(top);
-  Centre();
+  LayOutListDialog(this, list_, {open_, delete_, export_, import}, close, wxHORIZONTAL);
 
-  list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& e) { e.Skip(); UpdateButtons(); });
-  list_->Bind(wxEVT_LIST_ITEM_DESELECTED, [this](wxListEvent& e) { e.Skip(); UpdateButtons(); });
+  OnSelectionChange(list_, [this] { UpdateButtons(); });
   list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnOpen(); });
   list_->Bind(wxEVT_LIST_COL_CLICK, &CGameDatabaseDialog::OnColumnClick, this);
   open_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOpen(); });

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int kPictureSize = 16;
+constexpr int kPictureCount = 62;  // the pictures of the history archive
 constexpr int kCopyAsTextId = wxID_HIGHEST + 1;
 constexpr int kUndoToHereId = wxID_HIGHEST + 2;
 // Adding more lines than this at once (a stored history) is done with the
@@ -49,8 +50,7 @@ wxString ToWx(const std::string& cp1252) { return wxString::FromUTF8(Cp1252ToUtf
 }  // namespace
 
 CHistoryWindow::CHistoryWindow(wxWindow* parent, const CInterfaceImages& images)
-    : wxDialog(parent, kDialogId, "Game History", wxDefaultPosition, wxSize(340, 520),
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    : CRecordWindow(parent, kDialogId, "Game History", wxSize(340, 520)) {
   tree_ = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                          wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT | wxTR_SINGLE);
   pictures_ = new wxImageList(kPictureSize, kPictureSize, true, kPictureCount);
@@ -62,7 +62,6 @@ CHistoryWindow::CHistoryWindow(wxWindow* parent, const CInterfaceImages& images)
   sizer->Add(tree_, 1, wxEXPAND);
   SetSizer(sizer);
 
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Hide(); });
   tree_->Bind(wxEVT_CONTEXT_MENU, &CHistoryWindow::OnContextMenu, this);
   tree_->Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {
     event.Skip();

@@ -3,10 +3,10 @@
 #include <functional>
 #include <vector>
 
-#include <wx/dialog.h>
 #include <wx/treebase.h>
 
 #include "engine/session/history_log.h"
+#include "record_window.h"
 
 class CInterfaceImages;
 class wxImageList;
@@ -17,11 +17,10 @@ class wxTreeCtrl;
 // under them, each with its picture from the history archive. It follows the
 // history it is shown: new lines are added at the end and scrolled into view,
 // lines taken back by Undo disappear, and a stored history replaces the whole
-// tree. Closing the window only hides it.
-class CHistoryWindow : public wxDialog {
+// tree.
+class CHistoryWindow : public CRecordWindow {
  public:
   static constexpr int kDialogId = 179;
-  static constexpr int kPictureCount = 62;
 
   CHistoryWindow(wxWindow* parent, const CInterfaceImages& images);
 

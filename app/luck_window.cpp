@@ -14,8 +14,12 @@
 
 namespace {
 
+// The charts at the size this window shows them (smaller than a saved chart).
+constexpr int kShownChartWidth = 440;
+constexpr int kShownChartHeight = 250;
+
 wxBitmap ChartBitmap(LuckChart chart, const GameLuck& luck) {
-  ChartPixels pixels = RenderLuckChart(chart, luck, CLuckWindow::kChartWidth, CLuckWindow::kChartHeight);
+  ChartPixels pixels = RenderLuckChart(chart, luck, kShownChartWidth, kShownChartHeight);
   wxImage image(pixels.width, pixels.height);
   if (!pixels.rgb.empty()) std::copy(pixels.rgb.begin(), pixels.rgb.end(), image.GetData());
   return wxBitmap(image);
@@ -25,12 +29,11 @@ wxString FromStored(const std::string& text) { return wxString::FromUTF8(Cp1252T
 
 }  // namespace
 
-CLuckWindow::CLuckWindow(wxWindow* parent)
-    : wxDialog(parent, kDialogId, "Luck", wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
-  wxBitmap blank(kChartWidth, kChartHeight);
+CLuckWindow::CLuckWindow(wxWindow* parent) : CRecordWindow(parent, kDialogId, "Luck") {
+  wxBitmap blank(kShownChartWidth, kShownChartHeight);
   diceChart_ = new wxStaticBitmap(this, wxID_ANY, blank);
   luckChart_ = new wxStaticBitmap(this, wxID_ANY, blank);
-  table_ = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(380, 2 * kChartHeight));
+  table_ = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(380, 2 * kShownChartHeight));
   table_->CreateGrid(0, 1);
   table_->EnableEditing(false);
   table_->HideRowLabels();
@@ -45,7 +48,6 @@ CLuckWindow::CLuckWindow(wxWindow* parent)
   sizer->Add(table_, 1, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 4);
   SetSizerAndFit(sizer);
 
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Hide(); });
   Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
     event.Skip();
     if (event.IsShown()) Redisplay();

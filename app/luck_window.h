@@ -1,7 +1,6 @@
 #pragma once
 
-#include <wx/dialog.h>
-
+#include "record_window.h"
 #include "stats/luck.h"
 
 class CGameSession;
@@ -12,12 +11,10 @@ class wxStaticBitmap;
 // the p-value in words), each player's cumulative luck over the turns in the
 // player's colour, and a table of the figures. It follows the game in play
 // input by input, or shows a stored game opened for review (from its replay,
-// or its dice alone). Closing the window only hides it.
-class CLuckWindow : public wxDialog {
+// or its dice alone).
+class CLuckWindow : public CRecordWindow {
  public:
   static constexpr int kDialogId = 199;
-  static constexpr int kChartWidth = 440;
-  static constexpr int kChartHeight = 250;
 
   explicit CLuckWindow(wxWindow* parent);
 

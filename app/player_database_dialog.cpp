@@ -3,7 +3,6 @@
 #include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
-#include <wx/sizer.h>
 
 #include "command_ids.h"
 #include "database_lists.h"
@@ -34,18 +33,9 @@ CPlayerDatabaseDialog::CPlayerDatabaseDialog(wxWindow* parent, CPlayerDatabase& 
   close->SetDefault();
   SetEscapeId(wxID_OK);
 
-  auto* buttons = new wxBoxSizer(wxVERTICAL);
-  for (wxButton* button : {add, edit_, delete_, import, details_}) buttons->Add(button, 0, wxEXPAND | wxBOTTOM, 6);
-  buttons->AddStretchSpacer();
-  buttons->Add(close, 0, wxEXPAND);
-  auto* top = new wxBoxSizer(wxHORIZONTAL);
-  top->Add(list_, 1, wxEXPAND | wxALL, 10);
-  top->Add(buttons, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 10);
-  SetSizerAndFit(top);
-  Centre();
+  LayOutListDialog(this, list_, {add, edit_, delete_, import, details_}, close, wxVERTICAL);
 
-  list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& e) { e.Skip(); UpdateButtons(); });
-  list_->Bind(wxEVT_LIST_ITEM_DESELECTED, [this](wxListEvent& e) { e.Skip(); UpdateButtons(); });
+  OnSelectionChange(list_, [this] { UpdateButtons(); });
   list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnEdit(); });
   add->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdd(); });
   edit_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnEdit(); });

@@ -28,6 +28,8 @@ constexpr int kTreeExtraWidth = 44;
 // The figures of every table sit in columns 2 to 12: the window opens wide
 // enough to show them all side by side.
 constexpr int kLastTableColumn = 12;
+constexpr int kTreeId = 1066;
+constexpr int kGridId = 1065;
 constexpr int kCopyId = wxID_COPY;
 constexpr int kExportId = wxID_HIGHEST + 2;
 
@@ -41,8 +43,7 @@ class CSectionData : public wxTreeItemData {
 }  // namespace
 
 CStatisticsWindow::CStatisticsWindow(wxWindow* parent)
-    : wxDialog(parent, kDialogId, "Game Statistics", wxDefaultPosition, wxSize(1000, 600),
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    : CRecordWindow(parent, kDialogId, "Game Statistics", wxSize(1000, 600)) {
   tree_ = new wxTreeCtrl(this, kTreeId, wxDefaultPosition, wxDefaultSize,
                          wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT | wxTR_SINGLE);
   tree_->SetBackgroundColour(*wxBLACK);
@@ -60,7 +61,6 @@ CStatisticsWindow::CStatisticsWindow(wxWindow* parent)
   sizer->Add(grid_, 1, wxEXPAND);
   SetSizer(sizer);
 
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Hide(); });
   tree_->Bind(wxEVT_TREE_SEL_CHANGED, &CStatisticsWindow::OnSectionChosen, this);
   grid_->Bind(wxEVT_KEY_DOWN, &CStatisticsWindow::OnKeyDown, this);
   grid_->Bind(wxEVT_GRID_CELL_RIGHT_CLICK, &CStatisticsWindow::OnCellRightClick, this);

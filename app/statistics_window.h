@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include <wx/dialog.h>
 #include <wx/treebase.h>
 
 #include "stats/statistics_grid.h"
+#include "record_window.h"
 #include "wx_report_grid.h"
 
 class CGame;
@@ -22,12 +22,10 @@ class wxTreeEvent;
 // It shows the game in play or one opened for review; refreshes rewrite only
 // the sections a change feeds and keep the scroll position. Ctrl+C copies
 // the selected cells as tab-separated text; its context menu also exports
-// the whole report as CSV. Closing the window only hides it.
-class CStatisticsWindow : public wxDialog {
+// the whole report as CSV.
+class CStatisticsWindow : public CRecordWindow {
  public:
   static constexpr int kDialogId = 181;
-  static constexpr int kTreeId = 1066;
-  static constexpr int kGridId = 1065;
 
   explicit CStatisticsWindow(wxWindow* parent);
 

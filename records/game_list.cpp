@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <ctime>
 
+#include "records/formatted.h"
 #include "records/game.h"
 #include "records/game_database.h"
 
@@ -37,17 +37,11 @@ std::tm Calendar(double days) {
   return calendar;
 }
 
-std::string Printf(const char* format, auto... values) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, values...);
-  return text;
-}
-
 }  // namespace
 
 std::string ListDate(double days) {
   std::tm c = Calendar(days);
-  return Printf("%d.%02d.%04d", c.tm_mon + 1, c.tm_mday, c.tm_year + 1900);
+  return Formatted("%d.%02d.%04d", c.tm_mon + 1, c.tm_mday, c.tm_year + 1900);
 }
 
 int ListMonth(double days) {
@@ -58,7 +52,7 @@ int ListMonth(double days) {
 std::string ListTime(double days) {
   std::tm c = Calendar(days);
   int hour = c.tm_hour % 12 == 0 ? 12 : c.tm_hour % 12;
-  return Printf("%d:%02d %s", hour, c.tm_min, c.tm_hour < 12 ? "AM" : "PM");
+  return Formatted("%d:%02d %s", hour, c.tm_min, c.tm_hour < 12 ? "AM" : "PM");
 }
 
 // Hours of the day part (0-23), minutes and seconds; a negative span (a game
@@ -66,7 +60,7 @@ std::string ListTime(double days) {
 std::string ListLength(double spanDays) {
   double span = Sane(spanDays);
   int64_t seconds = span > 0 ? std::llround(span * kSecondsPerDay) : 0;
-  return Printf("%dh, %dm, %ds", static_cast<int>(seconds / 3600 % 24), static_cast<int>(seconds / 60 % 60),
+  return Formatted("%dh, %dm, %ds", static_cast<int>(seconds / 3600 % 24), static_cast<int>(seconds / 60 % 60),
                 static_cast<int>(seconds % 60));
 }
 

@@ -1,11 +1,11 @@
 #include "records/player_database.h"
 
-#include <cstdio>
 #include <unordered_map>
 #include <utility>
 
 #include "records/archive.h"
 #include "records/database_ui.h"
+#include "records/formatted.h"
 #include "records/game.h"
 #include "records/game_database.h"
 #include "records/text_encoding.h"
@@ -17,17 +17,11 @@ std::string& InstanceDirectory() {
   return dir;
 }
 
-std::string Format(const char* format, auto... values) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, values...);
-  return text;
-}
-
 }  // namespace
 
-std::string CPlayerFigures::GamesText() const { return Format("%d", games); }
-std::string CPlayerFigures::WinsText() const { return Format("%d", wins); }
-std::string CPlayerFigures::AverageText() const { return Format("%.2f", Average()); }
+std::string CPlayerFigures::GamesText() const { return Formatted("%d", games); }
+std::string CPlayerFigures::WinsText() const { return Formatted("%d", wins); }
+std::string CPlayerFigures::AverageText() const { return Formatted("%.2f", Average()); }
 
 void AddGameToFigures(CPlayerFigures& figures, int32_t playerId, const CGame& game) {
   for (const CPlayerGame& seat : game.players) {

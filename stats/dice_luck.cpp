@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <boost/math/distributions/chi_squared.hpp>
-#include <cstdio>
+
+#include "records/formatted.h"
 
 namespace {
 
@@ -23,12 +24,6 @@ void TestCounts(DiceFigures& dice) {
   }
   boost::math::chi_squared distribution(kDegreesOfFreedom);
   dice.pValue = boost::math::cdf(boost::math::complement(distribution, dice.chiSquare));
-}
-
-std::string Format(const char* format, double value) {
-  char text[96];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
 }
 
 }  // namespace
@@ -64,7 +59,7 @@ DiceFigures DiceFiguresOfCounts(const TotalCounts& counts) {
 
 std::string DiceVerdict(const DiceFigures& dice) {
   if (dice.rolls == 0) return "No dice have been rolled yet.";
-  if (dice.pValue >= 0.05) return Format("These dice look fair (p = %.2f).", dice.pValue);
-  if (dice.pValue >= 0.01) return Format("These dice look a little odd (p = %.3f).", dice.pValue);
-  return Format("These dice look unfair (p = %.4f).", dice.pValue);
+  if (dice.pValue >= 0.05) return Formatted("These dice look fair (p = %.2f).", dice.pValue);
+  if (dice.pValue >= 0.01) return Formatted("These dice look a little odd (p = %.3f).", dice.pValue);
+  return Formatted("These dice look unfair (p = %.4f).", dice.pValue);
 }

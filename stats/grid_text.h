@@ -16,10 +16,11 @@ std::string GridAsTabbedText(const CMemoryGrid& grid);
 // last, each holding the cells from the leftmost used column to the row's
 // last non-empty cell, so every figure keeps its column. Fields with a comma,
 // a quote, a line break or outer spaces are quoted.
+std::string GridAsCsv(const CMemoryGrid& grid);
+
 // One CSV field: quoted (quotes doubled) when it holds a comma, a quote, a
 // line break or a leading or trailing space.
 std::string CsvField(const std::string& text);
-std::string GridAsCsv(const CMemoryGrid& grid);
 
 // The whole statistics report of a game, laid out and filled as the
 // statistics window shows it, in the two forms above.

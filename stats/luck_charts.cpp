@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "records/formatted.h"
 #include "records/text_encoding.h"
 
 namespace {
@@ -50,12 +50,6 @@ void Text(cairo_t* cr, const std::string& text, double x, double y, Align align,
   cairo_show_text(cr, text.c_str());
 }
 
-std::string Number(const char* format, double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
 // A tick step of 1, 2 or 5 times a power of ten giving about `ticks` ticks.
 double NiceStep(double span, int ticks) {
   double raw = span / ticks;
@@ -75,7 +69,7 @@ void ValueAxis(cairo_t* cr, const Plot& plot, double low, double high, double st
     cairo_line_to(cr, plot.right, std::round(y) + 0.5);
     cairo_stroke(cr);
     SetColour(cr, kInk);
-    Text(cr, Number(format, std::abs(v) < step / 2 ? 0.0 : v), plot.left - 6, y + 4, Align::Right, 11);
+    Text(cr, Formatted(format, std::abs(v) < step / 2 ? 0.0 : v), plot.left - 6, y + 4, Align::Right, 11);
   }
 }
 
@@ -154,7 +148,7 @@ void DrawLuckLines(cairo_t* cr, const GameLuck& luck, int width, int height) {
   // Turn labels at a readable spacing.
   double turnStep = std::max(1.0, NiceStep(std::max<double>(static_cast<double>(turns), 1.0), 8));
   for (double t = 0; t <= static_cast<double>(turns) + 0.5; t += turnStep)
-    Text(cr, Number("%.0f", t), plot.left + t * xScale, plot.bottom + 16, Align::Centre, 11);
+    Text(cr, Formatted("%.0f", t), plot.left + t * xScale, plot.bottom + 16, Align::Centre, 11);
   Text(cr, "Turn", (plot.left + plot.right) / 2, height - 6.0, Align::Centre, 12);
   if (!luck.hasProduction) {
     Text(cr, "No replay: only the dice are known for this game.", (plot.left + plot.right) / 2,

@@ -2,17 +2,11 @@
 #include "stats/grid_text.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "engine/board/tile_type.h"
+#include "records/formatted.h"
 
 namespace {
-
-std::string Fixed(const char* format, double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 std::vector<std::string> ResourceHeader(const char* first) {
   std::vector<std::string> header = {first};
@@ -25,7 +19,7 @@ LuckTable DiceTable(const DiceFigures& dice) {
   if (dice.orderKnown) table.header.push_back("Longest gap");
   for (int32_t t = 2; t <= 12; ++t) {
     std::vector<std::string> row = {std::to_string(t), std::to_string(dice.counts[t - 2]),
-                                    Fixed("%.2f", dice.Expected(t))};
+                                    Formatted("%.2f", dice.Expected(t))};
     if (dice.orderKnown) row.push_back(std::to_string(dice.longestGap[t - 2]));
     table.rows.push_back(row);
   }
@@ -40,7 +34,7 @@ LuckTable ProductionTable(const GameLuck& luck) {
     std::vector<std::string> row = {seat.name};
     for (int r = 0; r < 5; ++r) row.push_back(LuckText(seat.ResourceLuck(r)));
     row.push_back(std::to_string(seat.ReceivedTotal()));
-    row.push_back(Fixed("%.2f", seat.ExpectedTotal()));
+    row.push_back(Formatted("%.2f", seat.ExpectedTotal()));
     row.push_back(LuckText(seat.Luck()));
     table.rows.push_back(row);
   }
@@ -55,7 +49,7 @@ LuckTable LossTable(const GameLuck& luck) {
     std::vector<std::string> row = {seat.name};
     for (int c = 0; c < kLossCauses; ++c) {
       row.push_back(std::to_string(seat.lost[c]));
-      row.push_back(Fixed("%.2f", seat.averageLost[c]));
+      row.push_back(Formatted("%.2f", seat.averageLost[c]));
     }
     row.push_back(LuckText(seat.LossLuck()));
     table.rows.push_back(row);
@@ -81,10 +75,10 @@ LuckTable TurnTable(const GameLuck& luck) {
 
 std::vector<std::string> LuckNotes(const GameLuck& luck) {
   std::vector<std::string> notes = {DiceVerdict(luck.dice)};
-  notes.push_back("Chi-square " + Fixed("%.2f", luck.dice.chiSquare) + " with 10 degrees of freedom, p = " +
-                  Fixed("%.4f", luck.dice.pValue) + ".");
+  notes.push_back("Chi-square " + Formatted("%.2f", luck.dice.chiSquare) + " with 10 degrees of freedom, p = " +
+                  Formatted("%.4f", luck.dice.pValue) + ".");
   notes.push_back("Sevens: " + std::to_string(luck.dice.Sevens()) + " rolled, " +
-                  Fixed("%.2f", luck.dice.Expected(7)) + " expected.");
+                  Formatted("%.2f", luck.dice.Expected(7)) + " expected.");
   if (!luck.hasProduction) notes.push_back("This game has no replay: only its dice are known.");
   return notes;
 }

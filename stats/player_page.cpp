@@ -2,11 +2,11 @@
 #include "stats/grid_text.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <unordered_set>
 
 #include "records/clock.h"
 #include "records/database_ui.h"
+#include "records/formatted.h"
 #include "records/game.h"
 #include "records/game_database.h"
 #include "records/game_list.h"
@@ -66,12 +66,6 @@ std::vector<CPersonCount> TopTied(std::vector<CPersonCount> people) {
   return people;
 }
 
-std::string Printf(const char* format, auto... values) {
-  char text[128];
-  std::snprintf(text, sizeof text, format, values...);
-  return text;
-}
-
 // "Bob Ray (2)", "Bob Ray, Cleo Stone (2 each)" or "none".
 std::string TiedText(const std::vector<CPersonCount>& people) {
   if (people.empty()) return "none";
@@ -88,7 +82,7 @@ std::string PartnersText(const std::vector<CPersonCount>& people) {
 }
 
 std::string RateText(const CWinTally& t) {
-  return Printf("%.1f%% (%d of %d)", t.RatePercent(), t.wins, t.games);
+  return Formatted("%.1f%% (%d of %d)", t.RatePercent(), t.wins, t.games);
 }
 
 }  // namespace
@@ -201,7 +195,7 @@ std::vector<CPageLine> PlayerPageLines(const CPlayerPage& page) {
   add("Record", "Games", FormatCount(page.games));
   add("Record", "Wins", FormatCount(page.wins));
   add("Record", "Shared wins", FormatCount(page.sharedWins));
-  add("Record", "Win rate", Printf("%.1f%%", page.WinRatePercent()));
+  add("Record", "Win rate", Formatted("%.1f%%", page.WinRatePercent()));
   add("Record", "Average points", FormatAverage(page.AveragePoints()));
   add("Record", "Average game length", FormatDuration(page.AverageLengthSeconds()));
 
@@ -225,12 +219,13 @@ std::vector<CPageLine> PlayerPageLines(const CPlayerPage& page) {
   add("Per game", "Luck (games with a replay)", page.averageLuck.empty() ? "no replays" : page.averageLuck);
 
   for (const auto& [month, tally] : page.months)
-    add("Games per month", Printf("%04d-%02d", month / 12, month % 12 + 1), Printf("%d %s, %d won", tally.games, tally.games == 1 ? "game" : "games", tally.wins));
+    add("Games per month", Formatted("%04d-%02d", month / 12, month % 12 + 1),
+        Formatted("%d %s, %d won", tally.games, tally.games == 1 ? "game" : "games", tally.wins));
 
   for (const CPageGame& g : page.recentGames) {
     add("Last games", "Game " + std::to_string(g.index),
-        Printf("%s; %s seat of %d; %d points; %s; ", ListDate(g.startDays).c_str(), SeatLabel(g.seat).c_str(),
-               g.seats, g.points, g.won ? "won" : "lost") +
+        Formatted("%s; %s seat of %d; %d points; %s; ", ListDate(g.startDays).c_str(), SeatLabel(g.seat).c_str(),
+                  g.seats, g.points, g.won ? "won" : "lost") +
             g.players);
   }
   return lines;

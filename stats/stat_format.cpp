@@ -1,31 +1,14 @@
 #include "stats/stat_format.h"
 
-#include <cstdio>
+#include "records/formatted.h"
 
-namespace {
+std::string FormatCount(int64_t value) { return Formatted("%lld", static_cast<long long>(value)); }
 
-template <typename... Args>
-std::string Printf(const char* format, Args... args) {
-  char text[64];
-  int n = std::snprintf(text, sizeof text, format, args...);
-  if (n < 0) return {};
-  if (static_cast<size_t>(n) < sizeof text) return std::string(text, n);
-  // Only huge doubles need more room.
-  std::string wide(static_cast<size_t>(n) + 1, '\0');
-  std::snprintf(wide.data(), wide.size(), format, args...);
-  wide.resize(n);
-  return wide;
-}
+std::string FormatAverage(double value) { return Formatted("%.2f", value); }
 
-}  // namespace
+std::string FormatRollPercent(double percent) { return Formatted("%.2f%%", percent); }
 
-std::string FormatCount(int64_t value) { return Printf("%lld", static_cast<long long>(value)); }
-
-std::string FormatAverage(double value) { return Printf("%.2f", value); }
-
-std::string FormatRollPercent(double percent) { return Printf("%.2f%%", percent); }
-
-std::string FormatShare(double percent) { return Printf("%.1f", percent); }
+std::string FormatShare(double percent) { return Formatted("%.1f", percent); }
 
 std::string FormatDuration(int64_t seconds) {
   if (seconds < 0) return "-" + FormatDuration(-seconds);
@@ -34,10 +17,10 @@ std::string FormatDuration(int64_t seconds) {
   long long x = seconds - 3600 * h - 60 * m;
   std::string text;
   if (h > 0)
-    text = Printf("%lld:%.2lld", h, m);
+    text = Formatted("%lld:%.2lld", h, m);
   else if (m > 0)
-    text = Printf("%lld", m);
-  return text + Printf(":%.2lld", x);
+    text = Formatted("%lld", m);
+  return text + Formatted(":%.2lld", x);
 }
 
 double GuardedRatio(double numerator, double denominator) {

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "records/game.h"
 #include "stats/game_statistics.h"
@@ -29,46 +30,48 @@ std::string Ratio(int64_t from, int64_t to) {
   return FormatAverage(GuardedRatio(static_cast<double>(from), static_cast<double>(to)));
 }
 
+std::vector<std::string> CountTexts(const std::array<int64_t, 5>& counts) {
+  std::vector<std::string> texts;
+  for (int64_t count : counts) texts.push_back(FormatCount(count));
+  return texts;
+}
+
+// A table with one row per seat: `row(seat, seatCount)` gives its texts.
+template <typename RowTexts>
+SectionFigures RowPerSeat(const CGame& game, RowTexts row) {
+  const int seats = StatSeatCount(game);
+  SectionFigures figures;
+  for (int s = 0; s < seats; ++s) figures.rows.push_back(row(s, seats));
+  return figures;
+}
+
 }  // namespace
 
 SectionFigures ComputeNumberOfTrades(const CGame& game) {
-  int seats = StatSeatCount(game);
-  SectionFigures figures;
   std::array<int64_t, 5> totals{};  // to others, 2-1, 3-1, 4-1, all
-  for (int s = 0; s < seats; ++s) {
+  SectionFigures figures = RowPerSeat(game, [&](int s, int seats) {
     const CPlayerGame& p = game.players[s];
     std::array<int64_t, 5> row{};
     for (int k = 0; k < seats; ++k) row[0] += p.tradesWith[k];
     for (int ratio = 0; ratio < 3; ++ratio) row[1 + ratio] = p.bankTrades[ratio];
     row[4] = row[0] + row[1] + row[2] + row[3];
-    std::vector<std::string> texts;
-    for (int c = 0; c < 5; ++c) {
-      totals[c] += row[c];
-      texts.push_back(FormatCount(row[c]));
-    }
-    figures.rows.push_back(texts);
-  }
-  std::vector<std::string> totalTexts;
-  for (int64_t v : totals) totalTexts.push_back(FormatCount(v));
-  figures.rows.push_back(totalTexts);
+    for (int c = 0; c < 5; ++c) totals[c] += row[c];
+    return CountTexts(row);
+  });
+  figures.rows.push_back(CountTexts(totals));
   return figures;
 }
 
 SectionFigures ComputeTradingPartners(const CGame& game) {
-  int seats = StatSeatCount(game);
-  SectionFigures figures;
-  for (int s = 0; s < seats; ++s) {
+  return RowPerSeat(game, [&](int s, int seats) {
     std::vector<std::string> row;
     for (int k = 0; k < seats; ++k) row.push_back(k == s ? kSameSeat : FormatCount(game.players[s].tradesWith[k]));
-    figures.rows.push_back(row);
-  }
-  return figures;
+    return row;
+  });
 }
 
 SectionFigures ComputeTradingRatios(const CGame& game) {
-  int seats = StatSeatCount(game);
-  SectionFigures figures;
-  for (int s = 0; s < seats; ++s) {
+  return RowPerSeat(game, [&](int s, int seats) -> std::vector<std::string> {
     const CPlayerGame& p = game.players[s];
     int64_t toBank = SumResources(p.givenToBank);
     int64_t fromBank = SumResources(p.receivedFromBank);
@@ -76,9 +79,8 @@ SectionFigures ComputeTradingRatios(const CGame& game) {
     int64_t fromOthers = SumMatrix(p.receivedFrom, seats);
     int64_t toTotal = toBank + toOthers;
     int64_t fromTotal = fromBank + fromOthers;
-    figures.rows.push_back({FormatCount(toBank), FormatCount(fromBank), Ratio(fromBank, toBank),
-                            FormatCount(toOthers), FormatCount(fromOthers), Ratio(fromOthers, toOthers),
-                            FormatCount(toTotal), FormatCount(fromTotal), Ratio(fromTotal, toTotal)});
-  }
-  return figures;
+    return {FormatCount(toBank),   FormatCount(fromBank),   Ratio(fromBank, toBank),
+            FormatCount(toOthers), FormatCount(fromOthers), Ratio(fromOthers, toOthers),
+            FormatCount(toTotal),  FormatCount(fromTotal),  Ratio(fromTotal, toTotal)};
+  });
 }

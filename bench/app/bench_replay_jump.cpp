@@ -48,38 +48,31 @@ constexpr double kTargetMs = 50.0;
 // answering every winner with Undo until then and accepting the next one,
 // so that the game ends soon after and is stored. Returns its script.
 std::string PlayStoredGame(int inputs, const std::string& dataDir) {
-  std::mt19937 rng(20251209);
-  RandomAnswers answers(rng);
+  RandomGame game(20251209, dataDir);
   RandomAnswers::Odds odds;
   odds.acceptWinner = 0.0;
-  answers.SetOdds(odds);
-  RandomInputs next(rng);
-  PlayRunner runner(nullptr, dataDir, &answers);
+  game.Answers().SetOdds(odds);
   std::string script;
   auto run = [&](const std::string& line) {
-    runner.Run(line);
+    game.Runner().Run(line);
     script += line + '\n';
   };
   run("clock 1700000000");
   run("seed 11");
   run("new players=3 track=1 generate=1");
-  for (int step = 0; step < 20 * inputs && runner.Session().GameStateNow() != GameOver; ++step) {
-    if (runner.InputsRun() >= inputs) {
+  for (int step = 0; step < 20 * inputs && game.Session().GameStateNow() != GameOver; ++step) {
+    if (game.Runner().InputsRun() >= inputs) {
       odds.acceptWinner = 1.0;
-      answers.SetOdds(odds);
+      game.Answers().SetOdds(odds);
     }
-    std::vector<std::string> lines = next.Next(runner.Session());
+    std::vector<std::string> lines = game.NextInput();
     if (lines.empty()) break;
     // A build that would win was taken back: leave the placement instead of
     // trying every site.
-    const int state = runner.Session().GameStateNow();
+    const int state = game.Session().GameStateNow();
     if (odds.acceptWinner == 0.0 && state >= PlaceRoad && state <= PlaceSettlement && step % 4 == 0) lines = {"undo"};
-    answers.Record();
-    for (const std::string& line : lines) runner.Run(line);
-    // The answers go before the lines of their input, as a journal has them.
-    for (const std::string& line : answers.Lines()) script += line + '\n';
-    for (const std::string& line : lines) script += line + '\n';
-    if (!lines.empty()) run("wait 7");
+    for (const std::string& line : game.Play(lines)) script += line + '\n';
+    run("wait 7");
   }
   return script;
 }

@@ -26,34 +26,28 @@ constexpr double kTargetActionsPerSecond = 100000.0;
 // are recorded; the winner's dialog is always answered with Undo so the game
 // runs on. Returns the script: every input with its answers before it.
 std::vector<std::string> RecordGame(size_t actions, const std::string& dataDir) {
-  std::mt19937 rng(20240601);
-  RandomAnswers answers(rng);
+  RandomGame game(20240601, dataDir);
   RandomAnswers::Odds odds;
   odds.acceptWinner = 0.0;
-  answers.SetOdds(odds);
-  RandomInputs inputs(rng);
-  PlayRunner runner(nullptr, dataDir, &answers);
+  game.Answers().SetOdds(odds);
   std::vector<std::string> script = {"clock 1700000000", "seed 11", "new players=3 track=1 generate=0"};
+  for (const std::string& line : script) game.Runner().Run(line);
+  CGameSession& session = game.Session();
   bool wonAndUndone = false;
-  for (const std::string& line : script) runner.Run(line);
   // Inputs that take themselves back (a winner's Undo, a cancelled steal)
   // record nothing; the bound keeps a game that only does those finite.
-  for (size_t step = 0; runner.Session().UndoDepth() < actions && step < 20 * actions; ++step) {
-    std::vector<std::string> lines = inputs.Next(runner.Session());
+  for (size_t step = 0; session.UndoDepth() < actions && step < 20 * actions; ++step) {
+    std::vector<std::string> lines = game.NextInput();
     if (lines.empty()) break;
     // A build that would win was taken back by the winner's dialog: leave the
     // placement with Undo instead of trying every site.
-    if (wonAndUndone && runner.Session().GameStateNow() >= PlaceRoad && runner.Session().GameStateNow() <= PlaceSettlement)
+    if (wonAndUndone && session.GameStateNow() >= PlaceRoad && session.GameStateNow() <= PlaceSettlement)
       lines = {"undo"};
-    size_t depth = runner.Session().UndoDepth();
-    answers.Record();
-    for (const std::string& line : lines) runner.Run(line);
-    wonAndUndone = runner.Session().UndoDepth() == depth &&
-                   std::find(answers.Lines().begin(), answers.Lines().end(), WinnerAnswerLine(false)) !=
-                       answers.Lines().end();
-    script.insert(script.end(), lines.begin(), lines.end() - 1);
-    script.insert(script.end(), answers.Lines().begin(), answers.Lines().end());
-    script.push_back(lines.back());
+    size_t depth = session.UndoDepth();
+    const std::vector<std::string> played = game.Play(lines);
+    wonAndUndone = session.UndoDepth() == depth &&
+                   std::find(played.begin(), played.end(), WinnerAnswerLine(false)) != played.end();
+    script.insert(script.end(), played.begin(), played.end());
   }
   return script;
 }

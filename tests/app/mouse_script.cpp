@@ -329,6 +329,7 @@ void CMouseScript::AnswerTrade(wxDialog& shown) {
 void CMouseScript::AnswerCardSelect(wxDialog& shown) {
   auto& dialog = static_cast<CCardSelectDialog&>(shown);
   CGameSession& session = View().Session();
+  bool chosen = true;  // false: the answer is Cancel
   switch (dialog.DialogMode()) {
     case CCardSelectDialog::Mode::YearOfPlenty:
       for (size_t i = 2; i < line_->words.size(); ++i) {
@@ -337,11 +338,8 @@ void CMouseScript::AnswerCardSelect(wxDialog& shown) {
       break;
     case CCardSelectDialog::Mode::Discards: {
       const std::optional<SeatMatrix> discards = answers_.Discards(session.Pending().discards);
-      if (!discards) {
-        ClickId(dialog, wxID_CANCEL);
-        return;
-      }
-      for (int p = 0; p < 6; ++p) {
+      chosen = discards.has_value();
+      for (int p = 0; chosen && p < 6; ++p) {
         const ResourceCounts& lost = (*discards)[static_cast<size_t>(p)];
         if (std::all_of(lost.begin(), lost.end(), [](int32_t c) { return c == 0; })) continue;
         gui::ClickWindow(dialog.Players()->Button(p));
@@ -351,14 +349,13 @@ void CMouseScript::AnswerCardSelect(wxDialog& shown) {
     }
     case CCardSelectDialog::Mode::Steal: {
       const std::optional<StealChoice> steal = answers_.Steal(session.Pending().steal);
-      if (!steal) {
-        ClickId(dialog, wxID_CANCEL);
-        return;
+      chosen = steal.has_value();
+      if (steal) {
+        gui::ClickWindow(dialog.Players()->Button(steal->victim));
+        if (steal->resource < 5) ClickCard(dialog.Available().Card(steal->resource), 1);
       }
-      gui::ClickWindow(dialog.Players()->Button(steal->victim));
-      if (steal->resource < 5) ClickCard(dialog.Available().Card(steal->resource), 1);
       break;
     }
   }
-  ClickId(dialog, wxID_OK);
+  ClickId(dialog, chosen ? wxID_OK : wxID_CANCEL);
 }

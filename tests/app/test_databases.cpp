@@ -27,11 +27,13 @@
 #include <wx/uiaction.h>
 
 #include "build_button.h"
+#include "cli_output.h"
 #include "command_ids.h"
 #include "database_lists.h"
 #include "game_database_dialog.h"
 #include "game_list_ctrl.h"
 #include "gui_driver.h"
+#include "gui_test.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "history_window.h"
@@ -54,20 +56,7 @@ namespace {
 const fs::path kWork = H3D_TEST_WORK_DIR;
 const fs::path kFixture = kWork / "fixture";
 
-std::string Run(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
-  pclose(pipe);
-  return out;
-}
-
-std::string Cli(const std::string& args) {
-  return Run(std::string("'") + H3D_CLI + "' --data '" + kFixture.string() + "' " + args + " 2>&1");
-}
+std::string Cli(const std::string& args) { return cli::Output(kFixture, args); }
 
 std::string FileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -86,8 +75,8 @@ void MakeFixture() {
   } games[] = {{"cards_and_victory", "1600000000"}, {"cards_and_victory", "1700000000"},
                {"victory_out_of_turn", "1650000000"}};
   for (const auto& g : games) {
-    Run("sed 's/^clock .*/clock " + std::string(g.clock) + "/' '" + scripts + "/" + g.script + ".script' | '" +
-        H3D_CLI + "' --data '" + kFixture.string() + "' play - >/dev/null 2>&1");
+    cli::ShellOutput("sed 's/^clock .*/clock " + std::string(g.clock) + "/' '" + scripts + "/" + g.script +
+                     ".script' | " + cli::CommandLine(kFixture) + "play - >/dev/null 2>&1");
   }
 }
 
@@ -112,20 +101,14 @@ void ReloadDatabases() {
   CPlayerDatabase::Instance().Load();
 }
 
-class Databases : public ::testing::Test {
+class Databases : public GuiTest {
  protected:
-  void SetUp() override {
+  void BeforeStart() override {
     MakeFixture();
     ASSERT_EQ(Cli("games | wc -l"), "3\n") << Cli("games");
     PrepareDataFolder();
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-    ReloadDatabases();
   }
-  void TearDown() override {
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
-  }
+  void AfterStart() override { ReloadDatabases(); }
 };
 
 template <typename T>

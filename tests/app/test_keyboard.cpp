@@ -17,6 +17,7 @@
 #include "engine/board/location_ids.h"
 #include "game_steps.h"
 #include "gui_driver.h"
+#include "gui_test.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "history_window.h"
@@ -36,19 +37,10 @@ void TypeRoll(int total) {
   Key('0' + total % 10);
 }
 
-class KeyboardGame : public ::testing::Test {
+// A still clock: undone turns give back exactly the times they took.
+class KeyboardGame : public GuiTest {
  protected:
-  void SetUp() override {
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-    // A still clock: undone turns give back exactly the times they took.
-    CClock::SetFixed(1700000000.0);
-  }
-  void TearDown() override {
-    CClock::UseSystem();
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
-  }
+  KeyboardGame() : GuiTest(Clock::Still) {}
 
   // A game of three entered through the session up to the first roll (the
   // set-up has tests of its own); the view follows the session.

@@ -3,13 +3,13 @@
 // game of its list opens for review.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
 #include <wx/dialog.h>
 #include <wx/listctrl.h>
 
+#include "cli_output.h"
 #include "command_ids.h"
 #include "gui_driver.h"
 #include "hexstead_app.h"
@@ -22,19 +22,7 @@ namespace {
 
 const fs::path kData = fs::path(H3D_TEST_WORK_DIR) / "data";
 
-const std::string kCli = std::string("'") + H3D_CLI + "' --data '" + kData.string() + "' ";
-
-std::string Shell(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
-    pclose(pipe);
-  }
-  return out;
-}
-
-std::string Cli(const std::string& args) { return Shell(kCli + args + " 2>&1"); }
+std::string Cli(const std::string& args) { return cli::Output(kData, args); }
 
 // Two games of the development-card script: Ann Lee wins the first from the
 // first seat; in the second (a month later) the order is Bob, Cleo, Ann and
@@ -42,8 +30,9 @@ std::string Cli(const std::string& args) { return Shell(kCli + args + " 2>&1"); 
 void StoreGames() {
   const std::string script = std::string(H3D_CLI_SCRIPTS) + "/cards_and_victory.script";
   Cli("play '" + script + "'");
-  Shell("grep -v '^expect' '" + script + "' | sed 's/^clock .*/clock 1702000000/; s/^order 0 1 2/order 1 2 0/' | " +
-        kCli + "play -");
+  cli::ShellOutput("grep -v '^expect' '" + script +
+                   "' | sed 's/^clock .*/clock 1702000000/; s/^order 0 1 2/order 1 2 0/' | " + cli::CommandLine(kData) +
+                   "play -");
 }
 
 // "Section,Figure,Value" lines of the command line's page, outside the

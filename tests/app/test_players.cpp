@@ -17,6 +17,7 @@
 #include "command_ids.h"
 #include "dice_pad_dialog.h"
 #include "gui_driver.h"
+#include "gui_test.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "main_frame.h"
@@ -33,35 +34,34 @@
 
 namespace {
 
-class Players : public ::testing::Test {
+class Players : public GuiTest {
  protected:
-  void SetUp() override {
-    gui::RemoveStoredData();
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
+  void BeforeStart() override { gui::RemoveStoredData(); }
+  void AfterStart() override {
     // Several tests in one process: read the emptied directory again.
     CPlayerDatabase::Instance().Load();
     ASSERT_EQ(CPlayerDatabase::Instance().Count(), 0);
   }
-  void TearDown() override {
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
+
+  // File > New with a generated board ("3 or 4" unless `fiveOrSix`), up to
+  // the player selection shown; view_ is the game's view.
+  void OpenGeneratedGame(bool fiveOrSix, bool trackTrades = false) {
+    gui::OpenNewGame([&](wxDialog* options) {
+      if (fiveOrSix) gui::ClickWindow(options->FindWindow(IDC_PLAYERS_56));
+      if (trackTrades) gui::ClickWindow(options->FindWindow(IDC_TRACK_TRADES));
+      gui::ClickWindow(options->FindWindow(IDC_GENERATE_BOARD));
+    });
+    view_ = TheApp().OpenView();
+    ASSERT_NE(view_, nullptr);
+    ASSERT_TRUE(gui::WaitFor([&] { return view_->PlayerSelection().IsShown(); }));
   }
+
+  CHexsteadView* view_ = nullptr;
 };
 
 constexpr uint32_t kWhite = 0xEBEBEB;
 constexpr uint32_t kOrange = 0x0683FF;
 constexpr uint32_t kBlue = 0xDF2020;
-
-// File > New with a generated board, "3 or 4" unless `fiveOrSix`.
-CHexsteadView* OpenGeneratedGame(bool fiveOrSix, bool trackTrades = false) {
-  gui::OpenNewGame([&](wxDialog* options) {
-    if (fiveOrSix) gui::ClickWindow(options->FindWindow(IDC_PLAYERS_56));
-    if (trackTrades) gui::ClickWindow(options->FindWindow(IDC_TRACK_TRADES));
-    gui::ClickWindow(options->FindWindow(IDC_GENERATE_BOARD));
-  });
-  return TheApp().OpenView();
-}
 
 // "New player..." with the mouse; the names are typed into the Add/Edit
 // player dialog (last name first, where the focus starts).
@@ -117,11 +117,9 @@ void ClickPad(CPlayerOrderDialog& order, int total) {
 }
 
 TEST_F(Players, FirstStartToTheFirstSettlementByDiceOrder) {
-  CHexsteadView* view = OpenGeneratedGame(false);
-  ASSERT_NE(view, nullptr);
-  CGameSession& session = view->Session();
-  CPlayerSelectDialog& select = view->PlayerSelection();
-  ASSERT_TRUE(gui::WaitFor([&] { return select.IsShown(); }));
+  ASSERT_NO_FATAL_FAILURE(OpenGeneratedGame(false));
+  CGameSession& session = view_->Session();
+  CPlayerSelectDialog& select = view_->PlayerSelection();
   // A generated board has no step to go back to.
   EXPECT_FALSE(select.CancelAllowed());
   EXPECT_FALSE(select.OkEnabled());
@@ -181,7 +179,7 @@ TEST_F(Players, FirstStartToTheFirstSettlementByDiceOrder) {
   gui::Screenshot("players_02_selection_seated");
 
   gui::ClickWindow(select.FindWindow(wxID_OK));
-  CPlayerOrderDialog& order = view->PlayerOrder();
+  CPlayerOrderDialog& order = view_->PlayerOrder();
   ASSERT_TRUE(gui::WaitFor([&] { return order.IsShown(); }));
   EXPECT_FALSE(select.IsShown());
   // Seats 1, 3 and 4 give white, orange and blue.
@@ -239,12 +237,12 @@ TEST_F(Players, FirstStartToTheFirstSettlementByDiceOrder) {
   EXPECT_EQ(game.players[1].player.lastName, "Lee");
   EXPECT_EQ(game.players[2].player.lastName, "fox");
   EXPECT_EQ(session.Prompt(), "Place a settlement for Cleo Diaz.");
-  EXPECT_TRUE(view->TurnPanel().IsShown());
-  EXPECT_EQ(view->TurnPanel().Text(), "Place a settlement for Cleo Diaz.");
+  EXPECT_TRUE(view_->TurnPanel().IsShown());
+  EXPECT_EQ(view_->TurnPanel().Text(), "Place a settlement for Cleo Diaz.");
 
   // The status rows: names on their light colours, nothing in hand yet, no
   // bank row without tracked trades.
-  CPlayerStatusRows& rows = view->StatusRows();
+  CPlayerStatusRows& rows = view_->StatusRows();
   ASSERT_EQ(rows.Count(), 3);
   EXPECT_EQ(rows.Row(-1), nullptr);
   const char* names[] = {"Player: Cleo Diaz", "Player: Ann Lee", "Player: Bob fox"};
@@ -266,11 +264,9 @@ TEST_F(Players, FirstStartToTheFirstSettlementByDiceOrder) {
 }
 
 TEST_F(Players, ManualOrderCancelAndTheLargeBoardRange) {
-  CHexsteadView* view = OpenGeneratedGame(true);
-  ASSERT_NE(view, nullptr);
-  CGameSession& session = view->Session();
-  CPlayerSelectDialog& select = view->PlayerSelection();
-  ASSERT_TRUE(gui::WaitFor([&] { return select.IsShown(); }));
+  ASSERT_NO_FATAL_FAILURE(OpenGeneratedGame(true));
+  CGameSession& session = view_->Session();
+  CPlayerSelectDialog& select = view_->PlayerSelection();
   EXPECT_FALSE(select.CancelAllowed());
   const char* last[] = {"Ames", "Baker", "Cole", "Dunn", "Eddy", "Ford"};
   for (const char* name : last) AddPlayer(select, name, "X");
@@ -296,7 +292,7 @@ TEST_F(Players, ManualOrderCancelAndTheLargeBoardRange) {
   EXPECT_EQ(select.Seat(1)->GetLabel(), "X Baker");
   gui::ClickWindow(select.FindWindow(wxID_OK));
 
-  CPlayerOrderDialog& order = view->PlayerOrder();
+  CPlayerOrderDialog& order = view_->PlayerOrder();
   ASSERT_TRUE(gui::WaitFor([&] { return order.IsShown(); }));
   ASSERT_EQ(session.Game().players.size(), 6u);
   // By hand: seat 3 dragged into the first place, seat 0 double-clicked
@@ -356,15 +352,13 @@ TEST_F(Players, EditDialogShowsStoredNamesAndStoresWhatIsTyped) {
 }
 
 TEST_F(Players, StatusRowsWithTheBankShowOnlyWhatIsHeld) {
-  CHexsteadView* view = OpenGeneratedGame(false, true);
-  ASSERT_NE(view, nullptr);
-  CGameSession& session = view->Session();
-  CPlayerSelectDialog& select = view->PlayerSelection();
-  ASSERT_TRUE(gui::WaitFor([&] { return select.IsShown(); }));
+  ASSERT_NO_FATAL_FAILURE(OpenGeneratedGame(false, true));
+  CGameSession& session = view_->Session();
+  CPlayerSelectDialog& select = view_->PlayerSelection();
   for (const char* name : {"Ames", "Baker", "Cole"}) AddPlayer(select, name, "Y");
   for (int row = 0; row < 3; ++row) DoubleClickRow(select, select.PlayerList()->GetItemText(row));
   gui::ClickWindow(select.FindWindow(wxID_OK));
-  CPlayerOrderDialog& order = view->PlayerOrder();
+  CPlayerOrderDialog& order = view_->PlayerOrder();
   ASSERT_TRUE(gui::WaitFor([&] { return order.IsShown(); }));
   for (int seat = 0; seat < 3; ++seat) gui::DoubleClickAt(Centre(order.PlayerBox(seat)));
   gui::Pump(100);
@@ -372,7 +366,7 @@ TEST_F(Players, StatusRowsWithTheBankShowOnlyWhatIsHeld) {
   gui::ClickWindow(order.FindWindow(wxID_OK));
   ASSERT_TRUE(gui::WaitFor([&] { return session.GameStateNow() == InitialPlacement; }));
 
-  CPlayerStatusRows& rows = view->StatusRows();
+  CPlayerStatusRows& rows = view_->StatusRows();
   ASSERT_EQ(rows.Count(), 4);
   CPlayerStatusRow* bank = rows.Row(-1);
   ASSERT_NE(bank, nullptr);
@@ -412,7 +406,7 @@ TEST_F(Players, StatusRowsWithTheBankShowOnlyWhatIsHeld) {
   EXPECT_FALSE(first->LargestArmyBadge()->IsShown());
 
   // Undo back into the playing order removes the rows with the turn panel.
-  gui::ClickWindow(view->TurnPanel().FindWindow(IDC_UNDO_BUTTON));
+  gui::ClickWindow(view_->TurnPanel().FindWindow(IDC_UNDO_BUTTON));
   ASSERT_TRUE(gui::WaitFor([&] { return order.IsShown(); }));
   EXPECT_EQ(rows.Count(), 0);
 }

@@ -23,6 +23,7 @@
 
 #include "command_ids.h"
 #include "gui_driver.h"
+#include "gui_test.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "history_window.h"
@@ -136,23 +137,16 @@ struct MemoryReport {
 
 // --- the game ------------------------------------------------------------------------
 
-class RecordWindows : public ::testing::Test {
+// A still clock: turn times in the reports do not depend on how fast the
+// machine (or the sanitizer build) runs the test.
+class RecordWindows : public GuiTest {
  protected:
-  void SetUp() override {
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-    // A still clock: turn times in the reports do not depend on how fast
-    // the machine (or the sanitizer build) runs the test.
-    CClock::SetFixed(1700000000.0);
+  RecordWindows() : GuiTest(Clock::Still) {}
+  void AfterStart() override {
     OpenGame();
     view_ = TheApp().OpenView();
     ASSERT_NE(view_, nullptr);
     ASSERT_TRUE(gui::WaitFor([&] { return view_->BoardView().IsGLReady(); }));
-  }
-  void TearDown() override {
-    CClock::UseSystem();
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
   }
 
   static void OpenGame() { gui::OpenNewGame(); }

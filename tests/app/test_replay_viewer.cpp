@@ -7,7 +7,6 @@
 // replay are made by `hexstead-cli play`.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,8 +20,10 @@
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
+#include "cli_output.h"
 #include "command_ids.h"
 #include "gui_driver.h"
+#include "gui_test.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "history_window.h"
@@ -45,21 +46,6 @@ const fs::path kWork = H3D_TEST_WORK_DIR;
 const fs::path kFixture = kWork / "fixture";
 const fs::path kScript = fs::path(H3D_CLI_SCRIPTS) / "cards_and_victory.script";
 
-std::string Run(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
-  pclose(pipe);
-  return out;
-}
-
-std::string Cli(const fs::path& data, const std::string& args) {
-  return Run(std::string("'") + H3D_CLI + "' --data '" + data.string() + "' " + args + " 2>&1");
-}
-
 // The data folder: the texture links the driver made, and a stored game
 // played by hexstead-cli with its script kept as its replay.
 void PrepareData() {
@@ -67,7 +53,7 @@ void PrepareData() {
   for (const char* name : {"game.db", "keys.db", "player.db"}) fs::remove(data / name);
   fs::remove_all(data / "replays");
   fs::remove_all(kFixture);
-  Cli(kFixture, "play '" + kScript.string() + "' >/dev/null");
+  cli::Output(kFixture, "play '" + kScript.string() + "' >/dev/null");
   for (const char* name : {"game.db", "keys.db", "player.db"}) fs::copy_file(kFixture / name, data / name);
   CGameDatabase::Instance().LoadIndex();
   CPlayerDatabase::Instance().Load();
@@ -85,7 +71,7 @@ std::string PlayedState(const std::string& script) {
   fs::create_directories(scratch);
   fs::copy_file(kFixture / "player.db", scratch / "player.db");
   std::ofstream(scratch / "prefix.script") << script << "state\n";
-  const std::string out = Cli(scratch, "play '" + (scratch / "prefix.script").string() + "'");
+  const std::string out = cli::Output(scratch, "play '" + (scratch / "prefix.script").string() + "'");
   const size_t at = out.rfind("state: ");
   return at == std::string::npos ? out : out.substr(at + 7, out.find('\n', at) - at - 7);
 }
@@ -120,17 +106,9 @@ void PressKey(int key) {
   gui::Pump(100);
 }
 
-class ReplayViewer : public ::testing::Test {
+class ReplayViewer : public GuiTest {
  protected:
-  void SetUp() override {
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-    PrepareData();
-  }
-  void TearDown() override {
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
-  }
+  void AfterStart() override { PrepareData(); }
 };
 
 TEST_F(ReplayViewer, EveryWayOfMovingLandsWhereItSaysAndShowsThatMomentReadOnly) {

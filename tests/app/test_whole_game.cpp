@@ -17,6 +17,7 @@
 #include "command_ids.h"
 #include "engine/board/random_source.h"
 #include "gui_driver.h"
+#include "gui_test.h"
 #include "hexstead_app.h"
 #include "hexstead_view.h"
 #include "mouse_script.h"
@@ -55,18 +56,12 @@ std::string ReadFile(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-class WholeGame : public ::testing::Test {
+class WholeGame : public GuiTest {
  protected:
-  void SetUp() override {
-    gui::RemoveStoredData();
-    std::string why;
-    if (!gui::Start(&why)) GTEST_SKIP() << why;
-  }
+  void BeforeStart() override { gui::RemoveStoredData(); }
   void TearDown() override {
-    TheApp().SetRandomSource(nullptr);
-    CClock::UseSystem();
-    if (wxTheApp != nullptr) TheApp().CloseAllGames();
-    gui::Pump(50);
+    if (wxTheApp != nullptr) TheApp().SetRandomSource(nullptr);
+    GuiTest::TearDown();
   }
 
   // Runs the script through hexstead-cli in a folder of its own; returns that folder.

@@ -14,8 +14,7 @@ void EnterHarbours(CBoard& board, TileType first) {
 }
 
 TEST(TileEntry, HarbourFirstPutsOceanOnOddFrameOffsets) {
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {0});
+  CBoard board = BoardWithLand(BoardKind::Standard, {0});
   EXPECT_EQ(board.EntryCursor(), 19);
   EXPECT_EQ(board.EnterTile(TileType::OrePort), TileEntryResult::Entered);
   EXPECT_EQ(board.EntryCursor(), 21);
@@ -29,8 +28,7 @@ TEST(TileEntry, HarbourFirstPutsOceanOnOddFrameOffsets) {
 }
 
 TEST(TileEntry, OceanFirstPutsHarboursOnOddFrameOffsets) {
-  CBoard board = MakeBoard(BoardKind::Large);
-  EnterLand(board, {3, 20});
+  CBoard board = BoardWithLand(BoardKind::Large, {3, 20});
   EXPECT_EQ(board.EnterTile(TileType::Ocean), TileEntryResult::Entered);
   EXPECT_EQ(board.EntryCursor(), 31);
   EnterHarbours(board, TileType::SheepPort);
@@ -43,8 +41,7 @@ TEST(TileEntry, OceanFirstPutsHarboursOnOddFrameOffsets) {
 }
 
 TEST(TileEntry, UndoRetracesEveryEntry) {
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {9});
+  CBoard board = BoardWithLand(BoardKind::Standard, {9});
   EnterHarbours(board, TileType::Ocean);
   std::vector<int> undone;
   for (int p; (p = board.UndoTileEntry()) >= 0;) undone.push_back(p);
@@ -66,9 +63,14 @@ void ExpectLaidInOrder(const CBoard& board, const std::vector<int>& order) {
   }
 }
 
+// Lays every chip: the first on `first`, going on in the direction of `second`.
+void LayChips(CBoard& board, int first, int second) {
+  EXPECT_EQ(board.PickChip(first), ChipPickResult::FirstChip);
+  EXPECT_EQ(board.PickChip(second), ChipPickResult::SecondChip);
+}
+
 TEST(ChipLaying, FirstEighteenSecondSevenGoesForward) {
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {0});
+  CBoard board = BoardWithLand(BoardKind::Standard, {0});
   EXPECT_EQ(board.PickChip(18), ChipPickResult::FirstChip);
   EXPECT_EQ(board.SecondChipCandidates(), (std::array<int, 2>{17, 7}));
   EXPECT_EQ(board.PickChip(7), ChipPickResult::SecondChip);
@@ -80,18 +82,14 @@ TEST(ChipLaying, FirstEighteenSecondSevenGoesForward) {
 }
 
 TEST(ChipLaying, FirstEightSecondSevenGoesBackward) {
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {0});
-  board.PickChip(8);
-  board.PickChip(7);
+  CBoard board = BoardWithLand(BoardKind::Standard, {0});
+  LayChips(board, 8, 7);
   ExpectLaidInOrder(board, {8, 7, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 1, 6, 5, 4, 3, 2});
 }
 
 TEST(ChipLaying, LargeBoardWrapsFromTheLastRingPosition) {
-  CBoard board = MakeBoard(BoardKind::Large);
-  EnterLand(board, {1, 2});
-  EXPECT_EQ(board.PickChip(29), ChipPickResult::FirstChip);
-  EXPECT_EQ(board.PickChip(14), ChipPickResult::SecondChip);
+  CBoard board = BoardWithLand(BoardKind::Large, {1, 2});
+  LayChips(board, 29, 14);
   std::vector<int> order{29};
   for (int p = 14; p <= 28; ++p) order.push_back(p);
   order.push_back(13);
@@ -104,10 +102,8 @@ TEST(ChipLaying, LargeBoardWrapsFromTheLastRingPosition) {
 }
 
 TEST(ChipLaying, DesertOnARingIsSkipped) {
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {9});
-  board.PickChip(8);
-  board.PickChip(9);
+  CBoard board = BoardWithLand(BoardKind::Standard, {9});
+  LayChips(board, 8, 9);
   EXPECT_EQ(board.Piece(8).chipOrder, 0);
   EXPECT_EQ(board.Piece(9).chip, 0);
   EXPECT_EQ(board.Piece(10).chipOrder, 1);
@@ -116,8 +112,7 @@ TEST(ChipLaying, DesertOnARingIsSkipped) {
 }
 
 TEST(ChipLaying, ClicksOutsideTheRulesAreIgnored) {
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {0});
+  CBoard board = BoardWithLand(BoardKind::Standard, {0});
   EXPECT_EQ(board.PickChip(7), ChipPickResult::Ignored);
   EXPECT_EQ(board.PickChip(25), ChipPickResult::Ignored);
   EXPECT_EQ(board.PickChip(10), ChipPickResult::FirstChip);
@@ -132,15 +127,12 @@ TEST(ChipLaying, ClicksOutsideTheRulesAreIgnored) {
 TEST(ChipLaying, LayingAgainLeavesNoStaleChipOrMark) {
   // Back from chip selection the tiles may change; the next laying must not
   // leave a chip on the new Desert nor the mark on the old one.
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {0});
-  board.PickChip(18);
-  board.PickChip(7);
+  CBoard board = BoardWithLand(BoardKind::Standard, {0});
+  LayChips(board, 18, 7);
   ASSERT_NE(board.Piece(9).chip, 0);
   board.SetTileType(0, TileType::Sheep);
   board.SetTileType(9, TileType::Desert);
-  board.PickChip(18);
-  board.PickChip(7);
+  LayChips(board, 18, 7);
   EXPECT_EQ(board.Piece(9).chip, 0);
   EXPECT_EQ(board.Piece(9).desertMark, 1);
   EXPECT_EQ(board.Piece(0).desertMark, 0);
@@ -149,10 +141,8 @@ TEST(ChipLaying, LayingAgainLeavesNoStaleChipOrMark) {
 }
 
 TEST(ChipLaying, LandWithoutDesertDoesNotRunPastTheChips) {
-  CBoard board = MakeBoard(BoardKind::Standard);
-  EnterLand(board, {});
-  board.PickChip(18);
-  board.PickChip(17);
+  CBoard board = BoardWithLand(BoardKind::Standard, {});
+  LayChips(board, 18, 17);
   EXPECT_EQ(board.Piece(0).chip, 0);  // the nineteenth land piece
   EXPECT_EQ(board.robberTile, -1);
   int chips = 0;

@@ -27,3 +27,10 @@ inline void EnterLand(CBoard& board, const std::vector<int>& desertPositions) {
     board.EnterTile(desert ? TileType::Desert : land.at(next++ % land.size()));
   }
 }
+
+// A board of `kind` with its land entered, the Deserts at `desertPositions`.
+inline CBoard BoardWithLand(BoardKind kind, const std::vector<int>& desertPositions) {
+  CBoard board = MakeBoard(kind);
+  EnterLand(board, desertPositions);
+  return board;
+}

@@ -24,26 +24,20 @@ namespace {
 // A random game with Undo now and then as an input of its own, so that the
 // history loses lines and gains others; its players are in `dataDir`.
 std::string RandomScript(unsigned seed, int inputs, const std::string& dataDir) {
-  std::mt19937 rng(seed);
-  RandomAnswers answers(rng);
-  RandomInputs next(rng);
-  next.SetUndoChance(0.08);
-  PlayRunner runner(nullptr, dataDir, &answers);
+  RandomGame game(seed, dataDir);
+  game.Inputs().SetUndoChance(0.08);
   std::string script;
   auto note = [&](const std::vector<std::string>& lines) {
     for (const std::string& line : lines) script += line + '\n';
   };
   for (const char* line : {"clock 1700000000", "seed 5", "new players=3 track=1 generate=1"}) {
-    runner.Run(line);
+    game.Runner().Run(line);
     note({line});
   }
-  for (int i = 0; i < inputs && runner.Session().GameStateNow() != GameOver; ++i) {
-    std::vector<std::string> lines = next.Next(runner.Session());
+  for (int i = 0; i < inputs && game.Session().GameStateNow() != GameOver; ++i) {
+    std::vector<std::string> lines = game.NextInput();
     if (lines.empty()) break;
-    answers.Record();
-    for (const std::string& line : lines) runner.Run(line);
-    note(answers.Lines());
-    note(lines);
+    note(game.Play(lines));
     note({"wait 11"});
   }
   return script;

@@ -109,6 +109,18 @@ TEST(QueuedAnswersTest, RefusesAnswersTheDialogCouldNotGive) {
   EXPECT_FALSE(answers.Steal(steal).has_value());
 }
 
+TEST(QueuedAnswersTest, CancelClosesADialogAndStandsAlone) {
+  QueuedAnswers answers;
+  answers.Add(Answer(DiscardAnswerLine(std::nullopt)));
+  answers.Add(Answer(StealAnswerLine(std::nullopt)));
+  EXPECT_FALSE(answers.Discards(DiscardOffer{}).has_value());
+  EXPECT_FALSE(answers.Steal(StealOffer{}).has_value());
+  for (const char* line : {"answer discard cancel 0:1,0,0,0,0", "answer steal cancel 1", "answer steal 1"}) {
+    QueuedAnswers refused;
+    EXPECT_THROW(refused.Add(Answer(line)), ScriptError) << line;
+  }
+}
+
 TEST(QueuedAnswersTest, AnswerLinesReadBackAsTheSameAnswers) {
   SeatMatrix lost{};
   lost[2] = {1, 0, 3, 0, 0};

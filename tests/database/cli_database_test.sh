@@ -38,4 +38,13 @@ run delete 4 >/dev/null && fail "delete out of range succeeded"
 run import "$data/none.h3d" >/dev/null && fail "missing import succeeded"
 run player-delete 0 || fail "player-delete"
 [ "$(run players | wc -l)" = 1 ] || fail "one player left"
+
+# A damaged player database: each command that reads it shows the database
+# message box and fails, and the file stays as it was.
+printf '\377\377\377\177' >"$data/player.db"
+for command in players "player 0" report "player-add Cy Dee" players-import; do
+  out=$(run $command 2>&1) && fail "$command accepted a damaged player.db"
+  grep -q "^message: Hexstead3D: " <<<"$out" || fail "$command on a damaged player.db: $out"
+done
+[ "$(od -An -tx1 "$data/player.db" | tr -d ' \n')" = "ffffff7f" ] || fail "the damaged player.db changed"
 echo PASS

@@ -2,8 +2,18 @@
 
 #include "render/camera.h"
 
-TEST(CameraTest, StartsAboveTheBoardOfItsKind) {
+namespace {
+
+// A camera reset over the standard board, as a new game window starts.
+class CameraTest : public ::testing::Test {
+ protected:
+  void SetUp() override { camera.ResetCamera(false); }
   CCamera camera;
+};
+
+}  // namespace
+
+TEST_F(CameraTest, StartsAboveTheBoardOfItsKind) {
   camera.tilt = -30.0;
   camera.spin = 12.0;
   camera.ResetCamera(false);
@@ -15,9 +25,7 @@ TEST(CameraTest, StartsAboveTheBoardOfItsKind) {
   EXPECT_FLOAT_EQ(camera.eyeY, 100.0f);
 }
 
-TEST(CameraTest, DragTurnsAndTiltsWithinLimits) {
-  CCamera camera;
-  camera.ResetCamera(false);
+TEST_F(CameraTest, DragTurnsAndTiltsWithinLimits) {
   EXPECT_FALSE(camera.MouseMove(100, 100, false, false));  // only remembered
   EXPECT_TRUE(camera.MouseMove(90, 90, true, false));      // up 10, left 10
   EXPECT_NEAR(camera.tilt, -4.772727648417155, 1e-12);
@@ -30,9 +38,7 @@ TEST(CameraTest, DragTurnsAndTiltsWithinLimits) {
   EXPECT_EQ(camera.lastMouseY, 5000);
 }
 
-TEST(CameraTest, MovesWithoutTheButtonOnlyUpdateTheLastPosition) {
-  CCamera camera;
-  camera.ResetCamera(false);
+TEST_F(CameraTest, MovesWithoutTheButtonOnlyUpdateTheLastPosition) {
   camera.MouseMove(10, 10, false, false);
   camera.MouseMove(400, 300, false, true);
   EXPECT_EQ(camera.tilt, 0.0);
@@ -44,9 +50,7 @@ TEST(CameraTest, MovesWithoutTheButtonOnlyUpdateTheLastPosition) {
   EXPECT_NEAR(camera.tilt, -4.772727648417155, 1e-12);
 }
 
-TEST(CameraTest, CtrlDragMovesTheEyeButNotBelowItsFloor) {
-  CCamera camera;
-  camera.ResetCamera(false);
+TEST_F(CameraTest, CtrlDragMovesTheEyeButNotBelowItsFloor) {
   camera.MouseMove(0, 0, false, false);
   camera.MouseMove(0, 100, true, true);
   EXPECT_FLOAT_EQ(camera.eyeY, 90.0f);

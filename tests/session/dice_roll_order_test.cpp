@@ -21,6 +21,7 @@ Placements RollAll(CDiceRollOrder& order, std::initializer_list<int> totals) {
   return all;
 }
 
+// The seat given each of the first `places` places (-1: none given).
 std::vector<int32_t> SeatsByPlace(const Placements& placed, int places) {
   std::vector<int32_t> seats(places, -1);
   for (const auto& p : placed) {
@@ -32,10 +33,7 @@ std::vector<int32_t> SeatsByPlace(const Placements& placed, int places) {
 
 TEST(DiceRollOrder, TwoTiedPlayersRollAgainAndOnlyTheirOrderIsDecided) {
   CDiceRollOrder order({0, 1, 2}, 0);
-  Placements first = RollAll(order, {8, 8, 11});
-  ASSERT_EQ(first.size(), 1u);
-  EXPECT_EQ(first[0].seat, 2);
-  EXPECT_EQ(first[0].place, 0);
+  EXPECT_EQ(SeatsByPlace(RollAll(order, {8, 8, 11}), 3), (std::vector<int32_t>{2, -1, -1}));
   EXPECT_EQ(order.Rolling(), (std::vector<int32_t>{0, 1}));
   EXPECT_FALSE(order.HasRolled(0));
   EXPECT_EQ(order.NextRoller(), 0);
@@ -51,10 +49,7 @@ TEST(DiceRollOrder, AnUntiedLowRollTakesItsPlaceWhileHigherPlayersStillRoll) {
   // 11, 11, 8: the 8 is third whatever the two 11s roll next; it must not
   // take the first free place.
   CDiceRollOrder order({0, 1, 2}, 0);
-  Placements first = RollAll(order, {11, 11, 8});
-  ASSERT_EQ(first.size(), 1u);
-  EXPECT_EQ(first[0].seat, 2);
-  EXPECT_EQ(first[0].place, 2);
+  EXPECT_EQ(SeatsByPlace(RollAll(order, {11, 11, 8}), 3), (std::vector<int32_t>{-1, -1, 2}));
   Placements second = RollAll(order, {4, 10});
   EXPECT_EQ(SeatsByPlace(second, 3), (std::vector<int32_t>{1, 0, -1}));
 }
@@ -62,15 +57,9 @@ TEST(DiceRollOrder, AnUntiedLowRollTakesItsPlaceWhileHigherPlayersStillRoll) {
 TEST(DiceRollOrder, ThreeWayTieSplitsOverSeveralRoundsAfterManualPlaces) {
   // Two places were filled by hand; four players roll for places 2..5.
   CDiceRollOrder order({1, 3, 4, 5}, 2);
-  Placements all = RollAll(order, {6, 6, 6, 12});
-  ASSERT_EQ(all.size(), 1u);
-  EXPECT_EQ(all[0].seat, 5);
-  EXPECT_EQ(all[0].place, 2);
+  EXPECT_EQ(SeatsByPlace(RollAll(order, {6, 6, 6, 12}), 6), (std::vector<int32_t>{-1, -1, 5, -1, -1, -1}));
   // 9, 5, 9: seat 3 is last; seats 1 and 4 tie again.
-  Placements round2 = RollAll(order, {9, 5, 9});
-  ASSERT_EQ(round2.size(), 1u);
-  EXPECT_EQ(round2[0].seat, 3);
-  EXPECT_EQ(round2[0].place, 5);
+  EXPECT_EQ(SeatsByPlace(RollAll(order, {9, 5, 9}), 6), (std::vector<int32_t>{-1, -1, -1, -1, -1, 3}));
   EXPECT_EQ(order.Rolling(), (std::vector<int32_t>{1, 4}));
   Placements round3 = RollAll(order, {2, 7});
   EXPECT_TRUE(order.Done());

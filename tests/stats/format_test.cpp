@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/session/session_ui.h"
+#include "records/formatted.h"
 #include "stats/stat_format.h"
 #include "stats/stats_catalogue.h"
 
@@ -21,6 +22,13 @@ TEST(StatFormat, DurationsDropEmptyHoursAndMinutes) {
 TEST(StatFormat, NegativeDurationsKeepTheirDigitsTogether) {
   EXPECT_EQ(FormatDuration(-75), "-1:15");
   EXPECT_EQ(FormatDuration(-3725), "-1:02:05");
+}
+
+TEST(StatFormat, LongTextsAreNeverCutOff) {
+  const std::string name(300, 'x');
+  EXPECT_EQ(Formatted("%s; %d points", name.c_str(), 7), name + "; 7 points");
+  EXPECT_EQ(FormatAverage(1e100).size(), 104u);  // 101 digits and ".00"
+  EXPECT_EQ(Formatted("%d", 12), "12");
 }
 
 TEST(StatFormat, NumbersAndGuardedDivision) {

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <ostream>
 
+#include "records/database_ui.h"
+#include "records/file_system.h"
+
 namespace {
 
 std::vector<CliCommand>& Registry() {
@@ -34,4 +37,17 @@ bool CheckGameIndex(CliContext& context, int index, int gameCount) {
   *context.err << "error: no game " << index << ": the game database holds " << gameCount
                << (gameCount == 1 ? " game" : " games") << '\n';
   return false;
+}
+
+int RunGuarded(CliContext& context, const std::function<int()>& body) {
+  try {
+    return body();
+  } catch (const CliUsageError& e) {
+    *context.err << "hexstead-cli: " << e.what() << '\n';
+  } catch (const CDatabaseError& e) {
+    PrintMessage(context, kDatabaseErrorCaption, e.what());
+  } catch (const CFileError& e) {
+    PrintMessage(context, kDatabaseErrorCaption, e.what());
+  }
+  return 1;
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,16 @@ bool ParseGameIndex(const std::string& text, int& index);
 // True when the game database holds game `index`; otherwise prints
 // "error: no game N: the game database holds M games" and returns false.
 bool CheckGameIndex(CliContext& context, int index, int gameCount);
+
+// A wrong argument found inside a command body; RunGuarded prints
+// "hexstead-cli: TEXT".
+struct CliUsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Runs a command body: a usage error, a database failure or a file failure
+// is printed (the last two as a message box) and the command exits 1.
+int RunGuarded(CliContext& context, const std::function<int()>& body);
 
 #define H3D_CLI_CONCAT2(a, b) a##b
 #define H3D_CLI_CONCAT(a, b) H3D_CLI_CONCAT2(a, b)

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <functional>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "cli_command.h"
+#include "cli_databases.h"
 #include "luck_replay.h"
 #include "records/atomic_file.h"
 #include "records/database_ui.h"
@@ -39,18 +39,14 @@ class CliDatabaseUi : public IDatabaseUi {
   bool answer_;
 };
 
-struct UsageError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
 int ParseIndex(const std::string& text) {
   int value = -1;
-  if (!ParseGameIndex(text, value)) throw UsageError("not an index: '" + text + "'");
+  if (!ParseGameIndex(text, value)) throw CliUsageError("not an index: '" + text + "'");
   return value;
 }
 
 void RequireArgs(const std::vector<std::string>& args, std::size_t least, std::size_t most, const char* usage) {
-  if (args.size() < least || args.size() > most) throw UsageError(std::string("usage: hexstead-cli ") + usage);
+  if (args.size() < least || args.size() > most) throw CliUsageError(std::string("usage: hexstead-cli ") + usage);
 }
 
 // Writing commands create the data directory the way the program would.
@@ -59,24 +55,10 @@ void EnsureDataDir(const CliContext& context) {
   std::filesystem::create_directories(context.dataDir, error);
 }
 
-// Runs a command body, turning database failures into a message and exit 1.
-int Guarded(CliContext& context, const std::function<int()>& body) {
-  try {
-    return body();
-  } catch (const UsageError& e) {
-    *context.err << "hexstead-cli: " << e.what() << '\n';
-  } catch (const CDatabaseError& e) {
-    PrintMessage(context, kDatabaseErrorCaption, e.what());
-  } catch (const CFileError& e) {
-    PrintMessage(context, kDatabaseErrorCaption, e.what());
-  }
-  return 1;
-}
-
 // ---------------------------------------------------------------- games
 
 int ListGames(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     RequireArgs(args, 0, 0, "games");
     CGameDatabase games(context.dataDir);
     for (const CGameListRow& row : GameList(games)) {
@@ -88,7 +70,7 @@ int ListGames(CliContext& context, const std::vector<std::string>& args) {
 }
 
 int DeleteGame(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     RequireArgs(args, 1, 1, "delete N");
     CGameDatabase games(context.dataDir);
     games.DeleteGame(ParseIndex(args[0]));
@@ -97,7 +79,7 @@ int DeleteGame(CliContext& context, const std::vector<std::string>& args) {
 }
 
 int Export(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     RequireArgs(args, 2, SIZE_MAX, "export FILE N [N...]");
     std::vector<int> indices;
     for (std::size_t i = 1; i < args.size(); ++i) indices.push_back(ParseIndex(args[i]));
@@ -109,7 +91,7 @@ int Export(CliContext& context, const std::vector<std::string>& args) {
 }
 
 int Import(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     std::vector<std::string> rest;
     bool scan = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -121,13 +103,11 @@ int Import(CliContext& context, const std::vector<std::string>& args) {
     }
     RequireArgs(rest, 1, 1, "import FILE [--scan-players yes|no]");
     EnsureDataDir(context);
-    CGameDatabase games(context.dataDir);
-    CPlayerDatabase players(context.dataDir);
-    players.Load();
+    CliDatabases stored(context);
     CliDatabaseUi ui(context, scan);
     std::error_code error;
     std::filesystem::path full = std::filesystem::absolute(rest[0], error).lexically_normal();
-    CImportOutcome outcome = ImportGames(games, players, error ? rest[0] : full.string(), ui);
+    CImportOutcome outcome = ImportGames(stored.games, stored.players, error ? rest[0] : full.string(), ui);
     return outcome.accepted ? 0 : 1;
   });
 }
@@ -135,23 +115,22 @@ int Import(CliContext& context, const std::vector<std::string>& args) {
 // ---------------------------------------------------------------- players
 
 int ListPlayers(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     RequireArgs(args, 0, 0, "players");
-    CGameDatabase games(context.dataDir);
-    CPlayerDatabase players(context.dataDir);
-    players.Load();
+    CliDatabases stored(context);
     CReplayLuck replays(context.dataDir);
-    std::vector<PlayerLuck> luck = LuckByPlayer(games, replays);
-    for (const CPlayerListRow& row : PlayerList(players, games)) {
+    std::vector<PlayerLuck> luck = LuckByPlayer(stored.games, replays);
+    for (const CPlayerListRow& row : PlayerList(stored.players, stored.games)) {
       *context.out << row.index << '\t' << Cp1252ToUtf8(row.name) << '\t' << row.games << '\t' << row.wins << '\t'
-                   << row.average << '\t' << AverageLuckTextOf(luck, players.Players()[row.index].playerId) << '\n';
+                   << row.average << '\t'
+                   << AverageLuckTextOf(luck, stored.players.Players()[row.index].playerId) << '\n';
     }
     return 0;
   });
 }
 
 int AddPlayer(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     RequireArgs(args, 2, 2, "player-add FIRST LAST");
     EnsureDataDir(context);
     CPlayerDatabase players(context.dataDir);
@@ -163,7 +142,7 @@ int AddPlayer(CliContext& context, const std::vector<std::string>& args) {
 }
 
 int RenamePlayer(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     std::vector<std::string> rest;
     bool updateGames = false;
     for (const std::string& arg : args) {
@@ -185,7 +164,7 @@ int RenamePlayer(CliContext& context, const std::vector<std::string>& args) {
 }
 
 int DeletePlayer(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     RequireArgs(args, 1, 1, "player-delete INDEX");
     CPlayerDatabase players(context.dataDir);
     players.Load();
@@ -195,14 +174,12 @@ int DeletePlayer(CliContext& context, const std::vector<std::string>& args) {
 }
 
 int ImportPlayers(CliContext& context, const std::vector<std::string>& args) {
-  return Guarded(context, [&] {
+  return RunGuarded(context, [&] {
     RequireArgs(args, 0, 0, "players-import");
     EnsureDataDir(context);
-    CGameDatabase games(context.dataDir);
-    CPlayerDatabase players(context.dataDir);
-    players.Load();
+    CliDatabases stored(context);
     CliDatabaseUi ui(context, false);
-    players.ImportFromGames(games, ui);
+    stored.players.ImportFromGames(stored.games, ui);
     return 0;
   });
 }

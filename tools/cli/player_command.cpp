@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "cli_command.h"
-#include "records/database_ui.h"
-#include "records/game_database.h"
-#include "records/player_database.h"
+#include "cli_databases.h"
 #include "records/text_encoding.h"
 #include "luck_replay.h"
 #include "stats/player_page.h"
@@ -27,19 +25,12 @@ int PlayerPage(CliContext& context, const std::vector<std::string>& args) {
     *context.err << "hexstead-cli: " << kUsage << '\n';
     return 1;
   }
-  try {
-    CGameDatabase games(context.dataDir);
-    CPlayerDatabase players(context.dataDir);
-    players.Load();
-    CPlayerPage page = BuildPlayerPageWithLuck(players, games, index);
+  return RunGuarded(context, [&] {
+    CliDatabases stored(context);
+    CPlayerPage page = BuildPlayerPageWithLuck(stored.players, stored.games, index);
     *context.out << Cp1252ToUtf8(csv ? PlayerPageCsv(page) : PlayerPageText(page));
     return 0;
-  } catch (const CDatabaseError& e) {
-    PrintMessage(context, kDatabaseErrorCaption, e.what());
-  } catch (const CFileError& e) {
-    PrintMessage(context, kDatabaseErrorCaption, e.what());
-  }
-  return 1;
+  });
 }
 
 }  // namespace

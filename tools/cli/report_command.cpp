@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "cli_command.h"
+#include "cli_databases.h"
 #include "records/atomic_file.h"
-#include "records/database_ui.h"
-#include "records/game_database.h"
-#include "records/player_database.h"
 #include "records/text_encoding.h"
 #include "stats/player_report.h"
 
@@ -66,14 +64,12 @@ int Report(CliContext& context, const std::vector<std::string>& args) {
       return 1;
     }
   }
-  try {
-    CGameDatabase games(context.dataDir);
-    CPlayerDatabase players(context.dataDir);
-    players.Load();
+  return RunGuarded(context, [&] {
+    CliDatabases stored(context);
     CPlayerReportChoice choice;
     std::vector<int> stats;
-    if (!ParseList(playersText, players.Count(), 0, choice.players) ||
-        !ParseList(gamesText, games.GameCount(), 0, choice.games) ||
+    if (!ParseList(playersText, stored.players.Count(), 0, choice.players) ||
+        !ParseList(gamesText, stored.games.GameCount(), 0, choice.games) ||
         !ParseList(statsText, kPlayerStatCount, 1, stats)) {
       *context.err << "hexstead-cli: report: a list is empty or holds something that is not a number\n";
       return 1;
@@ -86,15 +82,10 @@ int Report(CliContext& context, const std::vector<std::string>& args) {
       }
       choice.stats |= PlayerStatBit(s);
     }
-    CPlayerReport report = BuildPlayerReport(players, games, choice);
+    CPlayerReport report = BuildPlayerReport(stored.players, stored.games, choice);
     *context.out << Cp1252ToUtf8(csv ? PlayerReportCsv(report) : PlayerReportText(report));
     return 0;
-  } catch (const CDatabaseError& e) {
-    PrintMessage(context, kDatabaseErrorCaption, e.what());
-  } catch (const CFileError& e) {
-    PrintMessage(context, kDatabaseErrorCaption, e.what());
-  }
-  return 1;
+  });
 }
 
 }  // namespace

@@ -66,24 +66,26 @@ QueuedAnswers::Answer QueuedAnswers::Parse(const ScriptLine& line) {
   auto expectWords = [&](size_t count) {
     if (w.size() != count) throw ScriptError(n, "wrong number of words for answer " + dialog);
   };
+  // "cancel" closes the dialog without a choice, and stands alone.
+  auto cancelled = [&] {
+    if (w[2] != "cancel") return false;
+    expectWords(3);
+    return true;
+  };
   if (dialog == "banktrade") {
     expectWords(3);
     a.kind = Kind::BankTrade;
     a.value = ParseResource(w[2], n);
   } else if (dialog == "discard") {
     a.kind = Kind::Discard;
-    if (w[2] == "cancel") {
-      expectWords(3);
-      a.cancel = true;
-    } else {
+    a.cancel = cancelled();
+    if (!a.cancel) {
       for (size_t i = 2; i < w.size(); ++i) ParseDiscardWord(w[i], n, a.discards);
     }
   } else if (dialog == "steal") {
     a.kind = Kind::Steal;
-    if (w[2] == "cancel") {
-      expectWords(3);
-      a.cancel = true;
-    } else {
+    a.cancel = cancelled();
+    if (!a.cancel) {
       expectWords(4);
       a.steal.victim = ParseIntIn(w[2], 0, 5, n);
       a.steal.resource = w[3] == "none" ? 5 : ParseResource(w[3], n);

@@ -10,6 +10,16 @@
 
 namespace {
 
+// The inputs of one word that the session takes as they stand.
+struct OneWordInput {
+  const char* verb;
+  bool (CGameSession::*run)();
+};
+constexpr OneWordInput kOneWordInputs[] = {{"undo", &CGameSession::UndoLast},
+                                           {"continue", &CGameSession::OnContinue},
+                                           {"endturn", &CGameSession::OnEndTurn},
+                                           {"buy", &CGameSession::OnBuyCard}};
+
 void NeedWords(const ScriptLine& line, size_t count) {
   if (line.words.size() != count)
     throw ScriptError(line.number, "'" + line.words[0] + "' takes " + std::to_string(count - 1) + " argument" +
@@ -201,6 +211,11 @@ bool PlayRunner::RunInput(const ScriptLine& line) {
   const std::vector<std::string>& w = line.words;
   const std::string& verb = w[0];
   int n = line.number;
+  for (const OneWordInput& input : kOneWordInputs) {
+    if (verb != input.verb) continue;
+    NeedWords(line, 1);
+    return (s.*input.run)();
+  }
   if (verb == "tile") {
     NeedWords(line, 2);
     return s.ChooseTile(ParseIntIn(w[1], -1, 12, n));
@@ -227,10 +242,6 @@ bool PlayRunner::RunInput(const ScriptLine& line) {
     if (w[1] != "order") throw ScriptError(n, "only 'cancel order' exists");
     return s.CancelPlayerOrder();
   }
-  if (verb == "undo") {
-    NeedWords(line, 1);
-    return s.UndoLast();
-  }
   return RunTurnInput(line);
 }
 
@@ -243,24 +254,12 @@ bool PlayRunner::RunTurnInput(const ScriptLine& line) {
     NeedWords(line, 2);
     return s.OnRoll(ParseIntIn(w[1], 2, 12, n));
   }
-  if (verb == "continue") {
-    NeedWords(line, 1);
-    return s.OnContinue();
-  }
   if (verb == "build") {
     NeedWords(line, 2);
     if (w[1] == "road") return s.OnBuild(PurchaseRoad);
     if (w[1] == "settlement") return s.OnBuild(PurchaseSettlement);
     if (w[1] == "city") return s.OnBuild(PurchaseCity);
     throw ScriptError(n, "build road, settlement or city");
-  }
-  if (verb == "endturn") {
-    NeedWords(line, 1);
-    return s.OnEndTurn();
-  }
-  if (verb == "buy") {
-    NeedWords(line, 1);
-    return s.OnBuyCard();
   }
   if (verb == "play") return RunCardInput(line);
   if (verb == "trade") return RunTrade(line);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <deque>
+#include <iosfwd>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "play_answers.h"
+#include "play_runner.h"
 
 class CGameSession;
 
@@ -88,4 +90,31 @@ class RandomInputs {
 
   std::mt19937& rng_;
   double undoChance_ = 0.0;
+};
+
+// A random legal game played through the driver: the inputs and the answers
+// to their dialogs drawn from one generator seeded with `seed`, the runner's
+// events (if any) written to `events` and its stored games kept in `dataDir`.
+class RandomGame {
+ public:
+  RandomGame(unsigned seed, const std::string& dataDir, std::ostream* events = nullptr);
+
+  std::mt19937& Rng() { return rng_; }
+  RandomAnswers& Answers() { return answers_; }
+  RandomInputs& Inputs() { return inputs_; }
+  PlayRunner& Runner() { return runner_; }
+  CGameSession& Session() { return runner_.Session(); }
+
+  // The lines of the next input the session offers; empty when it offers none.
+  std::vector<std::string> NextInput() { return inputs_.Next(runner_.Session()); }
+  // Runs the lines of one input, answering its dialogs at random; returns
+  // the answers' lines followed by the input's (the order a script keeps,
+  // since answers are queued before the input that asks for them).
+  std::vector<std::string> Play(const std::vector<std::string>& lines);
+
+ private:
+  std::mt19937 rng_;
+  RandomAnswers answers_{rng_};
+  RandomInputs inputs_{rng_};
+  PlayRunner runner_;
 };

@@ -55,6 +55,12 @@ void HexagonPath(cairo_t* cr, double cx, double cy, double r, double squash) {
   cairo_close_path(cr);
 }
 
+void PolygonPath(cairo_t* cr, std::initializer_list<std::array<double, 2>> corners) {
+  cairo_new_sub_path(cr);  // the first corner starts the path
+  for (const auto& [x, y] : corners) cairo_line_to(cr, x, y);
+  cairo_close_path(cr);
+}
+
 void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius) {
   const double pi = std::acos(-1.0);
   cairo_new_sub_path(cr);

@@ -2,7 +2,9 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 // Small drawing vocabulary shared by all the painters.
@@ -57,6 +59,8 @@ class Canvas {
 // at (cx, cy) with circumradius r; squash scales its height.
 void HexagonPath(cairo_t* cr, double cx, double cy, double r, double squash = 1.0);
 void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
+// A closed path through `corners`, each (x, y).
+void PolygonPath(cairo_t* cr, std::initializer_list<std::array<double, 2>> corners);
 
 // Text in DejaVu Sans centred on (cx, cy) by its ink extents; size is the
 // font size in user units.

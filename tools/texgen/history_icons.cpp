@@ -78,10 +78,7 @@ void Arrow(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb color) {
 void Flag(cairo_t* cr, Rgb color) {
   cairo_rectangle(cr, 3, 1, 1.6, 14);
   Filled(cr, palette::kWood);
-  cairo_move_to(cr, 4.6, 1.5);
-  cairo_line_to(cr, 14.5, 4.5);
-  cairo_line_to(cr, 4.6, 8.5);
-  cairo_close_path(cr);
+  PolygonPath(cr, {{4.6, 1.5}, {14.5, 4.5}, {4.6, 8.5}});
   Filled(cr, color);
 }
 
@@ -99,20 +96,24 @@ void Die(cairo_t* cr) {
 void Robber(cairo_t* cr) {
   cairo_arc(cr, 8, 3.8, 2.8, 0, 2 * kPi);
   Filled(cr, HexRgb(0x4A4A4A));
-  cairo_move_to(cr, 5, 6.5);
-  cairo_line_to(cr, 11, 6.5);
-  cairo_line_to(cr, 13, 14.5);
-  cairo_line_to(cr, 3, 14.5);
-  cairo_close_path(cr);
+  PolygonPath(cr, {{5, 6.5}, {11, 6.5}, {13, 14.5}, {3, 14.5}});
   Filled(cr, HexRgb(0x3A3A3A));
 }
 
-void Shield(cairo_t* cr) {
-  cairo_move_to(cr, 2, 2);
-  cairo_line_to(cr, 14, 2);
-  cairo_curve_to(cr, 14, 9, 11, 13, 8, 15);
-  cairo_curve_to(cr, 5, 13, 2, 9, 2, 2);
+// A shield or a cup: a straight top edge `halfWidth` either side of the
+// icon's middle, its sides curving down (pulled toward (middle ± inner,
+// innerY)) to meet at (middle, bottom).
+void BowlPath(cairo_t* cr, double halfWidth, double top, double sideY, double inner, double innerY, double bottom) {
+  const double middle = 8, left = middle - halfWidth, right = middle + halfWidth;
+  cairo_move_to(cr, left, top);
+  cairo_line_to(cr, right, top);
+  cairo_curve_to(cr, right, sideY, middle + inner, innerY, middle, bottom);
+  cairo_curve_to(cr, middle - inner, innerY, left, sideY, left, top);
   cairo_close_path(cr);
+}
+
+void Shield(cairo_t* cr) {
+  BowlPath(cr, 6, 2, 9, 3, 13, 15);
   Filled(cr, HexRgb(0xC0392B));
   SetColor(cr, HexRgb(0xF2E6C8));
   cairo_rectangle(cr, 7, 3.5, 2, 9.5);
@@ -149,18 +150,9 @@ void Magnet(cairo_t* cr) {
 }
 
 void Hourglass(cairo_t* cr) {
-  cairo_move_to(cr, 3, 1.5);
-  cairo_line_to(cr, 13, 1.5);
-  cairo_line_to(cr, 8.8, 8);
-  cairo_line_to(cr, 13, 14.5);
-  cairo_line_to(cr, 3, 14.5);
-  cairo_line_to(cr, 7.2, 8);
-  cairo_close_path(cr);
+  PolygonPath(cr, {{3, 1.5}, {13, 1.5}, {8.8, 8}, {13, 14.5}, {3, 14.5}, {7.2, 8}});
   Filled(cr, HexRgb(0xDDEEFF));
-  cairo_move_to(cr, 5, 14);
-  cairo_line_to(cr, 11, 14);
-  cairo_line_to(cr, 8, 10);
-  cairo_close_path(cr);
+  PolygonPath(cr, {{5, 14}, {11, 14}, {8, 10}});
   SetColor(cr, palette::kSandDark);
   cairo_fill(cr);
 }
@@ -171,11 +163,7 @@ void Sack(cairo_t* cr) {
   cairo_curve_to(cr, 15, 15, 16, 9, 10, 5);
   cairo_close_path(cr);
   Filled(cr, HexRgb(0x9C6B3A));
-  cairo_move_to(cr, 5, 1.5);
-  cairo_line_to(cr, 11, 1.5);
-  cairo_line_to(cr, 9.5, 5);
-  cairo_line_to(cr, 6.5, 5);
-  cairo_close_path(cr);
+  PolygonPath(cr, {{5, 1.5}, {11, 1.5}, {9.5, 5}, {6.5, 5}});
   Filled(cr, HexRgb(0x9C6B3A));
   SetColor(cr, palette::kInk);
   CenteredText(cr, "?", 8, 10.5, 7);
@@ -189,19 +177,12 @@ void UndoArrow(cairo_t* cr) {
     cairo_arc(cr, 8.5, 9, 5, -kPi * 0.95, kPi * 0.6);
     cairo_stroke(cr);
   }
-  cairo_move_to(cr, 0.5, 8.5);
-  cairo_line_to(cr, 7, 8.5);
-  cairo_line_to(cr, 2.5, 2);
-  cairo_close_path(cr);
+  PolygonPath(cr, {{0.5, 8.5}, {7, 8.5}, {2.5, 2}});
   Filled(cr, HexRgb(0x2F7BD8));
 }
 
 void Trophy(cairo_t* cr) {
-  cairo_move_to(cr, 3.5, 1.5);
-  cairo_line_to(cr, 12.5, 1.5);
-  cairo_curve_to(cr, 12.5, 7, 10.5, 9, 8, 9);
-  cairo_curve_to(cr, 5.5, 9, 3.5, 7, 3.5, 1.5);
-  cairo_close_path(cr);
+  BowlPath(cr, 4.5, 1.5, 7, 2.5, 9, 9);
   Filled(cr, palette::kGold);
   cairo_rectangle(cr, 7, 9, 2, 3);
   cairo_rectangle(cr, 4.5, 12, 7, 2.5);
@@ -235,10 +216,7 @@ void DrawSpecialIcon(cairo_t* cr, int index) {
       break;
     case 44: Die(cr); break;
     case 45:
-      cairo_move_to(cr, 4, 2);
-      cairo_line_to(cr, 14, 8);
-      cairo_line_to(cr, 4, 14);
-      cairo_close_path(cr);
+      PolygonPath(cr, {{4, 2}, {14, 8}, {4, 14}});
       Filled(cr, HexRgb(0x3CB043));
       break;
     case 46:

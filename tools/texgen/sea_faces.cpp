@@ -48,27 +48,32 @@ void Waves(cairo_t* cr, Rng& rng, int count, double maxY) {
   }
 }
 
+// The edge of a band of land across the tile: from side to side at height
+// `y`, bowing `bow` up in the middle.
+void LandEdge(cairo_t* cr, double y, double bow) {
+  cairo_move_to(cr, -1.1, y);
+  cairo_curve_to(cr, -0.5, y - bow, 0.5, y - bow + 0.02, 1.1, y);
+}
+
+// The band of land from that edge down to the bottom of the tile.
+void FillLand(cairo_t* cr, double y, double bow) {
+  LandEdge(cr, y, bow);
+  cairo_line_to(cr, 1.1, 1.0);
+  cairo_line_to(cr, -1.1, 1.0);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+}
+
 // Land along the bottom edge: a sandy shore with grass behind it.
 void Shore(cairo_t* cr) {
   SetColor(cr, palette::kSand);
-  cairo_move_to(cr, -1.1, 0.66);
-  cairo_curve_to(cr, -0.5, 0.56, 0.5, 0.58, 1.1, 0.66);
-  cairo_line_to(cr, 1.1, 1.0);
-  cairo_line_to(cr, -1.1, 1.0);
-  cairo_close_path(cr);
-  cairo_fill(cr);
+  FillLand(cr, 0.66, 0.1);
   SetColor(cr, palette::kFoam);
   cairo_set_line_width(cr, 0.03);
-  cairo_move_to(cr, -1.1, 0.66);
-  cairo_curve_to(cr, -0.5, 0.56, 0.5, 0.58, 1.1, 0.66);
+  LandEdge(cr, 0.66, 0.1);
   cairo_stroke(cr);
   SetColor(cr, palette::kPastureDark);
-  cairo_move_to(cr, -1.1, 0.8);
-  cairo_curve_to(cr, -0.5, 0.74, 0.5, 0.76, 1.1, 0.8);
-  cairo_line_to(cr, 1.1, 1.0);
-  cairo_line_to(cr, -1.1, 1.0);
-  cairo_close_path(cr);
-  cairo_fill(cr);
+  FillLand(cr, 0.8, 0.06);
 }
 
 // A wooden pier from the shore out into the water, with a post at each corner.

@@ -1,0 +1,5 @@
+#include "cli_databases.h"
+
+CliDatabases::CliDatabases(const CliContext& context) : games(context.dataDir), players(context.dataDir) {
+  players.Load();
+}
