@@ -11,7 +11,7 @@
 // The fixture of a test that drives the program. SetUp starts it (the test is
 // skipped when there is no display) with the test's own preparations before
 // and after; TearDown closes every game the test left open. A still clock
-// (`StillClock`) stops time at a fixed moment for the whole test, so that turn
+// (`Clock::Still`) stops time at a fixed moment for the whole test, so that turn
 // times neither depend on the machine's speed nor change on an Undo.
 class GuiTest : public ::testing::Test {
  protected:
