@@ -1,5 +1,6 @@
 #include "engine/board/board.h"
 
+#include <atomic>
 #include <stdexcept>
 
 namespace {
@@ -10,7 +11,13 @@ void RequireSiteIndex(int k) {
 
 }  // namespace
 
-CBoard::CBoard() : constants_(&ConstantsOf(BoardKind::Standard)) {}
+CBoard::CBoard() : constants_(&ConstantsOf(BoardKind::Standard)) { Revise(); }
+
+void CBoard::Revise() {
+  // Shared by every board, so that no two boards that differ share a number.
+  static std::atomic<std::uint64_t> lastRevision{0};
+  revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 CBoard::CBoard(BoardKind kind, CBoardRandom& random) : CBoard() { Reset(kind, random); }
 
@@ -22,6 +29,7 @@ CBoard FixedBoard(BoardKind kind) {
 
 void CBoard::Reset(BoardKind kind, CBoardRandom& random) {
   constants_ = &ConstantsOf(kind);
+  Revise();
   pieces_.clear();
   pieces_.reserve(TileCount());
   for (int position = 0; position < TileCount(); ++position) {
@@ -57,6 +65,7 @@ std::vector<PieceSide> CBoard::SideFormsOnBoard(int position, int side) const {
 }
 
 void CBoard::SetBuilding(PieceCorner c, BuildingCode code) {
+  Revise();
   static_cast<void>(Piece(c.position));  // throws for a position off the board
   RequireSiteIndex(c.corner);
   ForEachCornerForm(c.position, c.corner,
@@ -68,6 +77,7 @@ void CBoard::UpgradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) + 10); 
 void CBoard::DowngradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) - 10); }
 
 void CBoard::SetRoad(PieceSide s, int player) {
+  Revise();
   static_cast<void>(Piece(s.position));  // throws for a position off the board
   RequireSiteIndex(s.side);
   ForEachSideForm(s.position, s.side,
@@ -75,6 +85,7 @@ void CBoard::SetRoad(PieceSide s, int player) {
 }
 
 void CBoard::SetEdgeMark(PieceSide s, std::int32_t mark) {
+  Revise();
   static_cast<void>(Piece(s.position));  // throws for a position off the board
   RequireSiteIndex(s.side);
   ForEachSideForm(s.position, s.side,
@@ -82,6 +93,7 @@ void CBoard::SetEdgeMark(PieceSide s, std::int32_t mark) {
 }
 
 void CBoard::ClearEdgeMarks() {
+  Revise();
   for (CBoardPiece& piece : pieces_) piece.edgeMark.fill(0);
 }
 
