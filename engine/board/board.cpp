@@ -97,21 +97,24 @@ void CBoard::ClearEdgeMarks() {
   for (CBoardPiece& piece : pieces_) piece.edgeMark.fill(0);
 }
 
+// Each copy is compared with the next one round the site: corner k of P with
+// corner k+4 of N_k, which is compared with corner k+2 of N_(k-1), which is
+// compared with corner k of P again; side k of P with side k+3 of N_k. A
+// missing piece only drops the comparisons it takes part in, so every pair of
+// copies on the board is still compared.
 bool CBoard::IsConsistent() const {
   for (int p = 0; p < PieceCount(); ++p) {
-    if (pieces_[p].position != p) return false;
+    const CBoardPiece& piece = pieces_[p];
+    if (piece.position != p) return false;
     for (int k = 0; k < kDirections; ++k) {
-      const CBoardPiece& piece = pieces_[p];
-      bool equal = true;
-      ForEachCornerForm(p, k, [&](PieceCorner form) {
-        equal = equal && pieces_[form.position].building[form.corner] == piece.building[k];
-      });
-      ForEachSideForm(p, k, [&](PieceSide form) {
-        const CBoardPiece& other = pieces_[form.position];
-        equal = equal && other.roadOwner[form.side] == piece.roadOwner[k] &&
-                other.edgeMark[form.side] == piece.edgeMark[k];
-      });
-      if (!equal) return false;
+      const PieceCorner corner = CornerForms(p, k)[1];
+      if (OnBoard(corner.position) && pieces_[corner.position].building[corner.corner] != piece.building[k])
+        return false;
+      const PieceSide side = OtherSideForm(p, k);
+      if (!OnBoard(side.position)) continue;
+      const CBoardPiece& other = pieces_[side.position];
+      if (other.roadOwner[side.side] != piece.roadOwner[k] || other.edgeMark[side.side] != piece.edgeMark[k])
+        return false;
     }
   }
   return true;
