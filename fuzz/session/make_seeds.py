@@ -3,14 +3,18 @@
 import os, random
 here = os.path.dirname(os.path.abspath(__file__))
 STANDARD = [0,0,0,0,1,1,1,1,2,2,2,3,3,3,4,4,4,4,5,7,7,7,7,8,9,10,11,12]
-def game(options, seed, turns):
-    rnd = random.Random(seed)
+def setup(options, seed):
+    # Options, the answers' seed, the board by hand unless generated (tiles,
+    # then the two chips), and the players seated and ordered.
     out = [options, seed & 255]
     if not options & 4:
         for t in STANDARD if not options & 1 else []:
             out += [0, t]
         out += [19, 0, 19, 1]
-    out += [3, 2 if options & 1 else 0, 4, seed & 255]
+    return out + [3, 2 if options & 1 else 0, 4, seed & 255]
+def game(options, seed, turns):
+    rnd = random.Random(seed)
+    out = setup(options, seed)
     out += [19, rnd.randrange(256)] * 40
     for _ in range(turns):
         out += [6, rnd.choice([2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 7])]
@@ -26,14 +30,8 @@ def compact_game(options, seed, turns):
     # per turn a roll, its Continue, a click (the robber on a seven), an
     # action, a click on an offered site and End Turn.
     rnd = random.Random(seed)
-    players = 5 if options & 1 else 3
-    out = [options, seed & 255]
-    if not options & 4:
-        for t in STANDARD if not options & 1 else []:
-            out += [0, t]
-        out += [19, 0, 19, 1]
-    out += [3, 2 if options & 1 else 0, 4, seed & 255]
-    for _ in range(4 * players):
+    out = setup(options, seed)
+    for _ in range(4 * (5 if options & 1 else 3)):
         out += [19, rnd.randrange(256)]
     for _ in range(turns):
         out += [6, rnd.choice([2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 7]), 7, 0, 19, rnd.randrange(256)]
