@@ -42,7 +42,7 @@ for name, opts, seed, turns in [('standard_tracked', 2, 11, 60), ('standard_untr
                                 ('large_generated_tracked', 7, 13, 60), ('standard_generated', 4, 14, 30)]:
     with open(os.path.join(here, 'corpus', name), 'wb') as f:
         f.write(game(opts, seed, turns))
-for name, opts, seed, turns in [('compact_generated_tracked', 6, 21, 18), ('compact_large_generated', 5, 22, 16),
+for name, opts, seed, turns in [('compact_generated_tracked', 6, 21, 13), ('compact_large_generated', 5, 22, 12),
                                 ('compact_tracked', 2, 23, 8)]:
     with open(os.path.join(here, 'corpus', name), 'wb') as f:
         f.write(compact_game(opts, seed, turns))
