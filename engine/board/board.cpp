@@ -1,5 +1,6 @@
 #include "engine/board/board.h"
 
+#include <atomic>
 #include <stdexcept>
 
 namespace {
@@ -10,7 +11,13 @@ void RequireSiteIndex(int k) {
 
 }  // namespace
 
-CBoard::CBoard() : constants_(&ConstantsOf(BoardKind::Standard)) {}
+CBoard::CBoard() : constants_(&ConstantsOf(BoardKind::Standard)) { Revise(); }
+
+void CBoard::Revise() {
+  // Shared by every board, so that no two boards that differ share a number.
+  static std::atomic<std::uint64_t> lastRevision{0};
+  revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 CBoard::CBoard(BoardKind kind, CBoardRandom& random) : CBoard() { Reset(kind, random); }
 
@@ -22,6 +29,7 @@ CBoard FixedBoard(BoardKind kind) {
 
 void CBoard::Reset(BoardKind kind, CBoardRandom& random) {
   constants_ = &ConstantsOf(kind);
+  Revise();
   pieces_.clear();
   pieces_.reserve(TileCount());
   for (int position = 0; position < TileCount(); ++position) {
@@ -57,6 +65,7 @@ std::vector<PieceSide> CBoard::SideFormsOnBoard(int position, int side) const {
 }
 
 void CBoard::SetBuilding(PieceCorner c, BuildingCode code) {
+  Revise();
   static_cast<void>(Piece(c.position));  // throws for a position off the board
   RequireSiteIndex(c.corner);
   ForEachCornerForm(c.position, c.corner,
@@ -68,6 +77,7 @@ void CBoard::UpgradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) + 10); 
 void CBoard::DowngradeBuilding(PieceCorner c) { SetBuilding(c, Building(c) - 10); }
 
 void CBoard::SetRoad(PieceSide s, int player) {
+  Revise();
   static_cast<void>(Piece(s.position));  // throws for a position off the board
   RequireSiteIndex(s.side);
   ForEachSideForm(s.position, s.side,
@@ -75,6 +85,7 @@ void CBoard::SetRoad(PieceSide s, int player) {
 }
 
 void CBoard::SetEdgeMark(PieceSide s, std::int32_t mark) {
+  Revise();
   static_cast<void>(Piece(s.position));  // throws for a position off the board
   RequireSiteIndex(s.side);
   ForEachSideForm(s.position, s.side,
@@ -82,24 +93,28 @@ void CBoard::SetEdgeMark(PieceSide s, std::int32_t mark) {
 }
 
 void CBoard::ClearEdgeMarks() {
+  Revise();
   for (CBoardPiece& piece : pieces_) piece.edgeMark.fill(0);
 }
 
+// Each copy is compared with the next one round the site: corner k of P with
+// corner k+4 of N_k, which is compared with corner k+2 of N_(k-1), which is
+// compared with corner k of P again; side k of P with side k+3 of N_k. A
+// missing piece only drops the comparisons it takes part in, so every pair of
+// copies on the board is still compared.
 bool CBoard::IsConsistent() const {
   for (int p = 0; p < PieceCount(); ++p) {
-    if (pieces_[p].position != p) return false;
+    const CBoardPiece& piece = pieces_[p];
+    if (piece.position != p) return false;
     for (int k = 0; k < kDirections; ++k) {
-      const CBoardPiece& piece = pieces_[p];
-      bool equal = true;
-      ForEachCornerForm(p, k, [&](PieceCorner form) {
-        equal = equal && pieces_[form.position].building[form.corner] == piece.building[k];
-      });
-      ForEachSideForm(p, k, [&](PieceSide form) {
-        const CBoardPiece& other = pieces_[form.position];
-        equal = equal && other.roadOwner[form.side] == piece.roadOwner[k] &&
-                other.edgeMark[form.side] == piece.edgeMark[k];
-      });
-      if (!equal) return false;
+      const PieceCorner corner = CornerForms(p, k)[1];
+      if (OnBoard(corner.position) && pieces_[corner.position].building[corner.corner] != piece.building[k])
+        return false;
+      const PieceSide side = OtherSideForm(p, k);
+      if (!OnBoard(side.position)) continue;
+      const CBoardPiece& other = pieces_[side.position];
+      if (other.roadOwner[side.side] != piece.roadOwner[k] || other.edgeMark[side.side] != piece.edgeMark[k])
+        return false;
     }
   }
   return true;

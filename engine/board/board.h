@@ -58,6 +58,10 @@ class CBoard {
   bool IsLandPosition(int position) const { return position >= 0 && position < LandCount(); }
   int PieceCount() const { return static_cast<int>(pieces_.size()); }
   const CBoardPiece& Piece(int position) const { return pieces_.at(position); }
+  // Changes with every write to a piece and is kept by a copy, so two boards
+  // with the same revision hold the same pieces: what is worked out from the
+  // pieces can be kept until the revision moves on.
+  std::uint64_t Revision() const { return revision_; }
   std::span<const CBoardPiece> Pieces() const { return pieces_; }
   TileType Type(int position) const { return Piece(position).type; }
 
@@ -152,7 +156,12 @@ class CBoard {
 
   static PieceCorner ToCorner(CornerId id) { return {IdPosition(id), IdIndex(id)}; }
   static PieceSide ToSide(EdgeId id) { return {IdPosition(id), IdIndex(id)}; }
-  CBoardPiece& MutablePiece(int position) { return pieces_.at(position); }
+  CBoardPiece& MutablePiece(int position) {
+    Revise();
+    return pieces_.at(position);
+  }
+  // Takes a revision no board has had before.
+  void Revise();
   // Calls fn for each form of a corner or side whose piece is on this board.
   template <typename Fn>
   void ForEachCornerForm(int position, int corner, Fn fn) const {
@@ -178,6 +187,7 @@ class CBoard {
   int firstChip_ = -1;
   int secondChip_ = -1;
   HarbourIndex harbourIndex_;
+  std::uint64_t revision_ = 0;
 };
 
 // The positions that may take the second chip on a board of `kind`: the two

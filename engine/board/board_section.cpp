@@ -72,6 +72,7 @@ void SerializeBoardSection(CArchive& ar, CBoard& board) {
   CBoard loaded;
   loaded.constants_ = &c;
   loaded.pieces_ = std::move(pieces);
+  loaded.Revise();
   // Copies of a shared corner or side that disagree come from no real game.
   if (!loaded.IsConsistent()) Corrupt();
   loaded.entryCursor_ = c.tileCount;

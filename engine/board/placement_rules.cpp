@@ -22,17 +22,23 @@ void AddBothForms(const CBoard& board, std::vector<EdgeId>& out, int position, i
 
 }  // namespace
 
+// Both walk the forms as CornerFormsOnBoard and SideFormsOnBoard list them,
+// without building a list: the consistency check and every click on an
+// offered site ask for many of them.
 CornerId CanonicalCorner(const CBoard& board, CornerId corner) {
   CornerId best = corner;
-  for (const PieceCorner& c : board.CornerFormsOnBoard(IdPosition(corner), IdIndex(corner)))
-    best = std::min(best, MakeCornerId(c.position, c.corner));
+  if (!board.OnBoard(IdPosition(corner))) return best;
+  for (const PieceCorner& c : CornerForms(IdPosition(corner), IdIndex(corner)))
+    if (board.OnBoard(c.position)) best = std::min(best, MakeCornerId(c.position, c.corner));
   return best;
 }
 
 EdgeId CanonicalEdge(const CBoard& board, EdgeId edge) {
-  EdgeId best = edge;
-  for (const PieceSide& s : board.SideFormsOnBoard(IdPosition(edge), IdIndex(edge)))
-    best = std::min(best, MakeEdgeId(s.position, s.side));
+  const int position = IdPosition(edge), side = IdIndex(edge);
+  if (!board.OnBoard(position)) return edge;
+  EdgeId best = std::min(edge, MakeEdgeId(position, Wrap6(side)));
+  const PieceSide other = OtherSideForm(position, side);
+  if (board.OnBoard(other.position)) best = std::min(best, MakeEdgeId(other.position, other.side));
   return best;
 }
 

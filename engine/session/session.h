@@ -11,6 +11,7 @@
 #include "engine/session/bank_trade_plan.h"
 #include "engine/session/game_history.h"
 #include "engine/session/ledger_kind.h"
+#include "engine/session/offered_sites.h"
 #include "engine/session/pending_decision.h"
 #include "engine/session/purchase.h"
 #include "engine/session/session_fields.h"
@@ -283,6 +284,7 @@ class CGameSession {
   IFinishedGameStore& store_;
   CBoard board_;
   CSessionFields f_;
+  mutable COfferedSites offeredSites_;  // a cache: reading it changes nothing seen
   std::vector<CUndoNode> undo_;
   CGameHistory history_;
   PendingDecision pending_;

@@ -1,4 +1,4 @@
-#include <set>
+#include <vector>
 
 #include "engine/board/placement_rules.h"
 #include "engine/session/session.h"
@@ -35,7 +35,13 @@ bool CGameSession::IsConsistent(std::string* why) const {
   std::vector<int32_t> settlements(6), cities(6), roads(6);
   std::vector<std::vector<int32_t>> settlementsAt(6, std::vector<int32_t>(board_.PieceCount())),
       citiesAt(6, std::vector<int32_t>(board_.PieceCount()));
-  std::set<int32_t> corners, sides;
+  // Each corner and side counted once, under its canonical id.
+  std::vector<bool> cornerSeen(10 * board_.PieceCount()), sideSeen(10 * board_.PieceCount());
+  auto firstSight = [](std::vector<bool>& seen, int32_t id) {
+    if (seen.at(id)) return false;
+    seen.at(id) = true;
+    return true;
+  };
   for (const CBoardPiece& piece : board_.Pieces()) {
     for (int k = 0; k < 6; ++k) {
       BuildingCode code = piece.building[k];
@@ -43,11 +49,11 @@ bool CGameSession::IsConsistent(std::string* why) const {
         int owner = BuildingOwner(code);
         if (owner >= f_.playerCount) return Fail(why, "building of no player");
         (IsCity(code) ? citiesAt : settlementsAt)[owner][piece.position] += 1;
-        if (corners.insert(CanonicalCorner(board_, MakeCornerId(piece.position, k))).second)
+        if (firstSight(cornerSeen, CanonicalCorner(board_, MakeCornerId(piece.position, k))))
           (IsCity(code) ? cities : settlements)[owner] += 1;
       }
       int32_t road = piece.roadOwner[k];
-      if (road >= 0 && sides.insert(CanonicalEdge(board_, MakeEdgeId(piece.position, k))).second) {
+      if (road >= 0 && firstSight(sideSeen, CanonicalEdge(board_, MakeEdgeId(piece.position, k)))) {
         if (road >= f_.playerCount) return Fail(why, "road of no player");
         roads[road] += 1;
       }

@@ -50,9 +50,10 @@ void CGameSession::RefreshOptions() {
     f_.cityOptions.clear();
     return;
   }
-  f_.roadOptions = OfferedRoads(board_, p);
-  f_.settlementOptions = OfferedSettlements(board_, p);
-  f_.cityOptions = OfferedCities(board_, p);
+  const COfferedSites::Sites& sites = offeredSites_.For(board_, p);
+  f_.roadOptions = sites.roads;
+  f_.settlementOptions = sites.settlements;
+  f_.cityOptions = sites.cities;
 }
 
 // RefreshActionButtons and the parts of the turn panel that follow the state.
@@ -117,7 +118,19 @@ void CGameSession::RefreshPalette() {
 }
 
 void CGameSession::Refresh() {
-  CSessionFields old = f_;
+  // Only what the windows are told about is compared; the rest of the fields
+  // (the offered sites among them) need no copy.
+  struct Shown {
+    std::string prompt;
+    CTurnPanelState turn;
+    bool undoButtonEnabled;
+    std::array<bool, 3> buildButtons;
+    SidePanelKind sidePanel;
+    CPaletteState palette;
+    bool firstChipAwaited;
+  };
+  const Shown old{f_.prompt,    f_.turn,    f_.undoButtonEnabled, f_.buildButtons,
+                  f_.sidePanel, f_.palette, f_.firstChipAwaited};
   f_.sidePanel = f_.gameState == BoardSetup ? SidePanelKind::BoardSetupPalette
                  : f_.gameState <= PlayerInformation ? SidePanelKind::ChipPanel
                                                      : SidePanelKind::TurnPanel;
@@ -150,7 +163,7 @@ std::vector<int32_t> CGameSession::PickableIds() const {
       return {second.begin(), second.end()};
     }
     case InitialPlacement: {
-      if (f_.placingSettlement) return OfferedInitialSettlements(board_);
+      if (f_.placingSettlement) return offeredSites_.Initial(board_);
       std::vector<int32_t> out;
       for (int32_t e : f_.initialRoadCandidates)
         if (e >= 0) out.push_back(e);

@@ -26,7 +26,7 @@ int32_t CGameSession::RoadsBuilt(int32_t player) const { return 15 - P(player).r
 // --- initial placement ---------------------------------------------------------
 
 bool CGameSession::PlaceInitialSettlement(int32_t corner) {
-  if (!OffersCorner(board_, OfferedInitialSettlements(board_), corner)) return false;
+  if (!OffersCorner(board_, offeredSites_.Initial(board_), corner)) return false;
   int32_t p = f_.currentPlayer;
   InitialSettlementUndo placed;
   placed.player = p;

@@ -4,6 +4,8 @@
 // after every Undo taken and at the end of the stream: a rule step that breaks
 // the state leaves it broken (only an Undo could mend it), so the final check
 // still catches it, and the check after each Undo catches one that does.
+// scripts/fuzz holds the inputs to the length in fuzz_session_inputs.options;
+// the seeds replayed by the tests are whole games.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -166,4 +166,32 @@ TEST(BoardSection, DamagedSectionsAreRejected) {
   }
 }
 
+// One copy of a shared corner or side changed alone is found, whichever copy
+// it is; a site with no other copy on the board has nothing to differ from.
+TEST(BoardSection, EveryLoneChangedCopyIsFound) {
+  for (BoardKind kind : {BoardKind::Standard, BoardKind::Large}) {
+    CBoard board = FixedBoard(kind);
+    const std::vector<uint8_t> good = Store(board);
+    for (int p = 0; p < board.PieceCount(); ++p) {
+      const std::size_t piece = 4 + p * CBoardPiece::kStoredSize;
+      for (int k = 0; k < kDirections; ++k) {
+        std::vector<uint8_t> corner = good, side = good;
+        PutInt32(corner, piece + 124 + 4 * k, SettlementCode(0));
+        PutInt32(side, piece + 76 + 4 * k, 0);
+        CBoard loaded;
+        if (board.CornerFormsOnBoard(p, k).size() > 1) {
+          EXPECT_THROW(Load(corner, loaded), CArchiveException) << "corner " << MakeCornerId(p, k);
+        } else {
+          EXPECT_NO_THROW(Load(corner, loaded)) << "corner " << MakeCornerId(p, k);
+        }
+        if (board.SideFormsOnBoard(p, k).size() > 1) {
+          EXPECT_THROW(Load(side, loaded), CArchiveException) << "side " << MakeEdgeId(p, k);
+        } else {
+          EXPECT_NO_THROW(Load(side, loaded)) << "side " << MakeEdgeId(p, k);
+        }
+      }
+    }
+  }
+}
+
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <random>
 #include <stdexcept>
+#include <vector>
 
 #include "board_test_support.h"
 
@@ -66,6 +69,41 @@ TEST(SharedSites, RandomWritesKeepEveryCopyEqual) {
       ASSERT_TRUE(board.IsConsistent()) << "step " << step;
     }
   }
+}
+
+// What is worked out from the pieces is kept by their revision: every write
+// moves it on, a copy keeps it, and no two boards get the same one otherwise.
+TEST(SharedSites, EveryWriteToAPieceMovesTheRevisionOn) {
+  CBoard board = MakeBoard(BoardKind::Standard);
+  std::vector<std::uint64_t> seen = {board.Revision()};
+  auto moved = [&](const char* what) {
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), board.Revision()), 0) << what;
+    seen.push_back(board.Revision());
+  };
+  board.SetBuilding(MakeCornerId(0, 0), SettlementCode(1));
+  moved("building");
+  board.UpgradeBuilding(MakeCornerId(0, 0));
+  moved("upgrade");
+  board.SetRoad(MakeEdgeId(0, 0), 1);
+  moved("road");
+  board.SetEdgeMark(MakeEdgeId(0, 0), 1);
+  moved("edge mark");
+  board.ClearEdgeMarks();
+  moved("cleared marks");
+  board.EnterTile(TileType::Timber);
+  moved("tile entry");
+  board.SetChip(0, 6, 1);
+  moved("chip");
+  CBoard copy = board;
+  EXPECT_EQ(copy.Revision(), board.Revision());
+  copy.ClearRoad(MakeEdgeId(0, 0));
+  EXPECT_NE(copy.Revision(), board.Revision());
+  CBoard other = MakeBoard(BoardKind::Standard);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), other.Revision()), 0);
+  CFixedRandom source({0});
+  CBoardRandom random(source, [] { return 0; });
+  board.Reset(BoardKind::Large, random);
+  moved("reset");
 }
 
 }  // namespace

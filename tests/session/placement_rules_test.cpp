@@ -68,6 +68,24 @@ TEST(PlacementRules, RoadsContinueThroughOwnBuildingsOnly) {
   EXPECT_FALSE(IsSeaSide(b, MakeEdgeId(7, 0)));
 }
 
+// The canonical form is the smallest id among the forms on the board, for
+// every id a click or a file may bring: off the board, past corner 5, negative.
+TEST(PlacementRules, CanonicalFormIsTheSmallestFormOnTheBoard) {
+  for (BoardKind kind : {BoardKind::Standard, BoardKind::Large}) {
+    CBoard b = FixedBoard(kind);
+    for (int32_t id = -25; id < 10 * (kMaxPositions + 2); ++id) {
+      CornerId corner = id;
+      for (const PieceCorner& c : b.CornerFormsOnBoard(IdPosition(id), IdIndex(id)))
+        corner = std::min(corner, MakeCornerId(c.position, c.corner));
+      EdgeId edge = id;
+      for (const PieceSide& s : b.SideFormsOnBoard(IdPosition(id), IdIndex(id)))
+        edge = std::min(edge, MakeEdgeId(s.position, s.side));
+      ASSERT_EQ(CanonicalCorner(b, id), corner) << "id " << id;
+      ASSERT_EQ(CanonicalEdge(b, id), edge) << "id " << id;
+    }
+  }
+}
+
 TEST(LongestRoad, FiveRoadsMakeARecordAndOnlyALongerRoadTakesIt) {
   CBoard b = EmptyBoard();
   RoadsAroundCentre(b, 0, 4);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/board/placement_rules.h"
 #include "session_test_support.h"
 
 namespace {
@@ -158,6 +159,19 @@ struct CRandomRun {
   CRandomPlayer player;
 };
 
+// The sites the session offers (kept between inputs while the board does not
+// change) are the ones the board offers now.
+void ExpectOffersOfTheBoardNow(const CGameSession& s, int step) {
+  const CSessionFields& f = s.Fields();
+  if (f.gameState == InitialPlacement && f.placingSettlement) {
+    ASSERT_EQ(s.PickableIds(), OfferedInitialSettlements(s.Board())) << "step " << step;
+  }
+  if (f.roadOptions.empty() && f.settlementOptions.empty() && f.cityOptions.empty()) return;
+  ASSERT_EQ(f.roadOptions, OfferedRoads(s.Board(), f.currentPlayer)) << "step " << step;
+  ASSERT_EQ(f.settlementOptions, OfferedSettlements(s.Board(), f.currentPlayer)) << "step " << step;
+  ASSERT_EQ(f.cityOptions, OfferedCities(s.Board(), f.currentPlayer)) << "step " << step;
+}
+
 void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, int maxSteps = 3000) {
   SCOPED_TRACE("seed " + std::to_string(seed));
   CRandomRun run(seed, players, track, generate);
@@ -174,6 +188,7 @@ void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, i
     std::mt19937 answersBefore = answers;
     bool accepted = input(s);
     ASSERT_TRUE(s.IsConsistent(&why)) << "step " << step << ": " << why;
+    ExpectOffersOfTheBoardNow(s, step);
     if (!accepted) {
       ASSERT_TRUE(SessionSnapshot::Of(s) == before) << "step " << step << ": a refused input changed:" << SessionSnapshot::Of(s).Differences(before);
       continue;
@@ -185,6 +200,7 @@ void PlayRandomGame(unsigned seed, int32_t players, bool track, bool generate, i
     ASSERT_TRUE(s.UndoLast());
     h.ui.cancelSteals = false;
     ASSERT_TRUE(SessionSnapshot::Of(s) == before) << "step " << step << ": undo did not restore:" << SessionSnapshot::Of(s).Differences(before);
+    ExpectOffersOfTheBoardNow(s, step);
     answers = answersBefore;
     ASSERT_TRUE(input(s));
     ASSERT_TRUE(SessionSnapshot::Of(s) == after) << "step " << step << ": not deterministic:" << SessionSnapshot::Of(s).Differences(after);

@@ -37,9 +37,12 @@ LzwUnpackResult LzwUnpackStream(ByteSource& source, ByteSink& sink) {
 
 std::vector<uint8_t> LzwPack(std::span<const uint8_t> bytes) {
   std::vector<uint8_t> stream;
-  MemorySource source(bytes);
   VectorSink sink(stream);
-  LzwPackStream(source, sink);
+  BitOutput out(sink);
+  Encoder encoder(out);
+  // The bytes are in memory already: no block to copy them through.
+  encoder.Put(bytes.data(), bytes.size());
+  encoder.Finish();
   return stream;
 }
 
@@ -48,9 +51,11 @@ LzwUnpacked LzwUnpack(std::span<const uint8_t> stream) {
   MemorySource source(stream);
   BitInput in(source);
   Decoder decoder(in);
-  // Decode straight into the result, in chunks that grow with it.
+  // Decode straight into the result, in chunks that grow with it. The first
+  // is sized by the stream, so that a short stream does not make (and clear)
+  // a block many times larger than its output.
   size_t size = 0;
-  size_t chunk = kBlockSize;
+  size_t chunk = std::min(kBlockSize, 4 * stream.size() + 64);
   for (;;) {
     result.bytes.resize(size + chunk);
     const size_t count = decoder.Read(result.bytes.data() + size, chunk);
