@@ -100,6 +100,13 @@ bool Start(std::string* why) {
     return false;
   }
   PrepareWorkingDirectory();
+  // As few helper threads as the libraries allow: no accessibility bus, no
+  // settings daemon, and Mesa's software rasterizer drawing in the calling
+  // thread. Threads still running at exit can make the leak checker of the
+  // sanitizer build crash while it stops them.
+  setenv("NO_AT_BRIDGE", "1", 0);
+  setenv("GSETTINGS_BACKEND", "memory", 0);
+  setenv("LP_NUM_THREADS", "0", 0);
   wxSetAssertHandler(ReportAssert);
   wxApp::SetInstance(new CHexsteadApp);
   static int argc = 1;
